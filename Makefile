@@ -1,0 +1,46 @@
+# Everything a fresh Debian machine needs: `make run` and `make test` install, build and go.
+SHELL := /bin/bash
+CMAKE_FLAGS :=
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DLUNASOMA_WERROR=ON
+endif
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test bench fuzz fuzz-build asan clean
+
+all: build
+
+deps:
+	@bash tools/install-deps.sh
+
+build: deps
+	cmake --preset default $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset default
+
+run: build
+	@bash tools/run.sh build/dist
+
+test: build
+	ctest --preset default
+
+bench: build
+	@for b in build/bench/bench_*; do echo "== $$b"; "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+asan: deps
+	cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+fuzz-build: deps
+	cmake --preset fuzz $(CMAKE_FLAGS) >/dev/null
+	cmake --build --preset fuzz
+
+fuzz: fuzz-build
+	@for f in build-fuzz/fuzz/fuzz_*; do \
+	  name=$$(basename $$f); mkdir -p build-fuzz/corpus/$$name; \
+	  echo "== $$name for $(FUZZ_SECONDS) s"; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$name fuzz/seeds/$$name 2>&1 | tail -n 12 || exit 1; \
+	done
+
+clean:
+	rm -rf build build-asan build-fuzz

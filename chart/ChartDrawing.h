@@ -1,0 +1,34 @@
+#pragma once
+// Draws the whole biorhythm chart onto a Canvas from the settings record: header, day and month
+// labels, frame, legend and the four curves. A plain function of its inputs; it does not begin or
+// end print documents and knows nothing of windows or of the main window's guard flags.
+
+#include "app/BiorhythmSettings.h"
+#include "chart/Canvas.h"
+#include "model/DateText.h"
+
+namespace lunasoma {
+
+enum class ChartMode { Screen, Printer };
+
+struct ChartDevice {
+  ChartMode mode = ChartMode::Screen;
+  int width = 0;            // screen: the paint box size in pixels
+  int height = 0;
+  int printerDpiX = 0;      // printer: horizontal resolution in pixels per inch
+  int pageWidth = 0;        // printer: printable size in device pixels
+  int pageHeight = 0;
+  int colorCount = 0;       // printer: device colour count; 2 or fewer (or negative) is monochrome
+  int screenPpi = 96;       // the main window's pixels per inch
+};
+
+enum class ChartOutcome {
+  InvalidDate,  // screen mode, birth or start day number 1 or less: only the notice was drawn
+  Drawn,        // the full chart was drawn (Print may be enabled)
+};
+
+// `locale` holds the long and short date patterns and names as they stood at program start.
+ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
+                       const DateLocale& locale);
+
+}  // namespace lunasoma

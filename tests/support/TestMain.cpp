@@ -1,0 +1,18 @@
+// The main() of every test that needs Qt: an offscreen application unless the caller chose a
+// platform, and a registry folder of its own so that nothing can reach the user's real hives.
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir registryDir;
+  qputenv("LUNASOMA_REGISTRY_DIR", registryDir.path().toLocal8Bit());
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
