@@ -1,0 +1,27 @@
+#pragma once
+// What start-up hands to every window and command: the host services, the settings record and
+// the program-wide constants that are computed once at start (program folder, the date settings
+// as they stood at start, the display pattern made from them).
+
+#include <QString>
+
+#include <string>
+
+#include "app/BiorhythmSettings.h"
+#include "model/DateText.h"
+#include "platform/HostServices.h"
+
+namespace lunasoma {
+
+struct ProgramContext {
+  HostServices& services;
+  BiorhythmSettings& settings;
+  QString programFile;    // full path of the running executable
+  QString programFolder;  // its folder, ending in '/'
+  QString windowsFolder;  // ending in '/'
+  QString systemFolder;   // ending in '/'
+  DateLocale startLocale;       // the locale's date settings at start; chart header and names use these
+  std::string displayPattern;   // displayDatePattern(startLocale.shortDatePattern), made once
+};
+
+}  // namespace lunasoma
