@@ -18,10 +18,12 @@ extern const Cycle Physical;
 extern const Cycle Mental;
 extern const Cycle Emotional;
 
+// Day numbers are taken through wholeDay(), so out-of-range or NaN inputs are clamped, never UB.
 int daysBetween(DayNumber from, DayNumber to);
-int yearsBetween(DayNumber from, DayNumber to);
+int yearsBetween(DayNumber from, DayNumber to);  // whole years of age at `to` for a birth on `from`
+// Truncated sin(day * factor) * amplitude; the product is deliberately not reduced modulo the period.
 int cycleOffset(const Cycle& cycle, int day, int amplitude);
 std::string_view birthSign(DayNumber date);
-DayNumber laterOf(DayNumber a, DayNumber b);
+DayNumber laterOf(DayNumber a, DayNumber b);  // a when the two are equal
 
 }  // namespace lunasoma

@@ -10,6 +10,10 @@ namespace lunasoma {
 // and is ignored everywhere.
 using DayNumber = double;
 
+// The supported span: 1 January 0001 and 31 December 9999.
+inline constexpr DayNumber firstDayNumber = -693593;
+inline constexpr DayNumber lastDayNumber = 2958465;
+
 struct CivilDate {
   int year;
   int month;
@@ -21,7 +25,15 @@ bool isValidDate(int year, int month, int day);
 int daysInMonth(int year, int month);  // 0 for a month outside 1..12
 bool isLeapYear(int year);
 std::optional<DayNumber> encodeDate(int year, int month, int day);  // nullopt when not a valid date
-CivilDate decodeDate(DayNumber date);                               // whole part, truncated toward zero
-int dayOfWeek(DayNumber date);                                      // 1 = Sunday .. 7 = Saturday
+
+// The whole part of a day number, truncated toward zero. A day number can come from a hand-edited
+// store, so anything outside the supported span is clamped to its nearer end and NaN counts as
+// day 0; the result therefore always fits an int and always names a valid date.
+int wholeDay(DayNumber date);
+
+// Both work on wholeDay(date): a day number outside the supported span decodes as the span's
+// nearer end, NaN as 30 December 1899.
+CivilDate decodeDate(DayNumber date);  // whole part, truncated toward zero
+int dayOfWeek(DayNumber date);         // 1 = Sunday .. 7 = Saturday
 
 }  // namespace lunasoma

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -27,6 +28,18 @@ struct RegistryValue {
 class RegistryError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+};
+
+// A write refused because of one particular value (a name or data the hive cannot hold, or a
+// failure a test asked for); valueName() says which, so callers can name it to the user.
+class RegistryValueError : public RegistryError {
+ public:
+  RegistryValueError(const std::string& message, std::string valueName)
+      : RegistryError(message), m_valueName(std::move(valueName)) {}
+  const std::string& valueName() const { return m_valueName; }
+
+ private:
+  std::string m_valueName;
 };
 
 struct NamedRegistryValue {

@@ -1,8 +1,21 @@
 #include "setup/SetupEntry.h"
 
+#include "setup/InstallWizardFlow.h"
+#include "setup/TfrmInstall.h"
+
 namespace lunasoma {
 
-// FIXME: the wizard is not built yet.
-int runSetupWizard(ProgramContext&) { return 0; }
+int runSetupWizard(ProgramContext& context) {
+  HostServices& services = context.services;
+  if (!systemSupported(services.system.osFacts().versionNumber)) {
+    services.beeper.beep(Beep::Stop);
+    services.messages.information(
+        nullptr, QStringLiteral("Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."));
+    return 1;
+  }
+  TfrmInstall wizard(context);
+  wizard.exec();
+  return 0;
+}
 
 }  // namespace lunasoma

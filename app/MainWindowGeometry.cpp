@@ -1,0 +1,81 @@
+#include "app/MainWindowGeometry.h"
+
+#include <algorithm>
+
+namespace lunasoma {
+
+namespace {
+
+// How much of a stored window must lie on some screen for the user to find it and drag it back.
+constexpr int VisiblePart = 32;
+
+}  // namespace
+
+long long roundHalfEven(long long numerator, long long denominator) {
+  long long quotient = numerator / denominator;
+  long long remainder = numerator % denominator;
+  if (remainder < 0) {  // division truncates toward zero; work with the floor instead
+    --quotient;
+    remainder += denominator;
+  }
+  const long long twice = 2 * remainder;
+  if (twice > denominator || (twice == denominator && quotient % 2 != 0)) ++quotient;
+  return quotient;
+}
+
+int dividerLeftForPercent(int outerWidth, int percent) {
+  return static_cast<int>(roundHalfEven(static_cast<long long>(outerWidth) * percent, 100));
+}
+
+std::uint8_t dividerPercent(int dividerLeft, int outerWidth, std::uint8_t previous) {
+  if (outerWidth <= 0) return previous;
+  const long long percent = roundHalfEven(static_cast<long long>(dividerLeft) * 100, outerWidth);
+  return static_cast<std::uint8_t>(std::clamp<long long>(percent, 0, 255));
+}
+
+MainLayout mainLayout(const MainLayoutInput& in) {
+  MainLayout out;
+  const int leftWidth = std::max(in.leftMinimum, in.dividerLeft - 6);
+  out.tabLeft = QRect(6, 4, std::max(0, leftWidth), std::max(0, in.clientHeight - 10));
+  out.panDiv = QRect(leftWidth + 6, 6, in.dividerWidth, std::max(0, in.clientHeight - 12));
+  const int rightWidth = std::max(in.rightMinimum, in.clientWidth - leftWidth - in.dividerWidth - 12);
+  out.tabRight = QRect(leftWidth + in.dividerWidth + 6, 6, std::max(0, rightWidth), std::max(0, in.clientHeight - 12));
+
+  const int w = std::max(0, leftWidth - 12);
+  const int h = in.textHeight;
+  const int b = in.fieldHeight;
+  out.lblBirth = QRect(6, 12, w, h);
+  out.cboBirth = QRect(6, out.lblBirth.top() + h + 3, w, b);
+  out.lblStart = QRect(6, out.cboBirth.top() + b + 6, w, h);
+  out.cboStart = QRect(6, out.lblStart.top() + h + 3, w, b);
+  return out;
+}
+
+int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth,
+                       int rightMinimum) {
+  if (x < 0) return std::max(dividerLeft + x, leftMinimum + 6);
+  return std::min(dividerLeft + x, tabLeftWidth + tabRightWidth - rightMinimum + 6);
+}
+
+QRect boundsToRect(const Bounds& bounds) {
+  return QRect(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+Bounds rectToBounds(const QRect& rect) {
+  return Bounds{rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height()};
+}
+
+Bounds openingBounds(const Bounds& stored, const std::vector<QRect>& screens, QSize minimum) {
+  // Compared in 64 bits: a hand-edited store can hold any 32-bit corners.
+  const long long width = static_cast<long long>(stored.right) - stored.left;
+  const long long height = static_cast<long long>(stored.bottom) - stored.top;
+  if (width < minimum.width() || height < minimum.height() || width > 1'000'000 || height > 1'000'000) return Bounds{};
+  const QRect rect = boundsToRect(stored);
+  const bool reachable = std::any_of(screens.begin(), screens.end(), [&rect](const QRect& screen) {
+    const QRect shared = screen.intersected(rect);
+    return shared.width() >= VisiblePart && shared.height() >= VisiblePart;
+  });
+  return reachable ? stored : Bounds{};
+}
+
+}  // namespace lunasoma

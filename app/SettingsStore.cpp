@@ -1,0 +1,169 @@
+#include "app/SettingsStore.h"
+
+#include <bit>
+#include <cmath>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+#include "app/ProductInfo.h"
+
+namespace lunasoma {
+
+namespace {
+
+constexpr std::uint8_t NoLimit = 255;
+
+constexpr SettingRow dword(std::string_view name, std::int64_t fallback, std::uint8_t maximum, SettingField (*field)(BiorhythmSettings&)) {
+  return SettingRow{name, RegistryType::Dword, fallback, maximum, field};
+}
+
+constexpr SettingRow flag(std::string_view name, bool fallback, SettingField (*field)(BiorhythmSettings&)) {
+  return SettingRow{name, RegistryType::Dword, fallback, NoLimit, field};
+}
+
+const std::array<SettingRow, 30> Rows{{
+    dword("Left", 0, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.left; }),
+    dword("Top", 0, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.top; }),
+    dword("Right", 640, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.right; }),
+    dword("Bottom", 480, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.bottom; }),
+    dword("WindowState", 0, 2, [](BiorhythmSettings& s) -> SettingField { return &s.WindowState; }),
+    dword("Range", 2, 7, [](BiorhythmSettings& s) -> SettingField { return &s.Range; }),
+    dword("Style", 0, 1, [](BiorhythmSettings& s) -> SettingField { return &s.Style; }),
+    flag("ShowPhysical", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowPhysical; }),
+    flag("ShowMental", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowMental; }),
+    flag("ShowEmotional", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowEmotional; }),
+    flag("ShowOverall", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowOverall; }),
+    flag("ShowLines", false, [](BiorhythmSettings& s) -> SettingField { return &s.ShowLines; }),
+    dword("WidthPhysical", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthPhysical; }),
+    dword("WidthMental", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthMental; }),
+    dword("WidthEmotional", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthEmotional; }),
+    dword("WidthOverall", 6, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthOverall; }),
+    dword("ColorPhysical", 10, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorPhysical; }),
+    dword("ColorMental", 14, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorMental; }),
+    dword("ColorEmotional", 9, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorEmotional; }),
+    dword("ColorOverall", 11, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorOverall; }),
+    dword("ColorText", 15, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorText; }),
+    dword("ColorBack", 6, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorBack; }),
+    {"Birth", RegistryType::Binary, TodayDefault{}, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Birth; }},
+    {"Start", RegistryType::Binary, TodayDefault{}, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Start; }},
+    dword("DivLeft", 20, 100, [](BiorhythmSettings& s) -> SettingField { return &s.DivLeft; }),
+    {"RecExportFileName", RegistryType::String, std::string_view("Bio.BMP"), NoLimit,
+     [](BiorhythmSettings& s) -> SettingField { return &s.RecExportFileName; }},
+    dword("RecExportIndex", 1, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportIndex; }),
+    flag("ShowHints", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowHints; }),
+    flag("HideFlashScreen", false, [](BiorhythmSettings& s) -> SettingField { return &s.HideFlashScreen; }),
+    flag("SaveStartDate", false, [](BiorhythmSettings& s) -> SettingField { return &s.SaveStartDate; }),
+}};
+
+std::optional<DayNumber> dayNumberFrom(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() != sizeof(double)) return std::nullopt;
+  std::uint64_t bits = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) bits |= static_cast<std::uint64_t>(bytes[i]) << (8 * i);
+  const auto day = std::bit_cast<double>(bits);
+  // The last day's fractions (times of that day) are still that day.
+  if (!std::isfinite(day) || day < firstDayNumber || day >= lastDayNumber + 1) return std::nullopt;
+  return day;
+}
+
+std::vector<std::uint8_t> bytesOf(DayNumber day) {
+  const auto bits = std::bit_cast<std::uint64_t>(static_cast<double>(day));
+  std::vector<std::uint8_t> bytes(sizeof bits);
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+  return bytes;
+}
+
+std::int64_t numberDefault(const SettingRow& row) {
+  if (const auto* flagDefault = std::get_if<bool>(&row.defaultValue)) return *flagDefault ? 1 : 0;
+  return std::get<std::int64_t>(row.defaultValue);
+}
+
+// The stored value when it can be read and has the row's type; load never fails, so a read error
+// counts as a missing value.
+std::optional<RegistryValue> usableValue(const Registry& userHive, const SettingRow& row) {
+  try {
+    if (std::optional<RegistryValue> value = userHive.readValue(SettingsKeyPath, row.name); value && value->type() == row.type)
+      return value;
+  } catch (const RegistryError&) {
+  }
+  return std::nullopt;
+}
+
+// Sets the row's field from the stored value, or from the default when value is absent or unusable.
+void loadRow(const SettingRow& row, BiorhythmSettings& settings, const std::optional<RegistryValue>& stored, DayNumber today) {
+  const RegistryValue* value = stored ? &*stored : nullptr;
+  const std::uint32_t* number = value ? std::get_if<std::uint32_t>(&value->data) : nullptr;
+  std::visit(
+      [&](auto* field) {
+        using Field = std::remove_pointer_t<decltype(field)>;
+        if constexpr (std::is_same_v<Field, std::int32_t>) {
+          *field = static_cast<std::int32_t>(number ? *number : static_cast<std::uint32_t>(numberDefault(row)));
+        } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
+          const auto low = number ? static_cast<std::uint8_t>(*number & 0xFF) : std::uint8_t{0};
+          *field = number && low <= row.maximum ? low : static_cast<std::uint8_t>(numberDefault(row));
+        } else if constexpr (std::is_same_v<Field, bool>) {
+          *field = number ? *number != 0 : numberDefault(row) != 0;
+        } else if constexpr (std::is_same_v<Field, DayNumber>) {
+          const auto* bytes = value ? std::get_if<std::vector<std::uint8_t>>(&value->data) : nullptr;
+          *field = (bytes ? dayNumberFrom(*bytes) : std::nullopt).value_or(today);
+        } else {
+          const auto* text = value ? std::get_if<std::string>(&value->data) : nullptr;
+          *field = text ? *text : std::string(std::get<std::string_view>(row.defaultValue));
+        }
+      },
+      row.field(settings));
+}
+
+RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
+  return std::visit(
+      [](auto* field) -> RegistryValue {
+        using Field = std::remove_pointer_t<decltype(field)>;
+        if constexpr (std::is_same_v<Field, std::int32_t>) {
+          return RegistryValue{static_cast<std::uint32_t>(*field)};
+        } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
+          return RegistryValue{std::uint32_t{*field}};
+        } else if constexpr (std::is_same_v<Field, bool>) {
+          return RegistryValue{std::uint32_t{*field ? 1u : 0u}};
+        } else if constexpr (std::is_same_v<Field, DayNumber>) {
+          return RegistryValue{bytesOf(*field)};
+        } else {
+          return RegistryValue{*field};
+        }
+      },
+      row.field(settings));
+}
+
+}  // namespace
+
+std::span<const SettingRow> settingsTable() { return Rows; }
+
+void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today) {
+  for (const SettingRow& row : Rows) loadRow(row, settings, usableValue(userHive, row), today);
+}
+
+void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath) {
+  BiorhythmSettings record = settings;  // the table's field accessors need a mutable record
+  std::vector<NamedRegistryValue> values;
+  values.reserve(Rows.size() + 2);
+  values.push_back({std::string(AppPathValueName), RegistryValue{appPathValue(appPath)}});
+  values.push_back({std::string(VersionValueName), RegistryValue{std::string(Product.productVersion)}});
+  for (const SettingRow& row : Rows) values.push_back({std::string(row.name), storedValue(row, record)});
+  try {
+    userHive.writeValues(SettingsKeyPath, values);
+  } catch (const RegistryValueError& error) {
+    throw SettingsError("Failed to set data for '" + error.valueName() + "'");
+  } catch (const RegistryError&) {
+    // The whole hive refused the change, so the first value is the one that could not be set.
+    throw SettingsError("Failed to set data for '" + values.front().name + "'");
+  }
+}
+
+std::string appPathValue(std::string_view folder) {
+  std::string path(folder);
+  const auto isSeparator = [](char c) { return c == '/' || c == '\\'; };
+  const auto isDriveRoot = [&] { return path.size() == 3 && path[1] == ':'; };
+  while (path.size() > 1 && isSeparator(path.back()) && !isDriveRoot()) path.pop_back();
+  return path;
+}
+
+}  // namespace lunasoma

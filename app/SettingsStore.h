@@ -1,0 +1,69 @@
+#pragma once
+// Loads BiorhythmSettings from the user hive at start and saves it at close, under
+// HKEY_CURRENT_USER\Software\Corvanti\Lunasoma. One table, SettingsTable, names every value with
+// its registry type, its default and the field it fills; load, save and the tests all walk it.
+// It neither decides when to load or save nor applies anything it loads to a window.
+//
+// Loading never fails. A value that is missing, unreadable or stored with another type takes its
+// default; a number read into an 8-bit field keeps its low 8 bits (258 becomes 2) and a boolean is
+// any number but 0. A hand-edited hive can still hold values the program cannot use, and those
+// take their default too, so no table look-up ever sees them:
+//   - an 8-bit field above its row's maximum (colour above 15, width above 9, Style above 1,
+//     Range above 7, DivLeft above 100, WindowState above 2), judged after the 8-bit truncation;
+//   - a Birth or Start that is not exactly 8 bytes, not a finite number, or outside the years
+//     1 to 9999.
+//
+// Saving writes AppPath, Version and then every field in load order as one change of the hive:
+// either all of them land or, on failure, the hive is left exactly as it was, and a SettingsError
+// "Failed to set data for '<name>'" names the value that could not be written.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "app/BiorhythmSettings.h"
+#include "model/Calendar.h"
+#include "platform/Registry.h"
+
+namespace lunasoma {
+
+class SettingsError : public RegistryError {
+ public:
+  using RegistryError::RegistryError;
+};
+
+// The default of Birth and Start: the "today" that load is given.
+struct TodayDefault {
+  friend bool operator==(TodayDefault, TodayDefault) = default;
+};
+using SettingDefault = std::variant<std::int64_t, bool, TodayDefault, std::string_view>;
+
+// Where a row's value lives in the record; the alternative also says how it is converted.
+using SettingField = std::variant<std::int32_t*, std::uint8_t*, bool*, DayNumber*, std::string*>;
+
+struct SettingRow {
+  std::string_view name;
+  RegistryType type;
+  SettingDefault defaultValue;
+  std::uint8_t maximum;  // for 8-bit fields: a loaded value above it takes the default
+  SettingField (*field)(BiorhythmSettings&);
+};
+
+// The 30 field values, in load order.
+std::span<const SettingRow> settingsTable();
+
+// "AppPath" and "Version", written before the fields and never read.
+inline constexpr std::string_view AppPathValueName = "AppPath";
+inline constexpr std::string_view VersionValueName = "Version";
+
+void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today);
+void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath);
+
+// The folder as AppPath stores it: without a trailing separator, except that a root keeps its
+// own ("/" and "C:\" stay as they are).
+std::string appPathValue(std::string_view folder);
+
+}  // namespace lunasoma

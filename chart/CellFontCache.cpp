@@ -1,0 +1,55 @@
+#include "chart/CellFontCache.h"
+
+#include <QPaintDevice>
+
+#include <algorithm>
+
+namespace lunasoma {
+
+namespace {
+
+QFont fontOfPixelSize(const QString& family, int pixelSize, bool bold) {
+  QFont font(family);
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+int cellOf(const QFont& font, const QPaintDevice* device) {
+  const QFontMetrics metrics(font, device);
+  return metrics.ascent() + metrics.descent();
+}
+
+}  // namespace
+
+QString CellFontCache::familyFor(const std::string& face) {
+  // Liberation Sans has the metrics of Arial and is installed with the program; it also stands in
+  // for the bitmap face "MS Sans Serif", which has no scalable equivalent here.
+  if (face == "MS Sans Serif" || face == "Arial") return QStringLiteral("Liberation Sans");
+  return QString::fromStdString(face);
+}
+
+const CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, const QPaintDevice* device) {
+  const int dpi = device ? device->logicalDpiY() : 0;
+  for (const Entry& entry : m_entries) {
+    if (entry.cellHeight == spec.cellHeight && entry.bold == spec.bold && entry.dpi == dpi && entry.face == spec.face)
+      return *entry.resolved;
+  }
+
+  // The largest pixel size whose cell still fits; the cell grows with the pixel size, so the search
+  // walks down from a first guess and then up as long as the next size fits too.
+  const QString family = familyFor(spec.face);
+  const int cell = std::max(1, spec.cellHeight);
+  int size = std::max(1, cell * 7 / 8);
+  while (size > 1 && cellOf(fontOfPixelSize(family, size, spec.bold), device) > cell) --size;
+  while (size < cell && cellOf(fontOfPixelSize(family, size + 1, spec.bold), device) <= cell) ++size;
+
+  QFont font = fontOfPixelSize(family, size, spec.bold);
+  QFontMetrics metrics(font, device);
+  const int ascent = metrics.ascent();
+  m_entries.push_back({spec.face, spec.cellHeight, spec.bold, dpi,
+                       std::make_unique<ResolvedFont>(ResolvedFont{std::move(font), metrics, ascent})});
+  return *m_entries.back().resolved;
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,39 @@
+#pragma once
+// Writes the chart to a file: a screen-mode drawing as a BMP or PNG bitmap, or a printer-mode
+// drawing as a one-page A4 PDF at 300 dpi. The file appears whole or not at all: it is written
+// beside the target under another name and renamed over it only when complete (QSaveFile).
+
+#include <QString>
+
+class QSaveFile;
+
+#include "app/BiorhythmSettings.h"
+#include "model/DateText.h"
+
+namespace lunasoma {
+
+struct ChartFileResult {
+  bool written = false;
+  QString error;  // the reason, when nothing was written
+};
+
+class ChartFileWriter {
+ public:
+  // The bitmap size is used for .bmp and .png; a PDF always takes the page's size.
+  ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
+
+  // The kind of file follows the name's ending (.bmp, .png or .pdf, in any case).
+  ChartFileResult write(const QString& path) const;
+
+ private:
+  ChartFileResult writeBitmap(const QString& path, const char* format) const;
+  ChartFileResult writePdf(const QString& path) const;
+  static ChartFileResult commit(QSaveFile& file, const QString& path);
+
+  const BiorhythmSettings& m_settings;
+  const DateLocale& m_locale;
+  int m_width;
+  int m_height;
+};
+
+}  // namespace lunasoma

@@ -1,0 +1,40 @@
+#pragma once
+// What the command-line renderer was asked to draw: the parsed arguments, and the settings record
+// they make together with the defaults or the stored settings. It reads no files and draws nothing.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/BiorhythmSettings.h"
+#include "model/Calendar.h"
+
+namespace lunasoma {
+
+struct ChartRequest {
+  DayNumber birth = 0;
+  std::optional<DayNumber> start;  // today when not given
+  std::optional<int> weeks;        // 1..8
+  std::optional<int> style;        // 0 line, 1 high/low
+  bool lines = false;
+  int width = 640;
+  int height = 400;
+  bool stored = false;
+  std::string outFile;  // empty when the drawing calls are to be printed instead
+  bool ops = false;
+};
+
+struct ChartRequestParse {
+  std::optional<ChartRequest> request;
+  std::string error;  // one line naming the argument at fault, when there is no request
+};
+
+// The arguments after the program name.
+ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments);
+
+// The settings to draw with: `base` (the defaults, or the stored settings for --stored) with the
+// dates and whatever the command line gave laid over it. As in the main window, a curve is shown
+// exactly when its width is not 0.
+BiorhythmSettings settingsForRequest(const ChartRequest& request, BiorhythmSettings base, DayNumber today);
+
+}  // namespace lunasoma

@@ -1,0 +1,143 @@
+#include "chart/QPainterCanvas.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+#include "app/BiorhythmSettings.h"
+
+namespace lunasoma {
+
+QPainterCanvas::QPainterCanvas(QPainter& painter)
+    : m_painter(painter), m_ownFonts(std::make_unique<CellFontCache>()), m_fonts(*m_ownFonts) {
+  start();
+}
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, CellFontCache& fonts) : m_painter(painter), m_fonts(fonts) {
+  start();
+}
+
+void QPainterCanvas::start() {
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  setPen(0x000000, 1, PenStyle::Solid);
+}
+
+QPainterCanvas::~QPainterCanvas() = default;
+
+QColor QPainterCanvas::toQColor(std::uint32_t color) {
+  return QColor(paletteRed(color), paletteGreen(color), paletteBlue(color));
+}
+
+const QPen& QPainterCanvas::penFor(std::uint32_t color, int width, PenStyle style) {
+  for (const PenEntry& entry : m_pens) {
+    if (entry.color == color && entry.width == width && entry.style == style) return entry.pen;
+  }
+  QPen pen(toQColor(color));
+  pen.setStyle(style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+  if (width <= 1) {
+    // A flat cap leaves the end point out, as the chart's lines expect of one-pixel pens.
+    pen.setCosmetic(true);
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::FlatCap);
+  } else {
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
+  m_pens.push_back({color, width, style, std::move(pen)});
+  return m_pens.back().pen;
+}
+
+void QPainterCanvas::activate(const QPen* pen) {
+  if (m_activePen == pen) return;
+  m_painter.setPen(*pen);
+  m_activePen = pen;
+}
+
+void QPainterCanvas::setPen(std::uint32_t color, int width, PenStyle style) {
+  m_linePen = &penFor(color, width, style);
+  m_lineWide = width > 1;
+}
+
+void QPainterCanvas::setBrush(std::uint32_t color) { m_brush = toQColor(color); }
+
+void QPainterCanvas::setFont(const FontSpec& font) {
+  if (font == m_font) return;
+  m_font = font;
+  m_resolved = nullptr;
+  m_textPen = nullptr;
+}
+
+const CellFontCache::ResolvedFont& QPainterCanvas::resolvedFont() {
+  if (!m_resolved) m_resolved = &m_fonts.resolve(m_font, m_painter.device());
+  return *m_resolved;
+}
+
+const QString& QPainterCanvas::toQString(std::string_view utf8) {
+  // The chart's texts are nearly all ASCII; those are copied into one reused buffer rather than
+  // decoded into a new string per call.
+  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii) {
+    m_text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return m_text;
+  }
+  m_text.resize(static_cast<qsizetype>(utf8.size()));
+  QChar* out = m_text.data();
+  for (const char c : utf8) *out++ = QLatin1Char(c);
+  return m_text;
+}
+
+int QPainterCanvas::textWidth(std::string_view utf8) {
+  return resolvedFont().metrics.horizontalAdvance(toQString(utf8));
+}
+
+void QPainterCanvas::textOut(int x, int y, std::string_view utf8) {
+  const CellFontCache::ResolvedFont& resolved = resolvedFont();
+  const QString& text = toQString(utf8);
+  m_painter.fillRect(QRect(x, y, resolved.metrics.horizontalAdvance(text), m_font.cellHeight), m_brush);
+  if (m_painterFont != &resolved.font) {
+    m_painter.setFont(resolved.font);
+    m_painterFont = &resolved.font;
+  }
+  if (!m_textPen) m_textPen = &penFor(m_font.color, 1, PenStyle::Solid);
+  activate(m_textPen);
+  m_painter.drawText(QPoint(x, y + resolved.ascent), text);
+}
+
+void QPainterCanvas::moveTo(int x, int y) { m_position = QPoint(x, y); }
+
+void QPainterCanvas::lineTo(int x, int y) {
+  const QPoint end(x, y);
+  activate(m_linePen);
+  if (!m_lineWide) {
+    m_painter.drawLine(m_position, end);
+  } else {
+    // Qt puts integer coordinates on pixel corners; a wide pen is centred on the pixels themselves
+    // so that its round ends reach equally far past both end points. A line of no length still
+    // marks its point, as a High/Low stroke between two equal days must.
+    const QPointF half(0.5, 0.5);
+    if (end == m_position) {
+      m_painter.drawPoint(QPointF(end) + half);
+    } else {
+      m_painter.drawLine(QLineF(QPointF(m_position) + half, QPointF(end) + half));
+    }
+  }
+  m_position = end;
+}
+
+void QPainterCanvas::fillRect(int left, int top, int right, int bottom) {
+  if (right <= left || bottom <= top) return;
+  m_painter.fillRect(QRect(left, top, right - left, bottom - top), m_brush);
+}
+
+void QPainterCanvas::frameRect(int left, int top, int right, int bottom) {
+  if (right <= left || bottom <= top) return;
+  const int width = right - left;
+  const int height = bottom - top;
+  m_painter.fillRect(QRect(left, top, width, 1), m_brush);
+  m_painter.fillRect(QRect(left, bottom - 1, width, 1), m_brush);
+  m_painter.fillRect(QRect(left, top, 1, height), m_brush);
+  m_painter.fillRect(QRect(right - 1, top, 1, height), m_brush);
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,266 @@
+#include "platform/HiveFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "platform/HiveFormat.h"
+
+namespace lunasoma {
+
+namespace {
+
+RegistryError systemError(const std::string& what, const std::string& path, int error) {
+  return RegistryError(what + " '" + path + "': " + std::strerror(error));
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  int get() const { return m_fd; }
+  // Closes now so that a failing close (a delayed write error) can be reported.
+  int close() { return ::close(std::exchange(m_fd, -1)); }
+
+ private:
+  int m_fd;
+};
+
+int openRetrying(const char* path, int flags, mode_t mode = 0) {
+  int fd;
+  do fd = ::open(path, flags | O_CLOEXEC, mode);
+  while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+bool readAll(int fd, std::string& out) {
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+bool writeAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+std::string parentFolder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates the folder and its missing parents, private to the user like the hives in it.
+void makeFolders(const std::string& folder) {
+  std::size_t start = 1;
+  for (;;) {
+    const std::size_t slash = folder.find('/', start);
+    const std::string prefix = folder.substr(0, slash);
+    if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST)
+      throw systemError("Cannot create the registry folder", prefix, errno);
+    if (slash == std::string::npos) return;
+    start = slash + 1;
+  }
+}
+
+std::string timestampText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char buffer[32];
+  std::strftime(buffer, sizeof buffer, "%Y%m%d-%H%M%S", &local);
+  return buffer;
+}
+
+}  // namespace
+
+bool HiveFile::Stamp::operator==(const Stamp& other) const {
+  return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+         modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+         changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
+}
+
+HiveFile::HiveFile(std::string path, std::string rootName) : m_path(std::move(path)), m_rootName(std::move(rootName)) {}
+
+HiveFile::Contents HiveFile::readContents() const {
+  Contents contents;
+  const int raw = openRetrying(m_path.c_str(), O_RDONLY);
+  if (raw < 0) {
+    if (errno == ENOENT) return contents;
+    throw systemError("Cannot open the registry file", m_path, errno);
+  }
+  FileDescriptor fd(raw);
+  struct stat info{};
+  if (::fstat(fd.get(), &info) != 0) throw systemError("Cannot examine the registry file", m_path, errno);
+  if (!S_ISREG(info.st_mode)) throw RegistryError("The registry file '" + m_path + "' is not a regular file.");
+  contents.stamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+  contents.mode = info.st_mode & 07777;
+  contents.raw.reserve(static_cast<std::size_t>(info.st_size));
+  if (!readAll(fd.get(), contents.raw)) throw systemError("Cannot read the registry file", m_path, errno);
+  return contents;
+}
+
+void HiveFile::cacheFrom(Contents&& contents) const {
+  try {
+    m_cache = parseHive(contents.raw, m_rootName);
+    m_cacheCorrupt = false;
+  } catch (const HiveFormatError&) {
+    m_cache = Hive();
+    m_cacheCorrupt = true;
+  }
+  m_cacheStamp = contents.stamp;
+  m_cacheRaw = std::move(contents.raw);
+  m_cacheValid = true;
+}
+
+const Hive& HiveFile::current() const {
+  Stamp now;
+  struct stat info{};
+  if (::stat(m_path.c_str(), &info) == 0) now = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+  if (m_cacheValid && now == m_cacheStamp) return m_cache;
+  try {
+    cacheFrom(readContents());
+  } catch (const RegistryError&) {
+    // An unreadable file reads as empty; the next change reports the problem.
+    cacheFrom(Contents{});
+    m_cacheStamp = now;
+  }
+  return m_cache;
+}
+
+void HiveFile::keepCorruptCopy(const std::string& bytes) const {
+  const std::string base = m_path + ".corrupt-" + timestampText();
+  for (int attempt = 1; attempt < 100; ++attempt) {
+    const std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
+    const int raw = openRetrying(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (raw < 0) {
+      if (errno == EEXIST) continue;
+      throw systemError("Cannot keep a copy of the unreadable registry file", name, errno);
+    }
+    FileDescriptor fd(raw);
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || fd.close() != 0) {
+      const int error = errno;
+      ::unlink(name.c_str());
+      throw systemError("Cannot keep a copy of the unreadable registry file", name, error);
+    }
+    return;
+  }
+  throw RegistryError("Cannot find a free name for a copy of the unreadable registry file '" + m_path + "'.");
+}
+
+void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
+  const std::string temporary = m_path + ".tmp";
+  const int raw = openRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (raw < 0) throw systemError("Cannot write the registry file", temporary, errno);
+  FileDescriptor fd(raw);
+  if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.close() != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    throw systemError("Cannot write the registry file", temporary, error);
+  }
+  // The data is on disk before the rename, so a crash leaves the old hive or the complete new one.
+  // The folder itself is not flushed: that would only make the new version survive a power cut
+  // sooner, and costs as much again as the whole save.
+  if (m_beforeReplace) m_beforeReplace();
+  if (::rename(temporary.c_str(), m_path.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    throw systemError("Cannot replace the registry file", m_path, error);
+  }
+}
+
+void HiveFile::modify(const std::function<bool(Hive&)>& change) {
+  makeFolders(parentFolder(m_path));
+  const std::string lockPath = m_path + ".lock";
+  const int raw = openRetrying(lockPath.c_str(), O_RDWR | O_CREAT, 0600);
+  if (raw < 0) throw systemError("Cannot lock the registry file", lockPath, errno);
+  FileDescriptor lock(raw);  // closing it releases the lock
+  int locked;
+  do locked = ::flock(lock.get(), LOCK_EX);
+  while (locked != 0 && errno == EINTR);
+  if (locked != 0) throw systemError("Cannot lock the registry file", lockPath, errno);
+
+  Contents contents = readContents();
+  const bool cacheCurrent = m_cacheValid && !m_cacheCorrupt && contents.stamp.exists == m_cacheStamp.exists && contents.raw == m_cacheRaw;
+  const mode_t mode = contents.mode;
+  if (cacheCurrent) {
+    m_cacheStamp = contents.stamp;
+  } else {
+    cacheFrom(std::move(contents));
+  }
+
+  // The change is made to the cache itself, which is trusted again only once the file holds it.
+  m_cacheValid = false;
+  if (change(m_cache)) {
+    std::string text = formatHive(m_cache, m_rootName);
+    if (m_cacheCorrupt) keepCorruptCopy(m_cacheRaw);
+    replaceFile(text, mode);
+    struct stat info{};
+    if (::stat(m_path.c_str(), &info) != 0) return;
+    m_cacheStamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    m_cacheRaw = std::move(text);
+    m_cacheCorrupt = false;
+  }
+  m_cacheValid = true;
+}
+
+bool HiveFile::keyExists(std::string_view key) const { return current().keyExists(key); }
+
+void HiveFile::createKey(std::string_view key) {
+  checkKeyPathStorable(key);
+  modify([&](Hive& hive) { return hive.createKey(key); });
+}
+
+bool HiveFile::deleteKey(std::string_view key) {
+  bool deleted = false;
+  modify([&](Hive& hive) { return deleted = hive.deleteKey(key); });
+  return deleted;
+}
+
+std::optional<RegistryValue> HiveFile::readValue(std::string_view key, std::string_view name) const {
+  const HiveValue* value = current().findValue(key, name);
+  if (value == nullptr || value->foreignType) return std::nullopt;
+  return value->value;
+}
+
+void HiveFile::writeValues(std::string_view key, const std::vector<NamedRegistryValue>& values) {
+  checkKeyPathStorable(key);
+  for (const NamedRegistryValue& value : values) checkValueStorable(value);
+  modify([&](Hive& hive) {
+    bool changed = hive.createKey(key);
+    for (const NamedRegistryValue& value : values) changed |= hive.setValue(key, HiveValue{value.name, value.value, std::nullopt});
+    return changed;
+  });
+}
+
+bool HiveFile::deleteValue(std::string_view key, std::string_view name) {
+  bool deleted = false;
+  modify([&](Hive& hive) { return deleted = hive.deleteValue(key, name); });
+  return deleted;
+}
+
+std::vector<std::string> HiveFile::valueNames(std::string_view key) const { return current().valueNames(key); }
+
+std::vector<std::string> HiveFile::subkeyNames(std::string_view key) const { return current().subkeyNames(key); }
+
+}  // namespace lunasoma

@@ -1,0 +1,88 @@
+#pragma once
+// A registry hive kept in one text file in the registry export format (see HiveFormat), shared
+// safely between running programs. Every change takes an exclusive lock on "<file>.lock", reads
+// the file afresh under it, applies the change, writes "<file>.tmp", flushes it to disk and
+// renames it over the hive, so other programs' keys survive and a crash at any moment leaves
+// either the old or the new hive. A hive file that cannot be parsed is kept beside it as
+// "<file>.corrupt-<date>-<time>" before the first change replaces it.
+//
+// Reads never fail: they see the hive as it was last written, re-reading the file whenever it
+// has changed on disk; a missing, unreadable or unparsable file reads as an empty hive.
+// Changes that cannot be made raise RegistryError and leave the file as it was.
+
+#include <sys/types.h>
+
+#include <ctime>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Hive.h"
+#include "platform/Registry.h"
+
+namespace lunasoma {
+
+class HiveFile : public Registry {
+ public:
+  // rootName is the root every section of the file names, e.g. "HKEY_CURRENT_USER".
+  HiveFile(std::string path, std::string rootName);
+
+  bool keyExists(std::string_view key) const override;
+  void createKey(std::string_view key) override;
+  bool deleteKey(std::string_view key) override;
+
+  std::optional<RegistryValue> readValue(std::string_view key, std::string_view name) const override;
+  void writeValues(std::string_view key, const std::vector<NamedRegistryValue>& values) override;
+  bool deleteValue(std::string_view key, std::string_view name) override;
+
+  std::vector<std::string> valueNames(std::string_view key) const override;
+  std::vector<std::string> subkeyNames(std::string_view key) const override;
+
+  const std::string& path() const { return m_path; }
+
+  // Runs after the temporary file is complete and flushed, just before it replaces the hive, so a
+  // test can end the process there as a crash would.
+  void setBeforeReplaceHook(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+
+ private:
+  // What identifies one version of the file on disk; a rename gives a new inode and times.
+  struct Stamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const Stamp& other) const;
+  };
+
+  // The file as read: its bytes, identity and permissions (stamp.exists is false when missing).
+  struct Contents {
+    Stamp stamp;
+    std::string raw;
+    mode_t mode = 0600;
+  };
+
+  const Hive& current() const;
+  Contents readContents() const;
+  // Makes the cache the parsed form of contents.
+  void cacheFrom(Contents&& contents) const;
+  // Applies change to the hive under the lock and writes it when change returns true.
+  void modify(const std::function<bool(Hive&)>& change);
+  void keepCorruptCopy(const std::string& bytes) const;
+  void replaceFile(const std::string& text, mode_t mode) const;
+
+  std::string m_path;
+  std::string m_rootName;
+  std::function<void()> m_beforeReplace;
+  // The hive as last read or written, with the bytes it came from; a change under the lock reuses
+  // it when the file still holds exactly those bytes, instead of parsing the file again.
+  mutable Hive m_cache;
+  mutable Stamp m_cacheStamp;
+  mutable std::string m_cacheRaw;
+  mutable bool m_cacheCorrupt = false;
+  mutable bool m_cacheValid = false;
+};
+
+}  // namespace lunasoma

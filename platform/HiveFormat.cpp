@@ -1,0 +1,445 @@
+#include "platform/HiveFormat.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace lunasoma {
+
+namespace {
+
+constexpr std::uint32_t StringType = 1;  // REG_SZ, when it appears as hex(1):
+constexpr std::size_t HexLineWidth = 76;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool startsWithNoCase(std::string_view s, std::string_view prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (lowerAscii(s[i]) != lowerAscii(prefix[i])) return false;
+  return true;
+}
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  const char l = lowerAscii(c);
+  if (l >= 'a' && l <= 'f') return l - 'a' + 10;
+  return -1;
+}
+
+// A number of 1 to 8 hex digits making up the whole of s.
+std::optional<std::uint32_t> parseHexNumber(std::string_view s) {
+  if (s.empty() || s.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  for (char c : s) {
+    const int digit = hexDigit(c);
+    if (digit < 0) return std::nullopt;
+    value = value * 16 + static_cast<std::uint32_t>(digit);
+  }
+  return value;
+}
+
+void appendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// UTF-16 code units to UTF-8; nullopt for an unpaired surrogate.
+std::optional<std::string> utf16ToUtf8(const std::vector<std::uint16_t>& units) {
+  std::string out;
+  out.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    std::uint32_t cp = units[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF) {
+      if (i + 1 >= units.size() || units[i + 1] < 0xDC00 || units[i + 1] > 0xDFFF) return std::nullopt;
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00u);
+      ++i;
+    } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
+      return std::nullopt;
+    }
+    appendUtf8(out, cp);
+  }
+  return out;
+}
+
+// Strict UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF) to UTF-16 code units.
+std::optional<std::vector<std::uint16_t>> utf8ToUtf16(std::string_view s) {
+  std::vector<std::uint16_t> units;
+  units.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    std::uint32_t cp = 0;
+    std::uint32_t minimum = 0;
+    if (lead < 0x80) {
+      length = 1, cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+      length = 2, cp = lead & 0x1Fu, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3, cp = lead & 0x0Fu, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4, cp = lead & 0x07u, minimum = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (i + length > s.size()) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(s[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      cp = (cp << 6) | (next & 0x3Fu);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    if (cp >= 0x10000) {
+      units.push_back(static_cast<std::uint16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      units.push_back(static_cast<std::uint16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+    } else {
+      units.push_back(static_cast<std::uint16_t>(cp));
+    }
+    i += length;
+  }
+  return units;
+}
+
+std::vector<std::uint16_t> littleEndianUnits(std::string_view bytes) {
+  std::vector<std::uint16_t> units(bytes.size() / 2);
+  for (std::size_t i = 0; i < units.size(); ++i)
+    units[i] = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[2 * i]) | (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+  return units;
+}
+
+bool hasLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
+
+// The reader keeps a CR or NUL inside quotes, but only a LF truly cannot stand there; a text with
+// any of the three is still written in its hex(1) form when it has one, so that editors that
+// rewrite line ends cannot spoil it.
+std::optional<std::vector<std::uint16_t>> hexFormOf(std::string_view text) {
+  if (text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos) return std::nullopt;
+  return utf8ToUtf16(text);
+}
+
+// The text form of a REG_SZ read from hex(1): UTF-16LE with at most one terminating NUL.
+std::optional<std::string> textFromRegSzBytes(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() % 2 != 0) return std::nullopt;
+  std::vector<std::uint16_t> units = littleEndianUnits(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!units.empty() && units.back() == 0) units.pop_back();
+  return utf16ToUtf8(units);
+}
+
+class Parser {
+ public:
+  Parser(std::string_view text, std::string_view rootName) : m_rootName(rootName) { splitLines(text); }
+
+  Hive parse() {
+    if (!skipToHeader()) return m_hive;
+    while (m_next < m_lines.size()) {
+      const std::string_view line = trimmed(m_lines[m_next++]);
+      if (line.empty() || line.front() == ';') continue;
+      if (line.front() == '[') {
+        section(line);
+      } else if (line.front() == '"' || line.front() == '@') {
+        if (!m_inSection) fail("a value comes before the first [key] section");
+        valueLine(line);
+      } else {
+        fail("a line that is neither a [key] section nor a value");
+      }
+    }
+    flushValues();
+    return m_hive;
+  }
+
+ private:
+  [[noreturn]] void fail(const std::string& reason) const { throw HiveFormatError(m_next, reason); }
+
+  void splitLines(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string_view::npos) end = text.size();
+      std::string_view line = text.substr(start, end - start);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      m_lines.push_back(line);
+      start = end + 1;
+    }
+  }
+
+  // False for text with nothing but blanks and comments, which is an empty hive.
+  bool skipToHeader() {
+    while (m_next < m_lines.size()) {
+      const std::string_view line = trimmed(m_lines[m_next++]);
+      if (line.empty() || line.front() == ';') continue;
+      if (line != HiveHeader && line != "REGEDIT4") fail("the file does not start with \"" + std::string(HiveHeader) + "\"");
+      return true;
+    }
+    return false;
+  }
+
+  void section(std::string_view line) {
+    if (line.back() != ']') fail("a [key] section without its closing bracket");
+    std::string_view path = line.substr(1, line.size() - 2);
+    if (!path.empty() && path.front() == '-') fail("a key deletion, which a hive cannot hold");
+    if (!startsWithNoCase(path, m_rootName) || (path.size() > m_rootName.size() && path[m_rootName.size()] != '\\'))
+      fail("a key outside " + std::string(m_rootName));
+    path.remove_prefix(m_rootName.size());
+    flushValues();
+    m_key = Hive::normalizedPath(path);
+    m_hive.createKey(m_key);
+    m_inSection = true;
+  }
+
+  // A quoted string at the start of s with \\ and \" escapes; s is advanced past it.
+  std::string quoted(std::string_view& s) const {
+    std::string out;
+    std::size_t i = 1;
+    for (; i < s.size() && s[i] != '"'; ++i) {
+      if (s[i] == '\\') {
+        if (++i >= s.size() || (s[i] != '\\' && s[i] != '"')) fail("a backslash that escapes neither \\ nor \" in a quoted text");
+      }
+      out += s[i];
+    }
+    if (i >= s.size()) fail("a quoted text without its closing quote");
+    s.remove_prefix(i + 1);
+    return out;
+  }
+
+  void valueLine(std::string_view line) {
+    HiveValue value;
+    if (line.front() == '@') {
+      line.remove_prefix(1);
+    } else {
+      value.name = quoted(line);
+    }
+    line = trimmed(line);
+    if (line.empty() || line.front() != '=') fail("a value name not followed by =");
+    readData(trimmed(line.substr(1)), value);
+    m_values.push_back(std::move(value));
+  }
+
+  // Values are stored a section at a time, which spares a key look-up for every value.
+  void flushValues() {
+    if (!m_values.empty()) m_hive.setValues(m_key, std::move(m_values));
+    m_values.clear();
+  }
+
+  void readData(std::string_view data, HiveValue& value) {
+    if (data.empty()) fail("a value without data");
+    if (data.front() == '"') {
+      std::string text = quoted(data);
+      if (!trimmed(data).empty()) fail("text after the closing quote");
+      value.value.data = std::move(text);
+    } else if (data.front() == '-') {
+      fail("a value deletion, which a hive cannot hold");
+    } else if (startsWithNoCase(data, "dword:")) {
+      const std::optional<std::uint32_t> number = parseHexNumber(data.substr(6));
+      if (!number) fail("a dword that is not 1 to 8 hex digits");
+      value.value.data = *number;
+    } else if (startsWithNoCase(data, "hex:")) {
+      value.value.data = hexList(data.substr(4));
+    } else if (startsWithNoCase(data, "hex(")) {
+      const std::size_t close = data.find("):");
+      const std::optional<std::uint32_t> type =
+          close == std::string_view::npos ? std::nullopt : parseHexNumber(data.substr(4, close - 4));
+      if (!type) fail("a hex(type) whose type is not 1 to 8 hex digits");
+      std::vector<std::uint8_t> bytes = hexList(data.substr(close + 2));
+      if (*type == StringType) {
+        if (std::optional<std::string> text = textFromRegSzBytes(bytes)) {
+          value.value.data = std::move(*text);
+          return;
+        }
+      }
+      value.foreignType = *type;
+      value.value.data = std::move(bytes);
+    } else {
+      fail("a value that is neither \"text\", dword: nor hex:");
+    }
+  }
+
+  // Comma-separated bytes of one or two hex digits; a trailing backslash continues the list on
+  // the next line.
+  std::vector<std::uint8_t> hexList(std::string_view piece) {
+    std::string joined;
+    piece = trimmed(piece);
+    while (!piece.empty() && piece.back() == '\\') {
+      piece.remove_suffix(1);
+      joined.append(piece);
+      if (m_next >= m_lines.size()) fail("a continued hex list that ends with the file");
+      piece = trimmed(m_lines[m_next++]);
+    }
+    joined.append(piece);
+
+    std::vector<std::uint8_t> bytes;
+    const std::string_view all = joined;
+    if (trimmed(all).empty()) return bytes;
+    bytes.reserve(all.size() / 3 + 1);
+    std::size_t start = 0;
+    for (;;) {
+      const std::size_t comma = all.find(',', start);
+      const std::string_view item = trimmed(all.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+      const std::optional<std::uint32_t> byte = item.size() <= 2 ? parseHexNumber(item) : std::nullopt;
+      if (!byte) fail("a hex list item that is not one or two hex digits");
+      bytes.push_back(static_cast<std::uint8_t>(*byte));
+      if (comma == std::string_view::npos) return bytes;
+      start = comma + 1;
+    }
+  }
+
+  std::vector<std::string_view> m_lines;
+  std::size_t m_next = 0;
+  std::string_view m_rootName;
+  Hive m_hive;
+  std::string m_key;
+  std::vector<HiveValue> m_values;  // of the current section, not yet stored
+  bool m_inSection = false;
+};
+
+}  // namespace
+
+namespace {
+
+void appendQuoted(std::string& out, std::string_view text) {
+  out += '"';
+  for (char c : text) {
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  out += '"';
+}
+
+void appendHexList(std::string& out, const std::uint8_t* bytes, std::size_t count) {
+  static constexpr char Digits[] = "0123456789abcdef";
+  const std::size_t lineStart = out.rfind('\n');
+  std::size_t column = out.size() - (lineStart == std::string::npos ? 0 : lineStart + 1);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) {
+      out += ',';
+      if (++column >= HexLineWidth) {
+        out += "\\\n  ";
+        column = 2;
+      }
+    }
+    out += Digits[bytes[i] >> 4];
+    out += Digits[bytes[i] & 0xF];
+    column += 2;
+  }
+}
+
+void appendData(std::string& out, const HiveValue& value) {
+  if (value.foreignType) {
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string type;
+    for (std::uint32_t t = *value.foreignType; type.empty() || t != 0; t >>= 4) type.insert(type.begin(), Digits[t & 0xF]);
+    const auto& bytes = std::get<std::vector<std::uint8_t>>(value.value.data);
+    out += "hex(" + type + "):";
+    appendHexList(out, bytes.data(), bytes.size());
+  } else if (const auto* number = std::get_if<std::uint32_t>(&value.value.data)) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "dword:%08x", static_cast<unsigned>(*number));
+    out += buffer;
+  } else if (const auto* bytes = std::get_if<std::vector<std::uint8_t>>(&value.value.data)) {
+    out += "hex:";
+    appendHexList(out, bytes->data(), bytes->size());
+  } else {
+    const auto& text = std::get<std::string>(value.value.data);
+    if (const std::optional<std::vector<std::uint16_t>> units = hexFormOf(text)) {
+      std::vector<std::uint8_t> encoded;
+      encoded.reserve(units->size() * 2 + 2);
+      for (std::uint16_t unit : *units) {
+        encoded.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        encoded.push_back(static_cast<std::uint8_t>(unit >> 8));
+      }
+      encoded.push_back(0);
+      encoded.push_back(0);
+      out += "hex(1):";
+      appendHexList(out, encoded.data(), encoded.size());
+    } else if (text.find('\n') != std::string::npos) {
+      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.", value.name);
+    } else {
+      appendQuoted(out, text);
+    }
+  }
+}
+
+}  // namespace
+
+HiveFormatError::HiveFormatError(std::size_t line, const std::string& reason)
+    : RegistryError("line " + std::to_string(line) + ": " + reason), m_line(line) {}
+
+Hive parseHive(std::string_view text, std::string_view rootName) {
+  std::string decoded;
+  if (text.starts_with("\xFF\xFE")) {
+    text.remove_prefix(2);
+    if (text.size() % 2 != 0) throw HiveFormatError(1, "a UTF-16 file with an odd number of bytes");
+    std::optional<std::string> utf8 = utf16ToUtf8(littleEndianUnits(text));
+    if (!utf8) throw HiveFormatError(1, "a UTF-16 file with an unpaired surrogate");
+    decoded = std::move(*utf8);
+    text = decoded;
+  } else if (text.starts_with("\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  }
+  return Parser(text, rootName).parse();
+}
+
+std::string formatHive(const Hive& hive, std::string_view rootName) {
+  std::string out;
+  out.reserve(64 + hive.valueCount() * 40);
+  out += HiveHeader;
+  out += '\n';
+  for (const HiveKey* key : hive.keys()) {
+    if (key->path.empty() && key->values.empty()) continue;
+    out += "\n[";
+    out += rootName;
+    if (!key->path.empty()) {
+      out += '\\';
+      out += key->path;
+    }
+    out += "]\n";
+    for (const HiveValue& value : key->values) {
+      if (value.name.empty()) {
+        out += '@';
+      } else {
+        appendQuoted(out, value.name);
+      }
+      out += '=';
+      appendData(out, value);
+      out += '\n';
+    }
+  }
+  return out;
+}
+
+void checkKeyPathStorable(std::string_view path) {
+  if (hasLineBreak(path)) throw RegistryError("A key name cannot hold a line break.");
+}
+
+void checkValueStorable(const NamedRegistryValue& value) {
+  if (hasLineBreak(value.name)) throw RegistryValueError("A value name cannot hold a line break.", value.name);
+  if (const auto* text = std::get_if<std::string>(&value.value.data)) {
+    if (text->find('\n') != std::string::npos && !utf8ToUtf16(*text))
+      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.", value.name);
+  }
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,9 @@
+#include "platform/QtBeeper.h"
+
+#include <QApplication>
+
+namespace lunasoma {
+
+void QtBeeper::beep(Beep) { QApplication::beep(); }
+
+}  // namespace lunasoma

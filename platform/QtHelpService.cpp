@@ -1,0 +1,54 @@
+#include "platform/QtHelpService.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace lunasoma {
+
+namespace {
+
+bool readText(const QString& path, QString& text) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  text = QString::fromUtf8(file.readAll());
+  return file.error() == QFileDevice::NoError;
+}
+
+}  // namespace
+
+QtHelpService::QtHelpService(ShellService& shell) : m_shell(shell) {}
+
+QtHelpService::~QtHelpService() { delete m_viewer.data(); }
+
+QString QtHelpService::contentsFileFor(const QString& helpFile) {
+  const QFileInfo info(helpFile);
+  return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".cnt");
+}
+
+bool QtHelpService::showContents(QWidget* parent, const QString& helpFile) {
+  const QFileInfo info(helpFile);
+  QString html;
+  if (!info.isFile() || !readText(helpFile, html)) return false;
+  QString contentsText;
+  readText(contentsFileFor(helpFile), contentsText);
+
+  if (!m_viewer) {
+    // No parent: the help is a window of its own, not one that disappears with a dialog.
+    m_viewer = new HelpViewer(m_shell);
+    if (parent) {
+      const QRect frame = parent->window()->frameGeometry();
+      m_viewer->move(frame.center() - m_viewer->rect().center());
+    }
+  }
+  m_viewer->load(html, info.absolutePath(), HelpContents::parse(contentsText));
+  m_viewer->show();
+  m_viewer->raise();
+  m_viewer->activateWindow();
+  return true;
+}
+
+void QtHelpService::quit() {
+  if (m_viewer) m_viewer->close();
+}
+
+}  // namespace lunasoma

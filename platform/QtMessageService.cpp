@@ -1,0 +1,70 @@
+#include "platform/QtMessageService.h"
+
+#include <QAbstractButton>
+
+namespace lunasoma {
+
+namespace {
+
+struct ButtonPair {
+  MessageButton ours;
+  QMessageBox::StandardButton qt;
+};
+
+constexpr ButtonPair buttonPairs[] = {{MessageButton::Ok, QMessageBox::Ok},
+                                      {MessageButton::Cancel, QMessageBox::Cancel},
+                                      {MessageButton::Yes, QMessageBox::Yes},
+                                      {MessageButton::No, QMessageBox::No}};
+
+}  // namespace
+
+std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kind, const QString& text,
+                                                       MessageButtons buttons) {
+  auto box = std::make_unique<QMessageBox>(parent);
+  box->setText(text);
+  box->setTextFormat(Qt::PlainText);
+  switch (kind) {
+    case Kind::Information:
+      box->setWindowTitle(QStringLiteral("Information"));
+      box->setIcon(QMessageBox::Information);
+      break;
+    case Kind::Confirm:
+      box->setWindowTitle(QStringLiteral("Confirm"));
+      box->setIcon(QMessageBox::Question);
+      break;
+    case Kind::Error:
+      box->setWindowTitle(QStringLiteral("Error"));
+      box->setIcon(QMessageBox::Critical);
+      break;
+  }
+  QMessageBox::StandardButtons standard;
+  for (const ButtonPair& pair : buttonPairs) {
+    if (buttons & static_cast<int>(pair.ours)) standard |= pair.qt;
+  }
+  box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
+  return box;
+}
+
+MessageButton QtMessageService::answerOf(const QMessageBox& box) {
+  const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+  for (const ButtonPair& pair : buttonPairs) {
+    if (pair.qt == pressed) return pair.ours;
+  }
+  return MessageButton::Cancel;
+}
+
+void QtMessageService::information(QWidget* parent, const QString& text) {
+  makeBox(parent, Kind::Information, text, static_cast<int>(MessageButton::Ok))->exec();
+}
+
+MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, MessageButtons buttons) {
+  const auto box = makeBox(parent, Kind::Confirm, text, buttons);
+  box->exec();
+  return answerOf(*box);
+}
+
+void QtMessageService::error(QWidget* parent, const QString& text) {
+  makeBox(parent, Kind::Error, text, static_cast<int>(MessageButton::Ok))->exec();
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,31 @@
+#pragma once
+// Copies one file so that the copy carries the source's modification time. It creates no folders
+// and asks no questions; callers decide whether a file should be copied at all.
+
+#include <QString>
+
+#include <stdexcept>
+
+namespace lunasoma {
+
+// Raised when a copy cannot read its source or cannot write its target; what() names the file.
+class FileIoError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Marks a source file that does not exist. copyFileKeepingDate raises it for a missing source,
+// and the copy dialog raises it itself when it finds a file missing before copying.
+class EMissingFile : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Copies source to target, replacing an existing target, and gives the target the source's
+// modification time and permissions. The bytes go into a temporary file beside the target that
+// replaces it only once every byte is written, so a failed copy never leaves a truncated target
+// and an existing target stays as it was. Raises EMissingFile when the source does not exist and
+// FileIoError when it cannot be read or the target cannot be written.
+void copyFileKeepingDate(const QString& source, const QString& target);
+
+}  // namespace lunasoma

@@ -1,0 +1,199 @@
+#include "setup/InstallActions.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/InstallFileTable.h"
+#include "app/ProductInfo.h"
+#include "platform/Registry.h"
+#include "setup/FileCopy.h"
+#include "setup/InstallLayout.h"
+#include "setup/InstallText.h"
+#include "setup/ShortcutFile.h"
+#include "setup/WaitCursor.h"
+
+namespace lunasoma {
+
+namespace {
+
+QString fileNameAt(std::size_t entry) { return fromProductText(InstallFiles.fileNames[entry]); }
+bool hasShortcuts(std::size_t entry) { return InstallFiles.shortcutFlags[entry] == '1'; }
+bool isProgram(const QString& fileName) { return QFileInfo(fileName).suffix().toUpper() == QStringLiteral("EXE"); }
+
+// Creates the installation folder, or asks whether to install over the folder that is there.
+// False when the user declined; then nothing has been changed.
+bool prepareInstallFolder(const QString& installFolder, const InstallEnvironment& environment) {
+  if (QDir().mkdir(installFolder)) return true;
+  environment.services.beeper.beep(Beep::Exclamation);
+  const QString question = fillPercentS(
+      QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
+      {installFolder});
+  const MessageButton answer = environment.services.messages.confirm(
+      environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel));
+  if (answer == MessageButton::Yes) return true;
+  environment.services.messages.information(
+      environment.parent, QStringLiteral("No changes have been made. Please select a different folder to install to."));
+  return false;
+}
+
+// Whether a file outside the installation folder should be replaced: only a target older than
+// the source needs the user's consent.
+bool mayReplace(const QString& target, const QString& source, const QString& installFolder,
+                const InstallEnvironment& environment) {
+  if (QFileInfo(target).path() == installFolder) return true;
+  const QFileInfo targetInfo(target);
+  const QFileInfo sourceInfo(source);
+  if (!targetInfo.exists() || !sourceInfo.exists() || targetInfo.lastModified() >= sourceInfo.lastModified()) {
+    return true;
+  }
+  const QString question = fillPercentS(
+      QStringLiteral("The file \"%s\" already exists, but %s has a newer version of this file.\n\n"
+                     "Would you like to install this file?"),
+      {target, installProductName()});
+  return environment.services.messages.confirm(environment.parent, question,
+                                               static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)) ==
+         MessageButton::Yes;
+}
+
+bool copyFiles(const InstallRequest& request, const InstallEnvironment& environment) {
+  bool complete = true;
+  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
+    const QString target = request.targets.value(static_cast<qsizetype>(entry));
+    const QString source = joinPath(request.sourceFolder, fileNameAt(entry));
+    if (target.isEmpty()) {
+      complete = false;
+      continue;
+    }
+    try {
+      if (!mayReplace(target, source, request.installFolder, environment)) continue;
+      if (!QFileInfo::exists(source)) {
+        complete = false;
+        continue;
+      }
+      copyFileKeepingDate(source, target);
+    } catch (const FileIoError&) {
+      complete = false;
+    } catch (const EMissingFile&) {
+      complete = false;
+    }
+  }
+  return complete;
+}
+
+// Writes the uninstall entry when the machine keeps a list of installed programs. Returns the
+// reason when the entry could not be written, so the result page can say so.
+QString writeUninstallEntry(const InstallRequest& request, Registry& machine) {
+  try {
+    if (!machine.keyExists(UninstallListKey)) return {};
+    machine.writeValues(uninstallEntryKey(),
+                        {{UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
+                         {UninstallStringValue, RegistryValue{uninstallCommand(request.installFolder,
+                                                                               request.programFileName)
+                                                                  .toStdString()}}});
+    return {};
+  } catch (const RegistryError& error) {
+    const QString reason = QString::fromStdString(error.what());
+    return reason.isEmpty() ? QStringLiteral("the registry could not be written") : reason;
+  }
+}
+
+bool makeShortcut(ShortcutService& shortcuts, const QString& installFolder, const QString& fileName,
+                  const QString& linkFile) {
+  return createShortcutFile(shortcuts, QString(), joinPath(installFolder, fileName), installFolder, QString(),
+                            QString(), linkFile, 0, 0);
+}
+
+bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& environment) {
+  const InstallOptions& options = request.options;
+  if (!options.startMenu && !options.onStartup && !options.desktop) return true;
+  FolderService& folders = environment.services.folders;
+  ShortcutService& shortcuts = environment.services.shortcuts;
+  const QString programs = folders.programsFolder();
+  const QString startup = folders.startupFolder();
+  const QString desktop = folders.desktopFolder();
+
+  bool complete = true;
+  if (options.startMenu && !programs.isEmpty()) {
+    // An existing group is fine, and a group that cannot be made shows up as failed shortcuts.
+    QDir(programs).mkdir(installProductName());
+    for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
+      if (!hasShortcuts(entry)) continue;
+      const QString fileName = fileNameAt(entry);
+      complete &= makeShortcut(shortcuts, request.installFolder, fileName, startMenuLinkFor(programs, fileName));
+    }
+    environment.services.shell.openFolder(startMenuGroupFolder(programs));
+  }
+  const auto programShortcutsIn = [&](bool wanted, const QString& folder) {
+    if (!wanted || folder.isEmpty()) return;
+    for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
+      const QString fileName = fileNameAt(entry);
+      if (!hasShortcuts(entry) || !isProgram(fileName)) continue;
+      complete &= makeShortcut(shortcuts, request.installFolder, fileName, folderLink(folder));
+    }
+  };
+  programShortcutsIn(options.onStartup, startup);
+  programShortcutsIn(options.desktop, desktop);
+  return complete;
+}
+
+}  // namespace
+
+QStringList finishListFor(const QString& installFolder, const QString& windowsFolder, const QString& systemFolder) {
+  QStringList targets;
+  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
+    const QString fileName = fileNameAt(entry);
+    switch (InstallFiles.locationCodes[entry]) {
+      case '0': targets << joinPath(installFolder, fileName); break;
+      case '1': targets << windowsFolder + fileName; break;
+      default: targets << systemFolder + fileName; break;
+    }
+  }
+  return targets;
+}
+
+InstallResult finishInstall(const InstallRequest& request, const InstallEnvironment& environment) {
+  InstallResult result;
+  if (!prepareInstallFolder(request.installFolder, environment)) {
+    result.outcome = InstallOutcome::FolderDeclined;
+    return result;
+  }
+  {
+    const WaitCursor hourglass;
+    result.filesComplete = copyFiles(request, environment);
+    result.uninstallEntryError = writeUninstallEntry(request, environment.services.machineHive);
+    result.shortcutsComplete = makeShortcuts(request, environment);
+    if (environment.wait) environment.wait(3);
+    if (environment.bringToFront) environment.bringToFront();
+    environment.services.beeper.beep(Beep::Default);
+  }
+  const bool complete = result.filesComplete && result.shortcutsComplete && result.uninstallEntryError.isEmpty();
+  result.outcome = complete ? InstallOutcome::Complete : InstallOutcome::Incomplete;
+  return result;
+}
+
+QString incompleteResultText(const InstallResult& result, const QString& uninstallCommandText) {
+  QStringList paragraphs;
+  if (!result.filesComplete) {
+    paragraphs << QStringLiteral(
+        "Could not find or copy one or more files to the target folder. This installation is incomplete.\n\n"
+        "Please download another complete copy from the following web site:");
+  } else if (!result.shortcutsComplete) {
+    paragraphs << QStringLiteral(
+        "Could not create one or more of the shortcuts you specified. Please do so manually or run Setup again.");
+  }
+  if (!result.uninstallEntryError.isEmpty()) {
+    const QString entry = fillPercentS(QStringLiteral("Could not write the uninstall entry: %s\n\nTo remove %s later, run %s"),
+                                       {result.uninstallEntryError, installProductName(), uninstallCommandText});
+    // The web address belongs right under the text that asks for it, so the entry's note goes first.
+    if (!result.filesComplete) {
+      paragraphs.prepend(entry);
+    } else {
+      paragraphs << entry;
+    }
+  }
+  return paragraphs.join(QStringLiteral("\n\n"));
+}
+
+bool incompleteResultShowsWebAddress(const InstallResult& result) { return !result.filesComplete; }
+
+}  // namespace lunasoma

@@ -1,0 +1,45 @@
+#pragma once
+// The names of everything an installation creates: the installation folder, the uninstall entry,
+// the Start Menu group and the shortcut files. The installation and the uninstall both build their
+// paths here, so that the uninstall removes exactly what the installation made. It creates nothing.
+
+#include <QString>
+
+#include <string>
+
+namespace lunasoma {
+
+// The machine-wide key that lists the installed programs; each program has a subkey in it.
+inline constexpr char UninstallListKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+// The two text values of the product's uninstall entry.
+inline constexpr char UninstallDisplayNameValue[] = "DisplayName";
+inline constexpr char UninstallStringValue[] = "UninstallString";
+
+// The product's subkey of UninstallListKey.
+std::string uninstallEntryKey();
+
+// The command stored as "UninstallString": the installed program followed by " Uninstall". The
+// program's path is quoted when it contains blanks, because an unquoted path with blanks names
+// another program.
+QString uninstallCommand(const QString& installFolder, const QString& programFileName);
+
+// folder + '/' + name, without doubling the separator when the folder already ends in one (a
+// root such as "/" keeps its single separator).
+QString joinPath(const QString& folder, const QString& name);
+
+// The installation folder for a chosen parent folder: the parent + the product name.
+QString installFolderFor(const QString& parentFolder);
+
+// The Start Menu group: the Programs folder + the product name.
+QString startMenuGroupFolder(const QString& programsFolder);
+
+// The group's link for an installed file: "<product> Help.lnk" for a help file (extension .hlp,
+// any case), "<product>.lnk" for anything else.
+QString startMenuLinkFor(const QString& programsFolder, const QString& fileName);
+QString startMenuProgramLink(const QString& programsFolder);
+QString startMenuHelpLink(const QString& programsFolder);
+
+// The link named after the product directly in a folder (Startup or Desktop).
+QString folderLink(const QString& folder);
+
+}  // namespace lunasoma

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "app/MainWindowGeometry.h"
+
+namespace lunasoma {
+namespace {
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
+  struct Row {
+    const char* name;
+    long long numerator;
+    long long denominator;
+    long long expected;
+  };
+  const Row rows[] = {
+      {"exact", 12800, 100, 128},         {"below half", 6449, 100, 64},   {"above half", 6451, 100, 65},
+      {"half to even down", 6450, 100, 64}, {"half to even up", 6550, 100, 66}, {"negative half", -250, 100, -2},
+      {"negative above half", -260, 100, -3},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(roundHalfEven(row.numerator, row.denominator), row.expected) << row.name;
+  }
+}
+
+TEST(DividerPosition, OpensAtAndIsStoredAsRoundedPercent) {
+  struct Row {
+    const char* name;
+    int outerWidth;
+    int percent;
+    int left;
+  };
+  const Row rows[] = {
+      {"default window", 640, 20, 128},
+      {"exact half rounds to even below", 645, 10, 64},
+      {"exact half rounds to even above", 655, 10, 66},
+      {"nothing", 640, 0, 0},
+  };
+  for (const Row& row : rows) EXPECT_EQ(dividerLeftForPercent(row.outerWidth, row.percent), row.left) << row.name;
+
+  EXPECT_EQ(dividerPercent(128, 640, 7), 20);
+  EXPECT_EQ(dividerPercent(25, 1000, 7), 2) << "2.5 % goes to the even 2";
+  EXPECT_EQ(dividerPercent(35, 1000, 7), 4) << "3.5 % goes to the even 4";
+  EXPECT_EQ(dividerPercent(5000, 100, 7), 255) << "a divider far outside stays within the stored byte";
+  EXPECT_EQ(dividerPercent(128, 0, 7), 7) << "a window without width keeps the old value";
+}
+
+TEST(MainLayoutTest, PlacesColumnsAndFields) {
+  MainLayoutInput in;
+  in.clientWidth = 640;
+  in.clientHeight = 450;
+  in.dividerLeft = 128;
+  in.textHeight = 13;
+  in.fieldHeight = 21;
+  const MainLayout layout = mainLayout(in);
+  EXPECT_EQ(layout.tabLeft, QRect(6, 4, 122, 440));
+  EXPECT_EQ(layout.panDiv, QRect(128, 6, 6, 438));
+  EXPECT_EQ(layout.tabRight, QRect(134, 6, 500, 438));
+  EXPECT_EQ(layout.tabRight.x() + layout.tabRight.width(), 640 - 6) << "6 pixels right margin";
+  EXPECT_EQ(layout.lblBirth, QRect(6, 12, 110, 13));
+  EXPECT_EQ(layout.cboBirth, QRect(6, 28, 110, 21));
+  EXPECT_EQ(layout.lblStart, QRect(6, 55, 110, 13));
+  EXPECT_EQ(layout.cboStart, QRect(6, 71, 110, 21));
+}
+
+TEST(MainLayoutTest, EdgeCasesKeepTheLeftColumnAndClampAtZero) {
+  struct Row {
+    const char* name;
+    int clientWidth;
+    int dividerLeft;
+    int tabLeftWidth;
+    int tabRightWidth;
+    int fieldWidth;
+  };
+  const Row rows[] = {
+      // Narrower than the left column plus 18: the left column keeps its width, the right gets none.
+      {"window narrower than the left column", 130, 128, 122, 0, 110},
+      {"divider at the far left", 640, 6, 0, 622, 0},
+      {"divider at the far right", 640, 628, 622, 0, 610},
+  };
+  for (const Row& row : rows) {
+    MainLayoutInput in;
+    in.clientWidth = row.clientWidth;
+    in.clientHeight = 300;
+    in.dividerLeft = row.dividerLeft;
+    in.textHeight = 13;
+    in.fieldHeight = 21;
+    const MainLayout layout = mainLayout(in);
+    EXPECT_EQ(layout.tabLeft.width(), row.tabLeftWidth) << row.name;
+    EXPECT_EQ(layout.tabRight.width(), row.tabRightWidth) << row.name;
+    EXPECT_EQ(layout.cboBirth.width(), row.fieldWidth) << row.name;
+  }
+  MainLayoutInput tiny;
+  tiny.clientWidth = 3;
+  tiny.clientHeight = 5;
+  const MainLayout layout = mainLayout(tiny);
+  EXPECT_EQ(layout.tabLeft.height(), 0);
+  EXPECT_EQ(layout.tabRight.height(), 0);
+}
+
+TEST(DividerDrag, StopsAtBothEnds) {
+  // Client width 640: the left column is 122 wide and the right area 500, as at the default start.
+  struct Row {
+    const char* name;
+    int x;
+    int expected;
+  };
+  const Row rows[] = {
+      {"a little left", -20, 108},  {"far left stops at 6", -1000, 6},
+      {"a little right", 30, 158},  {"far right stops with its right edge at CW - 6", 1000, 628},
+      {"no move", 0, 128},
+  };
+  for (const Row& row : rows) EXPECT_EQ(draggedDividerLeft(128, row.x, 0, 122, 500, 0), row.expected) << row.name;
+}
+
+TEST(OpeningBounds, UnreachableOrTooSmallRectanglesOpenAtTheDefault) {
+  const std::vector<QRect> screens{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
+  const QSize minimum(120, 90);
+  struct Row {
+    const char* name;
+    Bounds stored;
+    bool kept;
+  };
+  const Row rows[] = {
+      {"on the first screen", {100, 50, 740, 530}, true},
+      {"on the second screen", {1500, 300, 2140, 780}, true},
+      {"hanging off an edge but reachable", {-600, -20, 40, 460}, true},
+      {"on a screen that is gone", {3000, 100, 3640, 580}, false},
+      {"only a sliver visible", {1020 + 1280 - 10, 0, 2294 + 640, 480}, false},
+      {"narrower than the minimum", {10, 10, 100, 400}, false},
+      {"upside down", {640, 480, 0, 0}, false},
+      {"corners at the ends of the range", {-2147483647 - 1, -2147483647 - 1, 2147483647, 2147483647}, false},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(openingBounds(row.stored, screens, minimum), row.kept ? row.stored : Bounds{}) << row.name;
+  }
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <bit>
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "app/ProductInfo.h"
+#include "app/SettingsStore.h"
+#include "platform/HiveFile.h"
+#include "platform/HiveFormat.h"
+#include "platform/MemoryRegistry.h"
+#include "tests/support/TempFolder.h"
+
+namespace lunasoma {
+namespace {
+
+constexpr DayNumber Today = 46000;  // 9 December 2025
+
+std::vector<std::uint8_t> bytesOfDouble(double value) {
+  const auto bits = std::bit_cast<std::uint64_t>(value);
+  std::vector<std::uint8_t> bytes(8);
+  for (std::size_t i = 0; i < 8; ++i) bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
+  return bytes;
+}
+
+BiorhythmSettings defaultsOn(DayNumber today) {
+  BiorhythmSettings settings;
+  settings.Birth = today;
+  settings.Start = today;
+  return settings;
+}
+
+std::string contentsOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
+  MemoryRegistry hive;
+  BiorhythmSettings settings;
+  settings.Range = 5;  // whatever the record held before is replaced
+  settings.RecExportFileName = "old.bmp";
+  loadSettings(settings, hive, Today);
+  EXPECT_EQ(settings, defaultsOn(Today));
+  EXPECT_EQ(settings.RecExportFileName, "Bio.BMP");
+}
+
+TEST(SettingsStoreTest, SavingWritesAppPathVersionAndEveryFieldInLoadOrder) {
+  MemoryRegistry hive;
+  saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma/");
+
+  std::vector<std::string> expected{"AppPath", "Version"};
+  for (const SettingRow& row : settingsTable()) expected.emplace_back(row.name);
+  EXPECT_EQ(hive.valueNames(SettingsKeyPath), expected);
+  EXPECT_EQ(expected.size(), 32u);
+  EXPECT_EQ(hive.readString(SettingsKeyPath, "AppPath"), "/opt/Lunasoma");
+  EXPECT_EQ(hive.readString(SettingsKeyPath, "Version"), "1.0");
+  for (const SettingRow& row : settingsTable()) {
+    SCOPED_TRACE(std::string(row.name));
+    const std::optional<RegistryValue> value = hive.readValue(SettingsKeyPath, row.name);
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->type(), row.type);
+  }
+  EXPECT_EQ(hive.readBinary(SettingsKeyPath, "Birth"), bytesOfDouble(Today));
+  EXPECT_EQ(hive.readDword(SettingsKeyPath, "ShowHints"), 1u);
+  EXPECT_EQ(hive.readDword(SettingsKeyPath, "ShowLines"), 0u);
+}
+
+TEST(SettingsStoreTest, EveryFieldSurvivesASaveAndLoadThroughTheFile) {
+  test::TempFolder folder;
+  const std::string path = folder.file("user.reg").toStdString();
+  BiorhythmSettings saved;
+  saved.Bounds = {-1200, -5, 2147483647, -2147483647 - 1};
+  saved.WindowState = 2;
+  saved.Range = 7;
+  saved.Style = 1;
+  saved.ShowPhysical = false;
+  saved.ShowMental = false;
+  saved.ShowEmotional = false;
+  saved.ShowOverall = false;
+  saved.ShowLines = true;
+  saved.WidthPhysical = 0;
+  saved.WidthMental = 9;
+  saved.WidthEmotional = 1;
+  saved.WidthOverall = 2;
+  saved.ColorPhysical = 0;
+  saved.ColorMental = 1;
+  saved.ColorEmotional = 2;
+  saved.ColorOverall = 3;
+  saved.ColorText = 4;
+  saved.ColorBack = 5;
+  saved.Birth = 12345.75;  // a time of day is kept as stored
+  saved.Start = -693593;
+  saved.DivLeft = 100;
+  saved.RecExportFileName = "/home/user/Charts/\"Mine\" \\ Gr\xC3\xBC\xC3\x9F" "e.bmp";
+  saved.RecExportIndex = 255;
+  saved.ShowHints = false;
+  saved.HideFlashScreen = true;
+  saved.SaveStartDate = true;
+  {
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    saveSettings(saved, hive, "/opt/Lunasoma");
+  }
+  BiorhythmSettings loaded;
+  loadSettings(loaded, HiveFile(path, std::string(CurrentUserRoot)), Today);
+  EXPECT_EQ(loaded, saved);
+}
+
+TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault) {
+  struct Row {
+    const char* label;
+    std::string name;
+    RegistryValue stored;
+    std::function<void(BiorhythmSettings&)> expect;  // applied to the defaults
+  };
+  const auto dword = [](std::uint32_t n) { return RegistryValue{n}; };
+  const auto binary = [](std::vector<std::uint8_t> b) { return RegistryValue{std::move(b)}; };
+  const Row rows[]{
+      {"Range stored as text", "Range", RegistryValue{std::string("5")}, [](BiorhythmSettings&) {}},
+      {"Range keeps its low 8 bits", "Range", dword(261), [](BiorhythmSettings& s) { s.Range = 5; }},
+      {"Range above 7", "Range", dword(8), [](BiorhythmSettings&) {}},
+      {"WidthOverall 262 is 6", "WidthOverall", dword(262), [](BiorhythmSettings& s) { s.WidthOverall = 6; }},
+      {"WidthPhysical 265 is 9", "WidthPhysical", dword(265), [](BiorhythmSettings& s) { s.WidthPhysical = 9; }},
+      {"WidthPhysical above 9", "WidthPhysical", dword(10), [](BiorhythmSettings&) {}},
+      {"ColorText 271 is 15", "ColorText", dword(271), [](BiorhythmSettings& s) { s.ColorText = 15; }},
+      {"ColorBack above 15", "ColorBack", dword(16), [](BiorhythmSettings&) {}},
+      {"Style above 1", "Style", dword(2), [](BiorhythmSettings&) {}},
+      {"DivLeft of 100", "DivLeft", dword(100), [](BiorhythmSettings& s) { s.DivLeft = 100; }},
+      {"DivLeft above 100", "DivLeft", dword(101), [](BiorhythmSettings&) {}},
+      {"WindowState above 2", "WindowState", dword(3), [](BiorhythmSettings&) {}},
+      {"RecExportIndex keeps its low 8 bits unchecked", "RecExportIndex", dword(300), [](BiorhythmSettings& s) { s.RecExportIndex = 44; }},
+      {"ShowHints 5 is true", "ShowHints", dword(5), [](BiorhythmSettings& s) { s.ShowHints = true; }},
+      {"ShowLines 256 is true", "ShowLines", dword(256), [](BiorhythmSettings& s) { s.ShowLines = true; }},
+      {"ShowPhysical 0 is false", "ShowPhysical", dword(0), [](BiorhythmSettings& s) { s.ShowPhysical = false; }},
+      {"ShowLines stored as binary", "ShowLines", binary({1, 0, 0, 0}), [](BiorhythmSettings&) {}},
+      {"negative Left", "Left", dword(0xFFFFFFF6), [](BiorhythmSettings& s) { s.Bounds.left = -10; }},
+      {"Bottom as text", "Bottom", RegistryValue{std::string("480")}, [](BiorhythmSettings&) {}},
+      {"Birth of 4 bytes", "Birth", binary({0, 0, 0x80, 0x3F}), [](BiorhythmSettings&) {}},
+      {"Birth of 9 bytes", "Birth", binary({0, 0, 0, 0, 0, 0x6A, 0xE5, 0x40, 0}), [](BiorhythmSettings&) {}},
+      {"Birth as a number", "Birth", dword(30000), [](BiorhythmSettings&) {}},
+      {"Birth of 8 bytes", "Birth", binary(bytesOfDouble(30000.5)), [](BiorhythmSettings& s) { s.Birth = 30000.5; }},
+      {"Birth not a number", "Birth", binary(bytesOfDouble(std::nan(""))), [](BiorhythmSettings&) {}},
+      {"Birth infinite", "Birth", binary(bytesOfDouble(std::numeric_limits<double>::infinity())), [](BiorhythmSettings&) {}},
+      {"Birth after the year 9999", "Birth", binary(bytesOfDouble(lastDayNumber + 1)), [](BiorhythmSettings&) {}},
+      {"Start on the last day, late", "Start", binary(bytesOfDouble(lastDayNumber + 0.9)),
+       [](BiorhythmSettings& s) { s.Start = lastDayNumber + 0.9; }},
+      {"Start before the year 1", "Start", binary(bytesOfDouble(firstDayNumber - 1)), [](BiorhythmSettings&) {}},
+      {"RecExportFileName as a number", "RecExportFileName", dword(1), [](BiorhythmSettings&) {}},
+      {"RecExportFileName empty", "RecExportFileName", RegistryValue{std::string()}, [](BiorhythmSettings& s) { s.RecExportFileName.clear(); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    MemoryRegistry hive;
+    hive.writeValues(SettingsKeyPath, {{row.name, row.stored}});
+    BiorhythmSettings loaded;
+    loadSettings(loaded, hive, Today);
+    BiorhythmSettings expected = defaultsOn(Today);
+    row.expect(expected);
+    EXPECT_EQ(loaded, expected);
+  }
+}
+
+TEST(SettingsStoreTest, AForeignTypedValueTakesItsDefault) {
+  MemoryRegistry hive;
+  hive.writeForeignValue(SettingsKeyPath, "RecExportFileName", 2, {'x', 0, 0, 0});
+  BiorhythmSettings loaded;
+  loadSettings(loaded, hive, Today);
+  EXPECT_EQ(loaded.RecExportFileName, "Bio.BMP");
+}
+
+TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
+  MemoryRegistry hive;
+  hive.writeValues(SettingsKeyPath, {{"ShowHints", RegistryValue{std::uint32_t{5}}}, {"ShowLines", RegistryValue{std::uint32_t{0}}}});
+  BiorhythmSettings settings;
+  loadSettings(settings, hive, Today);
+  saveSettings(settings, hive, "/opt/Lunasoma");
+  EXPECT_EQ(hive.readDword(SettingsKeyPath, "ShowHints"), 1u);
+  EXPECT_EQ(hive.readDword(SettingsKeyPath, "ShowLines"), 0u);
+}
+
+TEST(SettingsStoreTest, LoadingNeverFailsEvenWhenEveryReadDoes) {
+  class BrokenHive : public MemoryRegistry {
+   public:
+    std::optional<RegistryValue> readValue(std::string_view, std::string_view) const override {
+      throw RegistryError("The disk is gone.");
+    }
+  };
+  BrokenHive hive;
+  BiorhythmSettings settings;
+  loadSettings(settings, hive, Today);
+  EXPECT_EQ(settings, defaultsOn(Today));
+}
+
+TEST(SettingsStoreTest, AFailedSaveNamesTheValueAndWritesNothing) {
+  MemoryRegistry hive;
+  hive.writeValues(SettingsKeyPath, {{"Range", RegistryValue{std::uint32_t{1}}}});
+  hive.failWritesOf("Birth");
+  BiorhythmSettings settings = defaultsOn(Today);
+  settings.Range = 6;
+  try {
+    saveSettings(settings, hive, "/opt/Lunasoma");
+    ADD_FAILURE() << "the save reported success";
+  } catch (const SettingsError& error) {
+    EXPECT_STREQ(error.what(), "Failed to set data for 'Birth'");
+  }
+  EXPECT_EQ(hive.valueNames(SettingsKeyPath), std::vector<std::string>{"Range"});
+  EXPECT_EQ(hive.readDword(SettingsKeyPath, "Range"), 1u);
+}
+
+TEST(SettingsStoreTest, AHiveFileThatCannotBeWrittenKeepsItsOldContents) {
+  test::TempFolder folder;
+  const std::string path = folder.file("user.reg").toStdString();
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma");
+  const std::string before = contentsOf(path);
+  ASSERT_TRUE(QDir(folder.path()).mkdir("user.reg.tmp"));  // a folder where the new file must go
+
+  BiorhythmSettings changed = defaultsOn(Today);
+  changed.Range = 0;
+  try {
+    saveSettings(changed, hive, "/opt/Lunasoma");
+    ADD_FAILURE() << "the save reported success";
+  } catch (const SettingsError& error) {
+    EXPECT_STREQ(error.what(), "Failed to set data for 'AppPath'");
+  }
+  EXPECT_EQ(contentsOf(path), before);
+}
+
+TEST(SettingsStoreTest, AppPathLosesItsTrailingSeparatorButARootKeepsIt) {
+  struct Row {
+    const char* folder;
+    const char* stored;
+  };
+  const Row rows[]{
+      {"/opt/Lunasoma/", "/opt/Lunasoma"}, {"/opt/Lunasoma", "/opt/Lunasoma"}, {"/opt//", "/opt"},
+      {"/", "/"},                          {"C:\\", "C:\\"},                    {"C:\\Lunasoma\\", "C:\\Lunasoma"},
+      {"", ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.folder);
+    EXPECT_EQ(appPathValue(row.folder), row.stored);
+  }
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,290 @@
+// The file-backed hive as several programs see it: other keys surviving, unreadable files kept,
+// writers in separate processes, and a crash in the middle of a save.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "platform/HiveFile.h"
+#include "platform/HiveFormat.h"
+#include "platform/RegistryHives.h"
+#include "tests/support/TempFolder.h"
+
+namespace lunasoma {
+namespace {
+
+std::string contentsOf(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::vector<std::string> filesIn(const test::TempFolder& folder, const QString& pattern) {
+  std::vector<std::string> names;
+  for (const QString& name : QDir(folder.path()).entryList({pattern}, QDir::Files, QDir::Name)) names.push_back(name.toStdString());
+  return names;
+}
+
+// Runs body in a child process and returns its exit status; the child never returns into the test.
+int inChildProcess(const std::function<void()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    try {
+      body();
+    } catch (...) {
+      _exit(3);
+    }
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class HiveFileTest : public ::testing::Test {
+ protected:
+  test::TempFolder folder;
+  std::string path = folder.file("user.reg").toStdString();
+};
+
+TEST_F(HiveFileTest, EverythingElseInTheFileSurvivesASave) {
+  const std::string original =
+      "Windows Registry Editor Version 5.00\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Other Maker\\Tool]\r\n"
+      "\"Path\"=hex(2):25,00,48,00,4f,00,4d,00,45,00,25,00,00,00\r\n"
+      "\"Lists\"=hex(7):61,00,00,00,00,00\r\n"
+      "\"Count\"=dword:00000007\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\r\n"
+      "\"Range\"=dword:00000001\r\n"
+      "\"Unknown to us\"=\"kept\"\r\n";
+  writeFile(path, original);
+  Hive expected = parseHive(original, CurrentUserRoot);
+
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  hive.writeDword("Software\\Corvanti\\Lunasoma", "Range", 5);
+  expected.setValue("Software\\Corvanti\\Lunasoma", HiveValue{"Range", RegistryValue{std::uint32_t{5}}, std::nullopt});
+
+  EXPECT_TRUE(parseHive(contentsOf(path), CurrentUserRoot) == expected) << contentsOf(path);
+  // A value of a type the program never uses is kept, yet reads as absent.
+  EXPECT_EQ(hive.readValue("Software\\Other Maker\\Tool", "Path"), std::nullopt);
+  EXPECT_EQ(hive.valueNames("Software\\Other Maker\\Tool"), (std::vector<std::string>{"Path", "Lists", "Count"}));
+}
+
+TEST_F(HiveFileTest, ReadsSeeWhatAnotherProgramWroteSince) {
+  HiveFile mine(path, std::string(CurrentUserRoot));
+  HiveFile theirs(path, std::string(CurrentUserRoot));
+  mine.writeDword("Key", "Value", 1);
+  EXPECT_EQ(theirs.readDword("Key", "Value"), 1u);
+  for (std::uint32_t n = 2; n < 6; ++n) {
+    mine.writeDword("Key", "Value", n);
+    EXPECT_EQ(theirs.readDword("Key", "Value"), n);
+  }
+  theirs.deleteKey("Key");
+  EXPECT_FALSE(mine.keyExists("Key"));
+}
+
+TEST_F(HiveFileTest, AnUnreadableFileReadsAsEmptyAndIsKeptBeforeItIsReplaced) {
+  struct Row {
+    const char* label;
+    std::string text;
+  };
+  const Row rows[]{
+      {"garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0 not a hive", 20)},
+      {"cut off in the middle of a value", "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"unfinis"},
+      {"another root", "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software]\n\"Name\"=\"x\"\n"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    test::TempFolder own;
+    const std::string file = own.file("user.reg").toStdString();
+    writeFile(file, row.text);
+    HiveFile hive(file, std::string(CurrentUserRoot));
+    EXPECT_FALSE(hive.keyExists("Software"));
+    EXPECT_EQ(hive.readString("Software", "Name"), std::nullopt);
+
+    hive.writeString("Software", "Name", "new");
+    EXPECT_EQ(HiveFile(file, std::string(CurrentUserRoot)).readString("Software", "Name"), "new");
+    const std::vector<std::string> copies = filesIn(own, "user.reg.corrupt-*");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(contentsOf(own.path().toStdString() + "/" + copies[0]), row.text);
+  }
+}
+
+TEST_F(HiveFileTest, EachUnreadableVersionGetsACopyOfItsOwn) {
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  writeFile(path, "first garbage");
+  hive.writeDword("Key", "n", 1);
+  writeFile(path, "second garbage");
+  hive.writeDword("Key", "n", 2);
+
+  std::vector<std::string> kept;
+  for (const std::string& name : filesIn(folder, "user.reg.corrupt-*")) kept.push_back(contentsOf(folder.path().toStdString() + "/" + name));
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(kept, (std::vector<std::string>{"first garbage", "second garbage"}));
+}
+
+TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
+  constexpr int KeysPerWriter = 25;
+  int start[2];
+  ASSERT_EQ(pipe(start), 0);
+  const auto writer = [&](const std::string& name) {
+    return [&, name] {
+      close(start[1]);
+      char go;
+      if (read(start[0], &go, 1) < 0) _exit(4);  // both begin together, to make them collide
+      HiveFile hive(path, std::string(CurrentUserRoot));
+      for (int i = 0; i < KeysPerWriter; ++i) hive.writeDword("Software\\" + name + "\\" + std::to_string(i), "n", static_cast<std::uint32_t>(i));
+    };
+  };
+  std::vector<pid_t> children;
+  for (const char* name : {"First", "Second"}) {
+    const pid_t child = fork();
+    if (child == 0) {
+      try {
+        writer(name)();
+      } catch (...) {
+        _exit(3);
+      }
+      _exit(0);
+    }
+    children.push_back(child);
+  }
+  close(start[0]);
+  close(start[1]);  // end of file wakes both readers at once
+  for (pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  for (const char* name : {"First", "Second"}) {
+    EXPECT_EQ(hive.subkeyNames(std::string("Software\\") + name).size(), static_cast<std::size_t>(KeysPerWriter)) << name;
+    for (int i = 0; i < KeysPerWriter; ++i)
+      EXPECT_EQ(hive.readDword(std::string("Software\\") + name + "\\" + std::to_string(i), "n"), static_cast<std::uint32_t>(i));
+  }
+}
+
+TEST_F(HiveFileTest, ACrashBeforeTheRenameLeavesTheOldHive) {
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  hive.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{1}}}, {"Style", RegistryValue{std::uint32_t{0}}}});
+  const std::string before = contentsOf(path);
+
+  const int status = inChildProcess([&] {
+    HiveFile doomed(path, std::string(CurrentUserRoot));
+    doomed.setBeforeReplaceHook([] { _exit(42); });
+    doomed.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{7}}}, {"Style", RegistryValue{std::uint32_t{1}}}});
+  });
+  ASSERT_EQ(status, 42);
+
+  EXPECT_EQ(contentsOf(path), before);
+  EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Software\\Corvanti\\Lunasoma", "Range"), 1u);
+  // The dead writer's lock went with it and its leftover temporary file is simply replaced.
+  hive.writeDword("Software\\Corvanti\\Lunasoma", "Range", 3);
+  EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Software\\Corvanti\\Lunasoma", "Range"), 3u);
+  EXPECT_TRUE(filesIn(folder, "user.reg.corrupt-*").empty());
+}
+
+TEST_F(HiveFileTest, AFailedWriteRaisesAndLeavesTheFileAsItWas) {
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  hive.writeDword("Key", "Value", 1);
+  const std::string before = contentsOf(path);
+  // A folder where the temporary file must go makes the write fail even for root.
+  ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0700), 0);
+
+  EXPECT_THROW(hive.writeDword("Key", "Value", 2), RegistryError);
+  EXPECT_THROW(hive.deleteKey("Key"), RegistryError);
+  EXPECT_EQ(contentsOf(path), before);
+  EXPECT_EQ(hive.readDword("Key", "Value"), 1u);
+}
+
+TEST_F(HiveFileTest, TheFirstWriteCreatesTheFolders) {
+  const std::string deep = folder.path().toStdString() + "/a/b/c/user.reg";
+  HiveFile hive(deep, std::string(CurrentUserRoot));
+  hive.writeString("Key", "Value", "x");
+  EXPECT_EQ(HiveFile(deep, std::string(CurrentUserRoot)).readString("Key", "Value"), "x");
+}
+
+// Sets an environment variable for one scope and puts the old value back.
+class EnvironmentGuard {
+ public:
+  EnvironmentGuard(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    if (value) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~EnvironmentGuard() {
+    if (m_old) {
+      setenv(m_name, m_old->c_str(), 1);
+    } else {
+      unsetenv(m_name);
+    }
+  }
+  EnvironmentGuard(const EnvironmentGuard&) = delete;
+  EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+TEST(RegistryHivesTest, TheFolderComesFromTheEnvironment) {
+  struct Row {
+    const char* label;
+    const char* registryDir;
+    const char* configHome;
+    std::string expected;
+  };
+  const Row rows[]{
+      {"chosen folder", "/srv/hives/", "/x/config", "/srv/hives"},
+      {"XDG config folder", nullptr, "/x/config/", "/x/config/Corvanti/registry"},
+      {"empty choices are unset", "", "", "/home/tester/.config/Corvanti/registry"},
+      {"relative XDG folder is ignored", nullptr, "config", "/home/tester/.config/Corvanti/registry"},
+  };
+  EnvironmentGuard home("HOME", "/home/tester");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    EnvironmentGuard dir("LUNASOMA_REGISTRY_DIR", row.registryDir);
+    EnvironmentGuard config("XDG_CONFIG_HOME", row.configHome);
+    EXPECT_EQ(registryFolder(), row.expected);
+  }
+}
+
+TEST(RegistryHivesTest, ANewMachineHiveHoldsTheUninstallKey) {
+  test::TempFolder folder;
+  const std::string base = folder.path().toStdString() + "/registry";
+  {
+    RegistryHives hives = openRegistryHives(base);
+    EXPECT_TRUE(hives.machine->keyExists(UninstallKeyPath));
+    EXPECT_FALSE(hives.user->keyExists("Software"));
+    hives.user->writeDword("Software\\Corvanti\\Lunasoma", "Range", 4);
+    EXPECT_EQ(hives.user->path(), base + "/user.reg");
+  }
+  const std::string machineText = contentsOf(base + "/system.reg");
+  EXPECT_NE(machineText.find("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall]"), std::string::npos);
+  EXPECT_NE(contentsOf(base + "/user.reg").find("[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]"), std::string::npos);
+
+  // Opening again finds the hives as they were.
+  RegistryHives again = openRegistryHives(base);
+  EXPECT_EQ(again.user->readDword("Software\\Corvanti\\Lunasoma", "Range"), 4u);
+  EXPECT_EQ(contentsOf(base + "/system.reg"), machineText);
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,71 @@
+#include <QAbstractButton>
+
+#include <gtest/gtest.h>
+
+#include "platform/QtMessageService.h"
+
+namespace lunasoma {
+namespace {
+
+using Kind = QtMessageService::Kind;
+
+struct BoxRow {
+  const char* name;
+  Kind kind;
+  QString caption;
+  QMessageBox::Icon icon;
+};
+
+class BoxLooks : public ::testing::TestWithParam<BoxRow> {};
+
+TEST_P(BoxLooks, CaptionIconAndPlainText) {
+  const auto box = QtMessageService::makeBox(nullptr, GetParam().kind, "<b>5 < 6</b>", static_cast<int>(MessageButton::Ok));
+  EXPECT_EQ(box->windowTitle(), GetParam().caption);
+  EXPECT_EQ(box->icon(), GetParam().icon);
+  EXPECT_EQ(box->text(), "<b>5 < 6</b>");
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, BoxLooks,
+                         ::testing::Values(BoxRow{"information", Kind::Information, "Information", QMessageBox::Information},
+                                           BoxRow{"confirm", Kind::Confirm, "Confirm", QMessageBox::Question},
+                                           BoxRow{"error", Kind::Error, "Error", QMessageBox::Critical}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct AnswerRow {
+  const char* name;
+  MessageButtons buttons;
+  QMessageBox::StandardButton pressed;
+  MessageButton expected;
+};
+
+class ConfirmAnswer : public ::testing::TestWithParam<AnswerRow> {};
+
+TEST_P(ConfirmAnswer, IsTheButtonPressed) {
+  const auto box = QtMessageService::makeBox(nullptr, Kind::Confirm, "Sure?", GetParam().buttons);
+  QAbstractButton* button = box->button(GetParam().pressed);
+  ASSERT_NE(button, nullptr) << "the box does not offer that button";
+  button->click();
+  EXPECT_EQ(QtMessageService::answerOf(*box), GetParam().expected);
+}
+
+constexpr int yes = static_cast<int>(MessageButton::Yes);
+constexpr int no = static_cast<int>(MessageButton::No);
+constexpr int cancel = static_cast<int>(MessageButton::Cancel);
+constexpr int ok = static_cast<int>(MessageButton::Ok);
+
+INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
+                         ::testing::Values(AnswerRow{"yesOfYesCancel", yes | cancel, QMessageBox::Yes, MessageButton::Yes},
+                                           AnswerRow{"cancelOfYesCancel", yes | cancel, QMessageBox::Cancel, MessageButton::Cancel},
+                                           AnswerRow{"noOfYesNo", yes | no, QMessageBox::No, MessageButton::No},
+                                           AnswerRow{"okOfOkCancel", ok | cancel, QMessageBox::Ok, MessageButton::Ok}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
+  const auto box = QtMessageService::makeBox(nullptr, Kind::Confirm, "Sure?", yes | no);
+  EXPECT_EQ(QtMessageService::answerOf(*box), MessageButton::Cancel);
+  EXPECT_EQ(box->buttons().size(), 2);
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,163 @@
+// The pixels of the setup page's owner-drawn list items, painted onto plain images.
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include "ui/SetupItemPainter.h"
+#include "ui/SetupPage.h"
+
+namespace lunasoma {
+namespace {
+
+const QColor background(250, 240, 230);
+const QColor black(0, 0, 0);
+constexpr QRect item(0, 0, 50, 13);
+
+QImage blankItem() {
+  QImage image(item.size(), QImage::Format_RGB32);
+  image.fill(QColor(10, 20, 30));  // anything the painting does not cover stays this colour
+  return image;
+}
+
+QImage widthItem(int width, bool focused) {
+  QImage image = blankItem();
+  QPainter painter(&image);
+  paintWidthItem(painter, item, width, focused, background);
+  return image;
+}
+
+// The rows of one column that are black.
+std::vector<int> blackRows(const QImage& image, int x) {
+  std::vector<int> rows;
+  for (int y = 0; y < image.height(); ++y) {
+    if (image.pixelColor(x, y) == black) rows.push_back(y);
+  }
+  return rows;
+}
+
+TEST(SetupItemPainter, WidthBarIsWPixelsThickAndCentred) {
+  struct Row {
+    int width;
+    int firstRow;  // 13 / 2 - width / 2
+  };
+  const Row rows[] = {{1, 6}, {2, 5}, {3, 5}, {6, 3}, {9, 2}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.width);
+    const QImage image = widthItem(row.width, false);
+    std::vector<int> expected;
+    for (int y = row.firstRow; y < row.firstRow + row.width; ++y) expected.push_back(y);
+    EXPECT_EQ(blackRows(image, 25), expected);
+    EXPECT_EQ(blackRows(image, 2), expected) << "the bar starts 2 pixels in";
+    EXPECT_EQ(blackRows(image, 47), expected) << "and ends 2 pixels before the right edge";
+    EXPECT_EQ(image.pixelColor(1, row.firstRow), background);
+    EXPECT_EQ(image.pixelColor(48, row.firstRow), background);
+  }
+}
+
+TEST(SetupItemPainter, FocusedWidthItemIsFramedBlack) {
+  struct Row {
+    const char* name;
+    bool focused;
+    QColor frame;
+  };
+  const Row rows[] = {{"focused", true, black}, {"not focused", false, background}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const QImage image = widthItem(4, row.focused);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 12), QPoint(49, 12), QPoint(25, 0)}) {
+      EXPECT_EQ(image.pixelColor(corner), row.frame) << corner.x() << "," << corner.y();
+    }
+    EXPECT_EQ(image.pixelColor(1, 1), background);
+  }
+}
+
+TEST(SetupItemPainter, WidthZeroWritesNoLineInsteadOfABar) {
+  const QImage image = widthItem(0, false);
+  int inked = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    EXPECT_NE(image.pixelColor(47, y), black) << "no bar reaches the right end, row " << y;
+    for (int x = 0; x < image.width(); ++x) inked += image.pixelColor(x, y) != background;
+  }
+  EXPECT_GT(inked, 20) << "the text \"No Line\" is written";
+  EXPECT_EQ(image.pixelColor(0, 6), background) << "the text starts 2 pixels in";
+}
+
+TEST(SetupItemPainter, ColorItemIsAnOutlinedSwatchInsetTwoPixels) {
+  const QColor red(255, 0, 0);
+  QImage image = blankItem();
+  {
+    QPainter painter(&image);
+    paintColorItem(painter, item, red, background);
+  }
+  struct Probe {
+    const char* where;
+    QPoint at;
+    QColor color;
+  };
+  const Probe probes[] = {
+      {"margin top-left", {1, 1}, background},   {"margin bottom-right", {48, 11}, background},
+      {"outline top-left", {2, 2}, black},       {"outline bottom-right", {47, 10}, black},
+      {"outline top middle", {25, 2}, black},    {"inside top-left", {3, 3}, red},
+      {"inside bottom-right", {46, 9}, red},     {"centre", {25, 6}, red},
+  };
+  for (const Probe& probe : probes) EXPECT_EQ(image.pixelColor(probe.at), probe.color) << probe.where;
+}
+
+TEST(SetupPageDrawItem, ColorItemsShowThePaletteAndSurviveBadIndices) {
+  BiorhythmSettings settings;
+  SetupPage page(settings);
+  QComboBox list;
+  struct Row {
+    const char* name;
+    int index;
+    QColor color;
+  };
+  const Row rows[] = {
+      {"red keeps red in the lowest byte", 9, QColor(255, 0, 0)},
+      {"navy is blue", 4, QColor(0, 0, 128)},
+      {"teal", 6, QColor(0, 128, 128)},
+      {"an index past the palette shows the last entry", 200, QColor(255, 255, 255)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QImage image = blankItem();
+    {
+      QPainter painter(&image);
+      page.cboColorDrawItem(painter, list, row.index, item, QStyle::State_None);
+    }
+    EXPECT_EQ(image.pixelColor(25, 6), row.color);
+    EXPECT_EQ(image.pixelColor(0, 0), list.palette().color(QPalette::Base));
+  }
+}
+
+TEST(SetupPageDrawItem, SelectedOrFocusedWidthItemsAreFramed) {
+  BiorhythmSettings settings;
+  SetupPage page(settings);
+  QComboBox list;
+  struct Row {
+    const char* name;
+    QStyle::State state;
+    bool framed;
+  };
+  const Row rows[] = {
+      {"plain", QStyle::State_None, false},
+      {"focused", QStyle::State_HasFocus, true},
+      {"selected in the open list", QStyle::State_Selected, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QImage image = blankItem();
+    {
+      QPainter painter(&image);
+      page.cboLineDrawItem(painter, list, 3, item, row.state);
+    }
+    EXPECT_EQ(image.pixelColor(0, 0) == black, row.framed);
+    const std::vector<int> expected = row.framed ? std::vector<int>{0, 5, 6, 7, 12} : std::vector<int>{5, 6, 7};
+    EXPECT_EQ(blackRows(image, 25), expected);
+  }
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,46 @@
+#include "ui/OwnerDrawComboBox.h"
+
+#include <QAbstractItemView>
+#include <QListView>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/OwnerDrawItemDelegate.h"
+
+namespace lunasoma {
+
+OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem drawItem, QWidget* parent)
+    : QComboBox(parent), m_drawItem(std::move(drawItem)) {
+  setEditable(false);
+  for (int i = 0; i < itemCount; ++i) addItem(QString());
+  auto paintListItem = [this](QPainter& painter, int index, const QRect& rect, QStyle::State state) {
+    if (m_drawItem) m_drawItem(painter, *this, index, rect, state);
+  };
+  setItemDelegate(new OwnerDrawItemDelegate(itemHeight, paintListItem, this));
+  if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
+  view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setMaxVisibleItems(std::max(itemCount, 1));
+}
+
+void OwnerDrawComboBox::setClampedIndex(int index) {
+  if (count() == 0) return;
+  setCurrentIndex(std::clamp(index, 0, count() - 1));
+}
+
+void OwnerDrawComboBox::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  // The style would draw the item's (empty) text; the owner draws the item itself instead.
+  option.currentText.clear();
+  option.currentIcon = QIcon();
+  painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  if (currentIndex() < 0 || !m_drawItem) return;
+  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  m_drawItem(painter, *this, currentIndex(), field, hasFocus() ? QStyle::State_HasFocus : QStyle::State_None);
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,35 @@
+#pragma once
+// A drop-down list of a fixed number of text-less items, each painted by its owner both in the
+// open list and in the closed box, with every item of the open list visible at once at a fixed
+// item height. It does not know what the items mean.
+
+#include <QComboBox>
+#include <QStyle>
+
+#include <functional>
+
+namespace lunasoma {
+
+class OwnerDrawComboBox : public QComboBox {
+  Q_OBJECT
+
+ public:
+  // Paints item `index` of `list` into `rect`: the open list passes the view's selection and
+  // focus flags in `state`, the closed box State_HasFocus while it has the keyboard focus.
+  using DrawItem =
+      std::function<void(QPainter& painter, const QComboBox& list, int index, const QRect& rect, QStyle::State state)>;
+
+  OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem drawItem, QWidget* parent = nullptr);
+
+  // Selects `index`, or the nearest item when it lies outside the list, so that a value from a
+  // hand-edited store still shows an item rather than none.
+  void setClampedIndex(int index);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  DrawItem m_drawItem;
+};
+
+}  // namespace lunasoma

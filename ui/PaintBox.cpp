@@ -1,0 +1,23 @@
+#include "ui/PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lunasoma {
+
+PaintBox::PaintBox(QWidget* parent) : QWidget(parent) {
+  // The pointer shape follows the pointer even while no button is held.
+  setMouseTracking(true);
+}
+
+void PaintBox::paintEvent(QPaintEvent*) {
+  if (!m_paint) return;
+  QPainter painter(this);
+  m_paint(painter);
+}
+
+void PaintBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
+
+void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event); }
+
+}  // namespace lunasoma

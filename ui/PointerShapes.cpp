@@ -1,0 +1,69 @@
+#include "ui/PointerShapes.h"
+
+#include <QBitmap>
+#include <QImage>
+
+namespace lunasoma {
+
+namespace {
+
+// A pointer from a two-colour picture: black pixels draw black, white ones white, and transparent
+// ones show what lies below. A picture that cannot be read gives the ordinary arrow rather than
+// an invisible pointer.
+QCursor loadPointer(const QString& path, QPoint hotSpot) {
+  const QImage picture(path);
+  if (picture.isNull()) return QCursor(Qt::ArrowCursor);
+  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+  QImage black(argb.size(), QImage::Format_MonoLSB);
+  QImage opaque(argb.size(), QImage::Format_MonoLSB);
+  black.setColorCount(2);
+  opaque.setColorCount(2);
+  // For a QBitmap, pixel value 1 is colour1 (black in a cursor, opaque in a mask).
+  black.setColor(0, qRgb(255, 255, 255));
+  black.setColor(1, qRgb(0, 0, 0));
+  opaque.setColor(0, qRgb(255, 255, 255));
+  opaque.setColor(1, qRgb(0, 0, 0));
+  for (int y = 0; y < argb.height(); ++y) {
+    for (int x = 0; x < argb.width(); ++x) {
+      const QRgb pixel = argb.pixel(x, y);
+      const bool visible = qAlpha(pixel) >= 128;
+      opaque.setPixel(x, y, visible ? 1 : 0);
+      black.setPixel(x, y, visible && qGray(pixel) < 128 ? 1 : 0);
+    }
+  }
+  return QCursor(QBitmap::fromImage(black), QBitmap::fromImage(opaque), hotSpot.x(), hotSpot.y());
+}
+
+}  // namespace
+
+PointerShapes::PointerShapes() {
+  for (PointerShape shape : All) m_cursors[index(shape)] = loadPointer(resourcePath(shape), hotSpot(shape));
+}
+
+QString PointerShapes::resourceName(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::LeftSingle: return QStringLiteral("LEFT_SINGLE");
+    case PointerShape::LeftDouble: return QStringLiteral("LEFT_DOUBLE");
+    case PointerShape::RightSingle: return QStringLiteral("RIGHT_SINGLE");
+    case PointerShape::RightDouble: return QStringLiteral("RIGHT_DOUBLE");
+    case PointerShape::Today: return QStringLiteral("TODAY");
+  }
+  return {};
+}
+
+QString PointerShapes::resourcePath(PointerShape shape) {
+  return QStringLiteral(":/cursors/") + resourceName(shape).toLower() + QStringLiteral(".xpm");
+}
+
+QPoint PointerShapes::hotSpot(PointerShape shape) {
+  switch (shape) {
+    case PointerShape::LeftSingle: return {10, 15};
+    case PointerShape::LeftDouble: return {8, 15};
+    case PointerShape::RightSingle: return {20, 15};
+    case PointerShape::RightDouble: return {23, 15};
+    case PointerShape::Today: return {0, 0};
+  }
+  return {};
+}
+
+}  // namespace lunasoma

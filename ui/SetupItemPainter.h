@@ -1,0 +1,28 @@
+#pragma once
+// Paints one item of the setup page's owner-drawn lists (a colour swatch or a line-width bar) into
+// a given rectangle. It knows nothing of combo boxes, item views or the settings record, so the
+// pixels it produces can be checked on a plain image.
+
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace lunasoma {
+
+// The area of a colour item that the swatch covers: the item shrunk by 2 pixels on every side.
+QRect colorSwatchRect(const QRect& item);
+
+// The bar of a width item w pixels thick, 2 pixels in from either end and centred vertically
+// (the middle row is the item's top plus half its height, rounded down, less half of w).
+QRect widthBarRect(const QRect& item, int width);
+
+// Fills the item with the window background, then the swatch with `color` inside a one-pixel
+// black outline. Selection and focus do not change the drawing.
+void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background);
+
+// Frames the item black when it has the focus (otherwise in the background colour) and fills it
+// with the background; width 0 writes "No Line" in the painter's font, any other width a black bar.
+void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background);
+
+}  // namespace lunasoma

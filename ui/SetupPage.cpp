@@ -1,0 +1,275 @@
+#include "ui/SetupPage.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QSlider>
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/OwnerDrawComboBox.h"
+#include "ui/SetupItemPainter.h"
+
+namespace lunasoma {
+
+namespace {
+
+constexpr int pageBorder = 9;
+constexpr int listItemHeight = 13;
+constexpr QSize listSize{50, 19};
+constexpr int styleCount = 2;
+
+QColor toQColor(std::uint32_t paletteValue) {
+  return {paletteRed(paletteValue), paletteGreen(paletteValue), paletteBlue(paletteValue)};
+}
+
+std::uint8_t indexOf(const QComboBox* list) { return static_cast<std::uint8_t>(std::max(list->currentIndex(), 0)); }
+
+}  // namespace
+
+SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_client(new QWidget(this)) {
+  setObjectName(QStringLiteral("panSetup"));
+  m_client->move(pageBorder, pageBorder);
+
+  m_grpSetRange = addGroup("grpSetRange", QString(), QString(), {9, 6, 127, 55});
+  m_trkSetRange = new QSlider(Qt::Horizontal, m_grpSetRange);
+  m_trkSetRange->setObjectName(QStringLiteral("trkSetRange"));
+  m_trkSetRange->setToolTip(QStringLiteral("Range of weeks to show"));
+  m_trkSetRange->setRange(1, 8);
+  m_trkSetRange->setPageStep(2);
+  m_trkSetRange->setTickInterval(1);
+  m_trkSetRange->setTickPosition(QSlider::TicksAbove);
+  m_trkSetRange->setGeometry(9, 16, 103, 33);
+  m_trkSetRange->installEventFilter(this);
+  connect(m_trkSetRange, &QSlider::valueChanged, this, [this] { trkSetRangeChange(); });
+
+  m_rgbSetStyle = addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
+  m_styleButtons = new QButtonGroup(m_rgbSetStyle);
+  {
+    // The items share the group's height below its caption evenly, one column wide.
+    const int textHeight = m_rgbSetStyle->fontMetrics().height();
+    const int usable = m_rgbSetStyle->height() - textHeight - 5;
+    const int itemHeight = usable / styleCount;
+    const int topMargin = textHeight + 1 + (usable % styleCount) / 2;
+    const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
+    for (int i = 0; i < styleCount; ++i) {
+      auto* button = new QRadioButton(captions[i], m_rgbSetStyle);
+      button->setGeometry(8, topMargin + i * itemHeight, m_rgbSetStyle->width() - 10, itemHeight);
+      m_styleButtons->addButton(button, i);
+    }
+  }
+  connect(m_styleButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) setupChanged();
+  });
+
+  auto* widths = addGroup("grpSetWidths", QStringLiteral(" Line Widths "), QStringLiteral("Line widths for graphic"),
+                          {9, 157, 127, 111});
+  m_cboSetPhyWidth = addList(widths, ListKind::Width, "lblSetPhyWidth", QStringLiteral("Physical"), "cboSetPhyWidth", {67, 20});
+  m_cboSetMenWidth = addList(widths, ListKind::Width, "lblSetMenWidth", QStringLiteral("Mental"), "cboSetMenWidth", {67, 41});
+  m_cboSetEmoWidth = addList(widths, ListKind::Width, "lblSetEmoWidth", QStringLiteral("Emotional"), "cboSetEmoWidth", {67, 62});
+  m_cboSetOverWidth =
+      addList(widths, ListKind::Width, "lblSetOverallWidth", QStringLiteral("Overall"), "cboSetOverWidth", {67, 83});
+
+  auto* general = addGroup("grpSetGeneral", QStringLiteral(" General "), QString(), {144, 6, 137, 97});
+  m_chkSetSaveStartDate = addCheckBox(general, "chkSetSaveStartDate", QStringLiteral("Save Start Date"),
+                                      QStringLiteral("Current start date will be used for next session"), 15);
+  m_chkSetShowHints =
+      addCheckBox(general, "chkSetShowHints", QStringLiteral("Show Hints"), QStringLiteral("Show these popup hints"), 34);
+  m_chkSetSepLines = addCheckBox(general, "chkSetSepLines", QStringLiteral("Separator Lines"),
+                                 QStringLiteral("Show daily vertical lines in graphic"), 53);
+  m_chkSetHideFlashScreen = addCheckBox(general, "chkSetHideFlashScreen", QStringLiteral("Hide Flash Screen"),
+                                        QStringLiteral("Hide initial flash screen on startup"), 72);
+
+  auto* colors = addGroup("grpSetColors", QStringLiteral(" Color Settings "), QStringLiteral("Color settings for graphic"),
+                          {143, 112, 137, 156});
+  m_cboSetTextColor = addList(colors, ListKind::Color, "lblSetTextColor", QStringLiteral("Text"), "cboSetTextColor", {76, 23});
+  m_cboSetBackColor =
+      addList(colors, ListKind::Color, "lblSetBackColor", QStringLiteral("Background"), "cboSetBackColor", {76, 44});
+  m_cboSetPhyColor = addList(colors, ListKind::Color, "lblSetPhyColor", QStringLiteral("Physical"), "cboSetPhyColor", {76, 65});
+  m_cboSetMenColor = addList(colors, ListKind::Color, "lblSetMenColor", QStringLiteral("Mental"), "cboSetMenColor", {76, 86});
+  m_cboSetEmoColor =
+      addList(colors, ListKind::Color, "lblSetEmoColor", QStringLiteral("Emotional"), "cboSetEmoColor", {76, 107});
+  m_cboSetOverColor =
+      addList(colors, ListKind::Color, "lblSetOverallColor", QStringLiteral("Overall"), "cboSetOverColor", {76, 128});
+
+  setTabOrder();
+}
+
+void SetupPage::setChartReady(std::function<bool()> chartReady) { m_chartReady = std::move(chartReady); }
+
+void SetupPage::setIniSettings(std::function<void()> iniSettings) { m_iniSettings = std::move(iniSettings); }
+
+QGroupBox* SetupPage::addGroup(const char* name, const QString& caption, const QString& hint, const QRect& place) {
+  auto* group = new QGroupBox(caption, m_client);
+  group->setObjectName(QString::fromLatin1(name));
+  group->setToolTip(hint);
+  group->setGeometry(place);
+  return group;
+}
+
+OwnerDrawComboBox* SetupPage::addList(QGroupBox* group, ListKind kind, const char* labelName, const QString& caption,
+                                      const char* listName, QPoint place) {
+  const bool widthList = kind == ListKind::Width;
+  auto drawItem = [this, widthList](QPainter& painter, const QComboBox& list, int index, const QRect& rect,
+                                    QStyle::State state) {
+    if (widthList) {
+      cboLineDrawItem(painter, list, index, rect, state);
+    } else {
+      cboColorDrawItem(painter, list, index, rect, state);
+    }
+  };
+  const int itemCount = widthList ? static_cast<int>(LineWidths.size()) : static_cast<int>(Palette.size());
+  auto* list = new OwnerDrawComboBox(itemCount, listItemHeight, drawItem, group);
+  list->setObjectName(QString::fromLatin1(listName));
+  list->setGeometry(QRect(place, listSize));
+  connect(list, &QComboBox::currentIndexChanged, this, [this] { setupChanged(); });
+
+  // The label ends a few pixels short of its list and is right-aligned against it.
+  auto* label = new QLabel(caption, group);
+  label->setObjectName(QString::fromLatin1(labelName));
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  label->setGeometry(4, place.y(), place.x() - 10, listSize.height());
+  label->setBuddy(list);
+  label->installEventFilter(this);
+  return list;
+}
+
+QCheckBox* SetupPage::addCheckBox(QGroupBox* group, const char* name, const QString& caption, const QString& hint,
+                                  int top) {
+  auto* box = new QCheckBox(caption, group);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setToolTip(hint);
+  box->setGeometry(9, top, group->width() - 13, 17);
+  connect(box, &QCheckBox::toggled, this, [this] { setupChanged(); });
+  return box;
+}
+
+void SetupPage::setTabOrder() {
+  const QList<QWidget*> order{m_trkSetRange,       m_styleButtons->button(0), m_styleButtons->button(1),
+                              m_cboSetPhyWidth,    m_cboSetMenWidth,          m_cboSetEmoWidth,
+                              m_cboSetOverWidth,   m_chkSetSaveStartDate,     m_chkSetShowHints,
+                              m_chkSetSepLines,    m_chkSetHideFlashScreen,   m_cboSetTextColor,
+                              m_cboSetBackColor,   m_cboSetPhyColor,          m_cboSetMenColor,
+                              m_cboSetEmoColor,    m_cboSetOverColor};
+  for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void SetupPage::loadFromSettings() {
+  // Every assignment below raises its control's change signal; none of them may store anything.
+  const QScopedValueRollback<bool> loading(m_loading, true);
+
+  {
+    const QSignalBlocker quiet(m_trkSetRange);
+    m_trkSetRange->setValue(std::clamp(m_settings.Range + 1, m_trkSetRange->minimum(), m_trkSetRange->maximum()));
+  }
+  trkSetRangeChange();
+
+  m_styleButtons->button(std::clamp<int>(m_settings.Style, 0, styleCount - 1))->setChecked(true);
+
+  m_settings.ShowPhysical = m_settings.WidthPhysical != 0;
+  m_settings.ShowMental = m_settings.WidthMental != 0;
+  m_settings.ShowEmotional = m_settings.WidthEmotional != 0;
+  m_settings.ShowOverall = m_settings.WidthOverall != 0;
+
+  m_chkSetSepLines->setChecked(m_settings.ShowLines);
+  m_chkSetHideFlashScreen->setChecked(m_settings.HideFlashScreen);
+  m_chkSetShowHints->setChecked(m_settings.ShowHints);
+  m_chkSetSaveStartDate->setChecked(m_settings.SaveStartDate);
+
+  m_cboSetPhyWidth->setClampedIndex(m_settings.WidthPhysical);
+  m_cboSetMenWidth->setClampedIndex(m_settings.WidthMental);
+  m_cboSetEmoWidth->setClampedIndex(m_settings.WidthEmotional);
+  m_cboSetOverWidth->setClampedIndex(m_settings.WidthOverall);
+
+  m_cboSetPhyColor->setClampedIndex(m_settings.ColorPhysical);
+  m_cboSetMenColor->setClampedIndex(m_settings.ColorMental);
+  m_cboSetEmoColor->setClampedIndex(m_settings.ColorEmotional);
+  m_cboSetOverColor->setClampedIndex(m_settings.ColorOverall);
+  m_cboSetTextColor->setClampedIndex(m_settings.ColorText);
+  m_cboSetBackColor->setClampedIndex(m_settings.ColorBack);
+}
+
+void SetupPage::setupChanged() {
+  if (m_loading || (m_chartReady && !m_chartReady())) return;
+
+  m_settings.Style = static_cast<std::uint8_t>(std::max(m_styleButtons->checkedId(), 0));
+  m_settings.ShowPhysical = m_cboSetPhyWidth->currentIndex() > 0;
+  m_settings.ShowMental = m_cboSetMenWidth->currentIndex() > 0;
+  m_settings.ShowEmotional = m_cboSetEmoWidth->currentIndex() > 0;
+  m_settings.ShowOverall = m_cboSetOverWidth->currentIndex() > 0;
+  m_settings.ShowLines = m_chkSetSepLines->isChecked();
+  m_settings.WidthPhysical = indexOf(m_cboSetPhyWidth);
+  m_settings.WidthMental = indexOf(m_cboSetMenWidth);
+  m_settings.WidthEmotional = indexOf(m_cboSetEmoWidth);
+  m_settings.WidthOverall = indexOf(m_cboSetOverWidth);
+  m_settings.ColorPhysical = indexOf(m_cboSetPhyColor);
+  m_settings.ColorMental = indexOf(m_cboSetMenColor);
+  m_settings.ColorEmotional = indexOf(m_cboSetEmoColor);
+  m_settings.ColorOverall = indexOf(m_cboSetOverColor);
+  m_settings.ColorText = indexOf(m_cboSetBackColor);
+  m_settings.ColorBack = indexOf(m_cboSetBackColor);
+  m_settings.HideFlashScreen = m_chkSetHideFlashScreen->isChecked();
+  m_settings.ShowHints = m_chkSetShowHints->isChecked();
+  m_settings.SaveStartDate = m_chkSetSaveStartDate->isChecked();
+
+  if (m_iniSettings) m_iniSettings();
+}
+
+void SetupPage::trkSetRangeChange() {
+  const int weeks = m_trkSetRange->value();
+  m_settings.Range = static_cast<std::uint8_t>(weeks - 1);
+  m_grpSetRange->setTitle(QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ")
+                                                                                  : QStringLiteral(" Weeks ")));
+}
+
+void SetupPage::cboColorDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
+                                 QStyle::State) {
+  paintColorItem(painter, rect, toQColor(paletteColor(static_cast<std::uint8_t>(index))),
+                 list.palette().color(QPalette::Base));
+}
+
+void SetupPage::cboLineDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
+                                QStyle::State state) {
+  painter.setFont(list.font());
+  const bool focused = state.testAnyFlags(QStyle::State_HasFocus | QStyle::State_Selected);
+  paintWidthItem(painter, rect, lineWidth(static_cast<std::uint8_t>(index)), focused,
+                 list.palette().color(QPalette::Base));
+}
+
+void SetupPage::labelClick(QLabel* label) {
+  QWidget* list = label ? label->buddy() : nullptr;
+  if (list && list->isEnabled() && list->isVisible() && list->focusPolicy() != Qt::NoFocus) {
+    list->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+bool SetupPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_trkSetRange && event->type() == QEvent::FocusOut) {
+    // Leaving the whole window, or opening a pop-up, is not leaving the track bar for another control.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) setupChanged();
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+      labelClick(label);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SetupPage::resizeEvent(QResizeEvent* event) {
+  m_client->setGeometry(rect().adjusted(pageBorder, pageBorder, -pageBorder, -pageBorder));
+  QWidget::resizeEvent(event);
+}
+
+}  // namespace lunasoma

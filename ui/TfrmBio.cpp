@@ -1,0 +1,266 @@
+#include "ui/TfrmBio.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "app/EscapedErrorReport.h"
+#include "app/MainWindowGeometry.h"
+#include "app/ProductInfo.h"
+#include "app/ProgramFolders.h"
+#include "app/SettingsStore.h"
+#include "chart/CellFontCache.h"
+#include "chart/QPainterCanvas.h"
+#include "ui/DateField.h"
+#include "ui/HintSwitch.h"
+#include "ui/PaintBox.h"
+#include "ui/SetupPage.h"
+#include "ui/TfrmAbout.h"
+#include "ui/TfrmProducts.h"
+
+namespace lunasoma {
+
+namespace {
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+bool isNormalState(Qt::WindowStates state) {
+  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+std::uint8_t windowStateCode(Qt::WindowStates state) {
+  if (state & Qt::WindowMinimized) return 1;
+  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
+  return 0;
+}
+
+std::vector<QRect> screenRectangles() {
+  std::vector<QRect> screens;
+  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->geometry());
+  return screens;
+}
+
+}  // namespace
+
+TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget* parent)
+    : QMainWindow(parent),
+      m_context(context),
+      m_pointers(pointers),
+      m_inputLocale(context.startLocale),
+      m_chartFonts(std::make_unique<CellFontCache>()) {
+  setObjectName(QStringLiteral("frmBio"));
+  m_hints = new HintSwitch(this);
+  createComponents();
+  createMenu();
+  // The window sees every key before the control that has the focus, and the mouse on the divider
+  // and on its caption labels.
+  qApp->installEventFilter(this);
+  FormCreate();
+}
+
+TfrmBio::~TfrmBio() { qApp->removeEventFilter(this); }
+
+void TfrmBio::setCalendarOpener(std::function<void(QComboBox*, QPoint)> opener) { m_openCalendar = std::move(opener); }
+
+void TfrmBio::setCopyProgramDialog(std::function<void(QWidget*)> dialog) { m_copyProgramDialog = std::move(dialog); }
+
+void TfrmBio::createMenu() {
+  QMenuBar* mnuMain = menuBar();
+  mnuMain->setObjectName(QStringLiteral("mnuMain"));
+
+  m_mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
+  m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
+  m_mnuPreviousPage = addMenuItem(m_mnuFile, "mnuPreviousPage", QStringLiteral("&Previous Page"));
+  m_mnuOneDayBack = addMenuItem(m_mnuFile, "mnuOneDayBack", QStringLiteral("One Day &Back"));
+  m_mnuToday = addMenuItem(m_mnuFile, "mnuToday", QStringLiteral("&Today"));
+  m_mnuOneDayForward = addMenuItem(m_mnuFile, "mnuOneDayForward", QStringLiteral("One Day &Forward"));
+  m_mnuNextPage = addMenuItem(m_mnuFile, "mnuNextPage", QStringLiteral("&Next Page"));
+  m_mnuFile->addSeparator();
+  m_mnuSaveFile = addMenuItem(m_mnuFile, "mnuSaveFile", QStringLiteral("&Save As Bitmap"));
+  m_mnuFile->addSeparator();
+  m_mnuPrint = addMenuItem(m_mnuFile, "mnuPrint", QStringLiteral("P&rint"));
+  m_mnuFile->addSeparator();
+  m_mnuSetAsWallpaperTiled = addMenuItem(m_mnuFile, "mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"));
+  m_mnuSetAsWallpaperCentered =
+      addMenuItem(m_mnuFile, "mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"));
+  m_mnuFile->addSeparator();
+  m_mnuExit = addMenuItem(m_mnuFile, "mnuExit", QStringLiteral("E&xit"));
+  for (QAction* item : m_mnuFile->actions()) {
+    if (!item->isSeparator()) connect(item, &QAction::triggered, this, [this, item] { mnuFileClick(item); });
+  }
+
+  m_mnuHelp = mnuMain->addMenu(QStringLiteral("&Help"));
+  m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+  m_mnuHelpContents = addMenuItem(m_mnuHelp, "mnuHelpContents", QStringLiteral("&Help"));
+  m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
+  m_mnuHelp->addSeparator();
+  m_mnuCopyProgram = addMenuItem(m_mnuHelp, "mnuCopyProgram", QStringLiteral("&Copy Program for a Friend"));
+  m_mnuHelp->addSeparator();
+  m_mnuProducts = addMenuItem(m_mnuHelp, "mnuProducts", QStringLiteral("&Latest Corvanti Products"));
+  m_mnuAbout = addMenuItem(m_mnuHelp, "mnuAbout", QStringLiteral("&About"));
+  connect(m_mnuHelpContents, &QAction::triggered, this, &TfrmBio::mnuHelpContentsClick);
+  connect(m_mnuCopyProgram, &QAction::triggered, this, &TfrmBio::mnuCopyProgramClick);
+  connect(m_mnuProducts, &QAction::triggered, this, &TfrmBio::mnuProductsClick);
+  connect(m_mnuAbout, &QAction::triggered, this, &TfrmBio::mnuAboutClick);
+}
+
+QAction* TfrmBio::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
+  QAction* item = menu->addAction(caption);
+  item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+void TfrmBio::FormCreate() {
+  m_initializing = true;
+  m_chartReady = false;
+  setWindowTitle(text(Product.productName));
+
+  // A rectangle the user could never reach (another monitor's, gone since) or a window too small
+  // to grab opens where a first run opens instead.
+  const Bounds bounds = openingBounds(m_context.settings.Bounds, screenRectangles(), minimumSize());
+  m_openingSize = boundsToRect(bounds).size();
+  move(bounds.left, bounds.top);
+  resize(m_openingSize);
+
+  iniSettings();
+
+  m_mnuPreviousPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+  m_mnuOneDayBack->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
+  m_mnuToday->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Home));
+  m_mnuOneDayForward->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
+  m_mnuNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+  m_mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+
+  m_chartReady = false;
+  m_panSetup->loadFromSettings();
+}
+
+void TfrmBio::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_shownOnce) {
+    m_shownOnce = true;
+    FormShow();
+  }
+}
+
+void TfrmBio::FormShow() {
+  // The stored rectangle is the outer one; now that the frame is known, take it off the inside.
+  const QSize frame = frameGeometry().size() - size();
+  if (isNormalState(windowState()) && !frame.isEmpty()) resize(m_openingSize - frame);
+
+  m_chartReady = true;
+  m_panDiv->move(dividerLeftForPercent(frameGeometry().width(), m_context.settings.DivLeft), m_panDiv->y());
+  m_cboBirth->setEditText(dateText(m_context.settings.Birth));
+  if (!m_context.settings.SaveStartDate) m_context.settings.Start = localToday(m_context.services.system);
+  m_cboStart->setEditText(dateText(m_context.settings.Start));
+  m_tabRight->setCurrentIndex(0);
+  tabRightChange();
+  m_initializing = false;
+  FormResize();
+}
+
+void TfrmBio::closeEvent(QCloseEvent* event) {
+  if (FormClose()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+bool TfrmBio::FormClose() {
+  BiorhythmSettings& settings = m_context.settings;
+  HostServices& services = m_context.services;
+  // A failed save keeps the window open, so that the user can try again or first free the disk.
+  EscapedErrorReport report(&services.messages, &services.beeper);
+  const bool saved = report.run(
+      [&] {
+        if (isNormalState(windowState())) settings.Bounds = rectToBounds(frameGeometry());
+        settings.WindowState = windowStateCode(windowState());
+        settings.DivLeft = dividerPercent(m_panDiv->x(), frameGeometry().width(), settings.DivLeft);
+        saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()));
+        return true;
+      },
+      this, [&] { services.help.quit(); });
+  return saved;
+}
+
+void TfrmBio::iniSettings() {
+  m_hints->setHintsShown(m_context.settings.ShowHints);
+  FormResize();
+}
+
+void TfrmBio::reloadInputLocale() { m_inputLocale = m_context.services.system.dateLocale(); }
+
+void TfrmBio::showCurves(QObject* sender, Canvas& canvas, ChartDevice device) {
+  if (!m_chartReady) return;
+  device.mode = sender == m_mnuPrint ? ChartMode::Printer : ChartMode::Screen;
+  // Cleared while drawing, so that a paint arriving meanwhile (say, while printing) starts no
+  // second drawing; set again on every way out, or the chart would never draw again.
+  m_chartReady = false;
+  struct Ready {
+    bool& flag;
+    ~Ready() { flag = true; }
+  } ready{m_chartReady};
+  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale);
+  m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
+}
+
+void TfrmBio::repaintChart() { m_pntBio->repaint(); }
+
+void TfrmBio::pntBioPaint(QPainter& painter) {
+  QPainterCanvas canvas(painter, *m_chartFonts);
+  ChartDevice device;
+  device.width = m_pntBio->width();
+  device.height = m_pntBio->height();
+  device.screenPpi = logicalDpiX();
+  showCurves(m_pntBio, canvas, device);
+}
+
+void TfrmBio::mnuFileClick(QObject* sender) {
+  const QString name = sender->objectName();
+  for (const char* dateMove : {"mnuOneDayBack", "mnuPreviousPage", "mnuToday", "mnuNextPage", "mnuOneDayForward"}) {
+    if (name == QLatin1String(dateMove)) moveStart(sender);
+  }
+  if (name == QLatin1String("mnuPrint")) printChart();
+  if (name == QLatin1String("mnuSaveFile")) saveChartAsBitmap();
+  if (name == QLatin1String("mnuSetAsWallpaperTiled")) setChartAsWallpaper(true);
+  if (name == QLatin1String("mnuSetAsWallpaperCentered")) setChartAsWallpaper(false);
+  if (name == QLatin1String("mnuExit")) close();
+}
+
+// FIXME: the paging commands (a day or a page back and forth, today) arrive with the chart commands.
+void TfrmBio::moveStart(QObject*) {}
+
+// FIXME: printing arrives with the chart commands.
+void TfrmBio::printChart() {}
+
+// FIXME: saving the chart as a bitmap file arrives with the chart commands.
+void TfrmBio::saveChartAsBitmap() {}
+
+// FIXME: the chart as desktop wallpaper arrives with the chart commands.
+void TfrmBio::setChartAsWallpaper(bool) {}
+
+void TfrmBio::mnuHelpContentsClick() {
+  const QString helpFile = m_context.programFolder + QStringLiteral("Lunasoma.hlp");
+  if (m_context.services.help.showContents(this, helpFile)) return;
+  m_context.services.beeper.beep(Beep::Stop);
+  m_context.services.messages.error(
+      this, QStringLiteral("The help file \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(helpFile)));
+}
+
+void TfrmBio::mnuCopyProgramClick() {
+  if (m_copyProgramDialog) m_copyProgramDialog(this);
+}
+
+void TfrmBio::mnuProductsClick() { TfrmProducts::execute(Product, m_context.services.shell, this); }
+
+void TfrmBio::mnuAboutClick() { TfrmAbout::execute(Product, m_context.services.shell, true, this); }
+
+}  // namespace lunasoma

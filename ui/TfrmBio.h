@@ -1,0 +1,156 @@
+#pragma once
+// The main window: the two date fields in the left column, the divider, and the right area with
+// the chart page and the setup page; the menu; creation, first show and close with the settings
+// record; layout, divider drag and keys. Architecture: the window only wires. Dates are parsed and
+// formatted by the model, the chart is drawn by drawChart, the pixel arithmetic of the layout is
+// in app/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
+// separate pieces it is handed. Split by feature: TfrmBio.cpp (life cycle, chart, menu),
+// TfrmBioLayout.cpp (layout, divider, tabs, keys), TfrmBioDateFields.cpp (the date fields).
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QSize>
+
+#include <functional>
+#include <memory>
+
+#include "app/ProgramContext.h"
+#include "chart/ChartDrawing.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QMouseEvent;
+class QPainter;
+class QTabWidget;
+
+namespace lunasoma {
+
+class Canvas;
+class CellFontCache;
+class DateField;
+class HintSwitch;
+class PaintBox;
+class PointerShapes;
+class SetupPage;
+
+class TfrmBio : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs FormCreate; the window is not shown yet.
+  TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget* parent = nullptr);
+  ~TfrmBio() override;
+
+  // What the date fields' drop-down opens: the calendar pop-up, given the field and the screen
+  // position of the field's top-left corner. Until one is set the drop-down opens nothing.
+  void setCalendarOpener(std::function<void(QComboBox* field, QPoint screenTopLeft)> opener);
+  // What "Copy Program for a Friend" opens, given this window as parent.
+  void setCopyProgramDialog(std::function<void(QWidget* parent)> dialog);
+
+  bool chartReady() const { return m_chartReady; }
+  bool initializing() const { return m_initializing; }
+
+  // Draws the chart onto the canvas unless a drawing is already running or the window has not been
+  // shown yet. The sender decides the mode: mnuPrint draws for the printer, anything else for the
+  // screen. Print is enabled after a full drawing and disabled when the dates are not valid.
+  void showCurves(QObject* sender, Canvas& canvas, ChartDevice device);
+  // Redraws the chart area at once, without waiting for the event loop.
+  void repaintChart();
+
+  // Applies the settings after a setup change: hints on or off, then the layout.
+  void iniSettings();
+
+  // Typed dates are read with the system's date settings; this reads them again after a change.
+  void reloadInputLocale();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createComponents();
+  void createMenu();
+  QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+
+  void FormCreate();
+  void FormShow();
+  bool FormClose();
+  void FormResize();
+
+  void pntBioPaint(QPainter& painter);
+  void mnuFileClick(QObject* sender);
+  void mnuHelpContentsClick();
+  void mnuCopyProgramClick();
+  void mnuProductsClick();
+  void mnuAboutClick();
+
+  // The chart commands of the File menu; each arrives with the chart commands.
+  void moveStart(QObject* sender);
+  void printChart();
+  void saveChartAsBitmap();
+  void setChartAsWallpaper(bool tiled);
+
+  void panDivMouseDown();
+  void panDivMouseMove(QMouseEvent* event);
+  void panDivMouseUp();
+  void tabRightChange();
+  bool FormKeyPress(QKeyEvent* event);
+  bool FormKeyDown(QKeyEvent* event);
+  void labelClick(QLabel* label);
+
+  void cboBirthChange();
+  void cboStartChange();
+  void cboBirthDropDown(DateField* field);
+  QString dateText(DayNumber date) const;
+  int currentYear() const;
+
+  ProgramContext& m_context;
+  const PointerShapes& m_pointers;
+  DateLocale m_inputLocale;
+  bool m_initializing = true;
+  bool m_chartReady = false;
+  bool m_shownOnce = false;
+  QSize m_openingSize;  // the outer size the window opened with
+  std::function<void(QComboBox*, QPoint)> m_openCalendar;
+  std::function<void(QWidget*)> m_copyProgramDialog;
+
+  HintSwitch* m_hints = nullptr;
+  std::unique_ptr<CellFontCache> m_chartFonts;
+
+  QWidget* m_client = nullptr;
+  QFrame* m_tabLeft = nullptr;
+  QLabel* m_lblBirth = nullptr;
+  DateField* m_cboBirth = nullptr;
+  QLabel* m_lblStart = nullptr;
+  DateField* m_cboStart = nullptr;
+  QFrame* m_panDiv = nullptr;
+  QTabWidget* m_tabRight = nullptr;
+  QFrame* m_panMain = nullptr;
+  PaintBox* m_pntBio = nullptr;
+  SetupPage* m_panSetup = nullptr;
+
+  QMenu* m_mnuFile = nullptr;
+  QAction* m_mnuPreviousPage = nullptr;
+  QAction* m_mnuOneDayBack = nullptr;
+  QAction* m_mnuToday = nullptr;
+  QAction* m_mnuOneDayForward = nullptr;
+  QAction* m_mnuNextPage = nullptr;
+  QAction* m_mnuSaveFile = nullptr;
+  QAction* m_mnuPrint = nullptr;
+  QAction* m_mnuSetAsWallpaperTiled = nullptr;
+  QAction* m_mnuSetAsWallpaperCentered = nullptr;
+  QAction* m_mnuExit = nullptr;
+  QMenu* m_mnuHelp = nullptr;
+  QAction* m_mnuHelpContents = nullptr;
+  QAction* m_mnuCopyProgram = nullptr;
+  QAction* m_mnuProducts = nullptr;
+  QAction* m_mnuAbout = nullptr;
+};
+
+}  // namespace lunasoma

@@ -1,0 +1,240 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/MainWindowGeometry.h"
+#include "ui/DateField.h"
+#include "ui/PaintBox.h"
+#include "ui/SetupPage.h"
+#include "ui/TfrmBio.h"
+
+namespace lunasoma {
+
+namespace {
+
+// Neither side of the divider has a minimum width in this window.
+constexpr int LeftMinimum = 0;
+constexpr int RightMinimum = 0;
+constexpr int DividerWidth = 6;
+// Small enough for every layout case the window supports (a left column wider than the window
+// included), large enough that the window can still be found and grabbed.
+constexpr QSize WindowMinimum{120, 90};
+
+bool isNormalState(Qt::WindowStates state) {
+  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+QLabel* addCaption(QWidget* parent, const char* name, const QString& caption, QWidget* field) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setBuddy(field);  // the accelerator and a click both give the field the focus
+  return label;
+}
+
+DateField* addDateField(QWidget* parent, const char* name, const QString& hint) {
+  auto* field = new DateField(parent);
+  field->setObjectName(QString::fromLatin1(name));
+  field->setToolTip(hint);
+  return field;
+}
+
+void raiseBevel(QFrame* frame, bool raised) {
+  frame->setFrameStyle(raised ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
+}
+
+}  // namespace
+
+void TfrmBio::createComponents() {
+  QFont windowFont(QStringLiteral("MS Sans Serif"));
+  windowFont.setPixelSize(11);
+  setFont(windowFont);
+  setMinimumSize(WindowMinimum);
+
+  m_client = new QWidget(this);
+  m_client->setObjectName(QStringLiteral("clientArea"));
+  setCentralWidget(m_client);
+
+  m_tabLeft = new QFrame(m_client);
+  m_tabLeft->setObjectName(QStringLiteral("tabLeft"));
+  m_tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+  m_cboBirth = addDateField(m_tabLeft, "cboBirth", QStringLiteral("Birth date for calculations"));
+  m_cboStart = addDateField(m_tabLeft, "cboStart", QStringLiteral("Date to start with"));
+  m_lblBirth = addCaption(m_tabLeft, "lblBirth", QStringLiteral("B&irth Date"), m_cboBirth);
+  m_lblStart = addCaption(m_tabLeft, "lblStart", QStringLiteral("St&art Date"), m_cboStart);
+  connect(m_cboBirth, &DateField::userEdited, this, &TfrmBio::cboBirthChange);
+  connect(m_cboStart, &DateField::userEdited, this, &TfrmBio::cboStartChange);
+  connect(m_cboBirth, &DateField::dropDownRequested, this, [this] { cboBirthDropDown(m_cboBirth); });
+  connect(m_cboStart, &DateField::dropDownRequested, this, [this] { cboBirthDropDown(m_cboStart); });
+
+  m_panDiv = new QFrame(m_client);
+  m_panDiv->setObjectName(QStringLiteral("panDiv"));
+  raiseBevel(m_panDiv, true);
+  m_panDiv->setLineWidth(1);
+  m_panDiv->setCursor(Qt::SplitHCursor);
+  QPalette titleBar = m_panDiv->palette();
+  titleBar.setColor(QPalette::Window, titleBar.color(QPalette::Active, QPalette::Highlight));
+  m_panDiv->setPalette(titleBar);
+  m_panDiv->setAutoFillBackground(true);
+  m_panDiv->resize(DividerWidth, m_panDiv->height());
+
+  m_tabRight = new QTabWidget(m_client);
+  m_tabRight->setObjectName(QStringLiteral("tabRight"));
+
+  m_panMain = new QFrame;
+  m_panMain->setObjectName(QStringLiteral("panMain"));
+  m_panMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  m_panMain->setLineWidth(2);
+  m_pntBio = new PaintBox(m_panMain);
+  m_pntBio->setObjectName(QStringLiteral("pntBio"));
+  m_pntBio->setCursor(Qt::UpArrowCursor);
+  m_pntBio->setPaintHandler([this](QPainter& painter) { pntBioPaint(painter); });
+  auto* chartLayout = new QVBoxLayout(m_panMain);
+  chartLayout->setContentsMargins(0, 0, 0, 0);
+  chartLayout->addWidget(m_pntBio);
+
+  m_panSetup = new SetupPage(m_context.settings);
+  m_panSetup->setChartReady([this] { return m_chartReady; });
+  m_panSetup->setIniSettings([this] { iniSettings(); });
+
+  m_tabRight->addTab(m_panMain, QStringLiteral("&Biorhythm"));
+  m_tabRight->addTab(m_panSetup, QStringLiteral("&Setup"));
+  connect(m_tabRight, &QTabWidget::currentChanged, this, [this] { tabRightChange(); });
+
+  setTabOrder(m_cboBirth, m_cboStart);
+  setTabOrder(m_cboStart, m_tabRight);
+}
+
+void TfrmBio::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TfrmBio::FormResize() {
+  if (m_initializing || !m_chartReady) return;
+  if (isNormalState(windowState())) m_context.settings.Bounds = rectToBounds(frameGeometry());
+
+  MainLayoutInput input;
+  input.clientWidth = m_client->width();
+  input.clientHeight = m_client->height();
+  input.dividerLeft = m_panDiv->x();
+  input.dividerWidth = m_panDiv->width();
+  input.leftMinimum = LeftMinimum;
+  input.rightMinimum = RightMinimum;
+  input.textHeight = QFontMetrics(font()).height();
+  input.fieldHeight = m_cboBirth->height();
+  const MainLayout layout = mainLayout(input);
+
+  m_tabLeft->setGeometry(layout.tabLeft);
+  m_panDiv->setGeometry(layout.panDiv);
+  m_tabRight->setGeometry(layout.tabRight);
+  // Resetting the chart page's border lays it out again and repaints the chart, which is how
+  // every setup change reaches the chart.
+  m_panMain->layout()->setContentsMargins(1, 1, 1, 1);
+  m_pntBio->update();
+
+  m_lblBirth->setGeometry(layout.lblBirth);
+  m_cboBirth->setGeometry(layout.cboBirth);
+  m_lblStart->setGeometry(layout.lblStart);
+  m_cboStart->setGeometry(layout.cboStart);
+}
+
+void TfrmBio::panDivMouseDown() {
+  raiseBevel(m_panDiv, false);
+  m_panDiv->setGeometry(m_panDiv->x(), m_panDiv->y() + 2, m_panDiv->width(), m_panDiv->height() - 4);
+}
+
+void TfrmBio::panDivMouseMove(QMouseEvent* event) {
+  if (event->buttons() != Qt::LeftButton) return;
+  if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
+  const int x = event->position().toPoint().x();
+  const int left = draggedDividerLeft(m_panDiv->x(), x, LeftMinimum, m_tabLeft->width(), m_tabRight->width(), RightMinimum);
+  m_panDiv->move(left, m_panDiv->y());
+  // The side areas keep their size until the button comes up; repaint the one the divider has
+  // left a trail on.
+  QWidget* below = m_panDiv->x() > m_tabRight->x() ? static_cast<QWidget*>(m_tabRight) : m_tabLeft;
+  below->repaint();
+}
+
+void TfrmBio::panDivMouseUp() {
+  raiseBevel(m_panDiv, true);
+  FormResize();
+}
+
+void TfrmBio::tabRightChange() {
+  // The tab control brings the chosen page to the front itself; the chart page comes back with
+  // whatever the setup page changed meanwhile.
+  if (m_tabRight->currentIndex() != m_tabRight->count() - 1) m_pntBio->update();
+}
+
+bool TfrmBio::FormKeyPress(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+  QWidget* focused = focusWidget();
+  const bool movesOn = qobject_cast<QLineEdit*>(focused) != nullptr || qobject_cast<QComboBox*>(focused) != nullptr ||
+                       qobject_cast<QCheckBox*>(focused) != nullptr || qobject_cast<QRadioButton*>(focused) != nullptr;
+  if (!movesOn) return false;
+  focusNextChild();
+  return true;
+}
+
+bool TfrmBio::FormKeyDown(QKeyEvent* event) {
+  const Qt::KeyboardModifiers held = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (held != Qt::AltModifier) return false;
+  // Alt pressed on its own belongs to the menu bar, which uses it to offer its accelerators.
+  switch (event->key()) {
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+      return false;
+    default:
+      break;
+  }
+  // Key codes name the key, not the character, so Caps Lock makes no difference here.
+  if (event->key() == Qt::Key_B) m_tabRight->setCurrentIndex(0);
+  if (event->key() == Qt::Key_S) m_tabRight->setCurrentIndex(1);
+  tabRightChange();
+  return true;
+}
+
+void TfrmBio::labelClick(QLabel* label) {
+  QWidget* field = label->buddy();
+  if (field != nullptr && field->isEnabled() && field->isVisible() && field->focusPolicy() != Qt::NoFocus) {
+    field->setFocus(Qt::MouseFocusReason);
+  }
+}
+
+bool TfrmBio::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget == nullptr || widget->window() != this) break;
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (FormKeyDown(key) || FormKeyPress(key)) return true;
+      break;
+    }
+    case QEvent::MouseButtonPress:
+      if (watched == m_panDiv) panDivMouseDown();
+      break;
+    case QEvent::MouseMove:
+      if (watched == m_panDiv) panDivMouseMove(static_cast<QMouseEvent*>(event));
+      break;
+    case QEvent::MouseButtonRelease:
+      if (watched == m_panDiv) panDivMouseUp();
+      if (watched == m_lblBirth || watched == m_lblStart) labelClick(static_cast<QLabel*>(watched));
+      break;
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace lunasoma

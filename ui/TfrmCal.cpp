@@ -1,0 +1,257 @@
+#include "ui/TfrmCal.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScopedValueRollback>
+#include <QWindow>
+
+#include <limits>
+
+#include "app/ProgramContext.h"
+#include "chart/CellFontCache.h"
+#include "model/CalendarSteps.h"
+#include "model/DateText.h"
+#include "ui/PopupPlacement.h"
+#include "ui/TCalendar.h"
+
+namespace lunasoma {
+
+namespace {
+
+constexpr QSize createdSize(195, 148);
+constexpr QSize openedSize(194, 148);
+
+QRect availableScreenArea(QPoint point) {
+  QScreen* screen = QGuiApplication::screenAt(point);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
+TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+      m_context(context),
+      m_repaintChart(std::move(repaintChart)),
+      m_screenArea(availableScreenArea) {
+  setObjectName(QStringLiteral("frmCal"));
+  CellFontCache fonts;
+  setFont(fonts.resolve({"MS Sans Serif", 11, false, 0}, nullptr).font);
+  resize(createdSize);
+  createControls();
+  m_workingDate = gridDate();
+
+  // Every key reaches the pop-up before the control that has the focus.
+  installEventFilter(this);
+  for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
+
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmCal::focusWindowChanged);
+}
+
+void TfrmCal::createControls() {
+  m_panMain = new QFrame(this);
+  m_panMain->setObjectName(QStringLiteral("panMain"));
+  m_panMain->setFrameStyle(QFrame::Box | QFrame::Plain);
+  m_panMain->setLineWidth(1);
+  m_panMain->setGeometry(rect());
+
+  m_lblDate = new QLabel(m_panMain);
+  m_lblDate->setObjectName(QStringLiteral("lblDate"));
+  m_lblDate->setGeometry(3, 3, 185, 138);
+  m_lblDate->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  m_lblDate->setBackgroundRole(QPalette::Button);
+  m_lblDate->setAutoFillBackground(true);
+  CellFontCache fonts;
+  m_lblDate->setFont(fonts.resolve({"MS Sans Serif", 12, true, 0}, nullptr).font);
+
+  m_cal = new TCalendar([this] { return today(); }, m_panMain);
+  m_cal->setObjectName(QStringLiteral("cal"));
+  m_cal->setGeometry(4, 23, 182, 101);
+  m_cal->setGridLineWidth(0);
+  m_cal->setStartOfWeek(1);
+  m_cal->setUseCurrentDate(false);
+  m_cal->setFocusPolicy(Qt::ClickFocus);
+  std::array<QString, 7> names;
+  for (int i = 0; i < 7; ++i) names[i] = QString::fromStdString(m_context.startLocale.shortDayNames[i]);
+  m_cal->setWeekdayNames(names);
+  connect(m_cal, &TCalendar::OnChange, this, &TfrmCal::calChange);
+  connect(m_cal, &TCalendar::OnClick, this, &TfrmCal::calClick);
+
+  m_btnYearBack = createButton("btnYearBack", QStringLiteral("<<"), 4, 24, QStringLiteral("Year back"));
+  m_btnMonthBack = createButton("btnMonthBack", QStringLiteral("<"), 28, 25, QStringLiteral("Month back"));
+  m_btnToday = createButton("btnToday", QStringLiteral("&Today"), 53, 85, QStringLiteral("Jump to Today"));
+  m_btnMonthFore = createButton("btnMonthFore", QStringLiteral(">"), 138, 25, QStringLiteral("Month foreward"));
+  m_btnYearFore = createButton("btnYearFore", QStringLiteral(">>"), 163, 24, QStringLiteral("Year foreward"));
+  setFocusProxy(m_cal);
+}
+
+QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int left, int width, const QString& hint) {
+  auto* button = new QPushButton(caption, m_panMain);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, 124, width, 17);
+  button->setToolTip(hint);
+  button->setFocusPolicy(Qt::NoFocus);
+  connect(button, &QPushButton::clicked, this, [this, button] { btnTodayClick(button); });
+  return button;
+}
+
+void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
+  if (!field) return;
+  m_syncEnabled = false;
+  m_returnArmed = false;
+  m_targetField = field;
+
+  const QPoint position = popupPosition(screenTopLeft, field->height(), size(), m_screenArea(screenTopLeft));
+
+  const CivilDate now = today();
+  const DayNumber todayNumber = encodeDate(now.year, now.month, now.day).value_or(0);
+  const DayNumber date = parseDateText(field->currentText().toStdString(), todayNumber,
+                                       m_context.services.system.dateLocale(), now.year);
+  m_workingDate = decodeDate(date);
+  m_cal->setShownDate(date);
+
+  m_syncEnabled = true;
+  calChange();
+
+  setGeometry(QRect(position, openedSize));
+  show();
+  raise();
+  activateWindow();
+  m_cal->setFocus();
+}
+
+void TfrmCal::checkDate() {
+  m_workingDate = clampDay(m_workingDate);
+  const auto date = encodeDate(m_workingDate.year, m_workingDate.month, m_workingDate.day);
+  {
+    QScopedValueRollback<bool> quiet(m_syncEnabled, false);
+    // Only a clock outside the years 1 to 9999 leaves no valid date here; the grid refuses it
+    // with an error and keeps its date.
+    m_cal->setShownDate(date.value_or(std::numeric_limits<double>::quiet_NaN()));
+  }
+  m_syncEnabled = true;
+  calChange();
+}
+
+void TfrmCal::calChange() {
+  if (!m_syncEnabled) return;
+  m_lblDate->setText(dateText(m_cal->ShownDate()));
+  m_workingDate = gridDate();
+  if (m_returnArmed) returnDate();
+}
+
+void TfrmCal::calClick() {
+  // The grid reports the click before it moves to the clicked day: this returns the date it held,
+  // and the change that follows returns the clicked day through calChange.
+  m_returnArmed = true;
+  calChange();
+}
+
+void TfrmCal::btnTodayClick(QAbstractButton* button) {
+  CalendarStep step = CalendarStep::Today;
+  if (button == m_btnYearBack) step = CalendarStep::YearBack;
+  else if (button == m_btnMonthBack) step = CalendarStep::MonthBack;
+  else if (button == m_btnMonthFore) step = CalendarStep::MonthFore;
+  else if (button == m_btnYearFore) step = CalendarStep::YearFore;
+  m_workingDate = stepCalendar(m_workingDate, step, today());
+  checkDate();
+  m_cal->setFocus();
+}
+
+void TfrmCal::FormKeyDown(int key) {
+  switch (key) {
+    case Qt::Key_Escape:
+      hide();
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      m_returnArmed = true;
+      returnDate();
+      break;
+    case Qt::Key_Home:
+      btnTodayClick(m_btnToday);
+      break;
+    case Qt::Key_PageUp:
+      btnTodayClick(m_btnMonthBack);
+      break;
+    case Qt::Key_PageDown:
+      btnTodayClick(m_btnMonthFore);
+      break;
+    case Qt::Key_Left:
+      stepDays(-1);
+      break;
+    case Qt::Key_Right:
+      stepDays(1);
+      break;
+    case Qt::Key_Up:
+      stepDays(-7);
+      break;
+    case Qt::Key_Down:
+      stepDays(7);
+      break;
+    default:
+      break;
+  }
+}
+
+void TfrmCal::stepDays(int days) {
+  // A step that would leave the years 1 to 9999 is ignored, so the pop-up stays on a date it can show.
+  const auto moved = lunasoma::stepDays(m_workingDate, days);
+  if (!moved) return;
+  m_workingDate = *moved;
+  checkDate();
+}
+
+void TfrmCal::returnDate() {
+  if (!m_returnArmed) return;
+  const DayNumber date = m_cal->ShownDate();
+  if (m_targetField) m_targetField->setEditText(dateText(date));
+  hide();
+  if (!m_targetField) return;
+  const QString name = m_targetField->objectName();
+  if (name == QLatin1String("cboBirth")) {
+    m_context.settings.Birth = date;
+  } else if (name == QLatin1String("cboStart")) {
+    m_context.settings.Start = date;
+  } else {
+    return;
+  }
+  if (m_repaintChart) m_repaintChart();
+}
+
+void TfrmCal::FormDeactivate() { hide(); }
+
+void TfrmCal::focusWindowChanged(QWindow* window) {
+  // A window of another program leaves no focus window in this one; the pop-up then stays open,
+  // and goes only when one of the program's own windows takes the focus.
+  (void)window;
+}
+
+bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+CivilDate TfrmCal::today() const {
+  const QDate date = m_context.services.system.now().date();
+  return {date.year(), date.month(), date.day()};
+}
+
+CivilDate TfrmCal::gridDate() const { return {m_cal->Year(), m_cal->Month(), m_cal->Day()}; }
+
+QString TfrmCal::dateText(DayNumber date) const {
+  // Names are the locale's as they were at start; the separator is the one in force now.
+  DateLocale locale = m_context.startLocale;
+  locale.dateSeparator = m_context.services.system.dateLocale().dateSeparator;
+  return QString::fromStdString(formatDate(date, m_context.displayPattern, locale));
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,83 @@
+#pragma once
+// The calendar pop-up of the two date fields: a borderless window with a heading, the month grid
+// and five buttons, opened under a field by execute. It returns the chosen date into the field and
+// into Birth or Start when a day is clicked or Enter is pressed, and hides without touching the
+// field on Escape or when another window of the program becomes active. One instance serves both
+// fields for the whole run; it does not parse or draw dates itself.
+
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+#include "model/Calendar.h"
+
+class QAbstractButton;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWindow;
+
+namespace lunasoma {
+
+struct ProgramContext;
+class TCalendar;
+
+class TfrmCal : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The part of the screen a pop-up opened at a point may use.
+  using ScreenArea = std::function<QRect(QPoint)>;
+
+  // repaintChart is called after a date has been returned, so that the chart shows it.
+  TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent = nullptr);
+
+  // Opens the pop-up on the field's date (today when its text is not a date). screenTopLeft is
+  // the top-left corner of the field in screen coordinates.
+  void execute(QComboBox* field, QPoint screenTopLeft);
+
+  // By default the available geometry of the screen under the field.
+  void setScreenArea(ScreenArea area) { m_screenArea = std::move(area); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createControls();
+  QPushButton* createButton(const char* name, const QString& caption, int left, int width, const QString& hint);
+  void checkDate();
+  void calChange();
+  void calClick();
+  void btnTodayClick(QAbstractButton* button);
+  void FormKeyDown(int key);
+  void returnDate();
+  void FormDeactivate();
+  void focusWindowChanged(QWindow* window);
+  void stepDays(int days);
+  CivilDate today() const;
+  CivilDate gridDate() const;
+  QString dateText(DayNumber date) const;
+
+  ProgramContext& m_context;
+  std::function<void()> m_repaintChart;
+  ScreenArea m_screenArea;
+
+  CivilDate m_workingDate{};
+  bool m_syncEnabled = true;
+  bool m_returnArmed = false;
+  QPointer<QComboBox> m_targetField;
+
+  QFrame* m_panMain = nullptr;
+  QLabel* m_lblDate = nullptr;
+  TCalendar* m_cal = nullptr;
+  QPushButton* m_btnYearBack = nullptr;
+  QPushButton* m_btnMonthBack = nullptr;
+  QPushButton* m_btnToday = nullptr;
+  QPushButton* m_btnMonthFore = nullptr;
+  QPushButton* m_btnYearFore = nullptr;
+};
+
+}  // namespace lunasoma

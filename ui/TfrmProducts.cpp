@@ -1,0 +1,66 @@
+#include "ui/TfrmProducts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/ProductInfo.h"
+#include "platform/HostServices.h"
+#include "ui/OverrideCursorGuard.h"
+
+namespace lunasoma {
+
+namespace {
+
+QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
+
+void TfrmProducts::execute(const ProductInfo& product, ShellService& shell, QWidget* parent) {
+  TfrmProducts dialog(product, shell, parent);
+  dialog.exec();
+}
+
+TfrmProducts::TfrmProducts(const ProductInfo& product, ShellService& shell, QWidget* parent)
+    : QDialog(parent), m_shell(shell) {
+  setObjectName(QStringLiteral("frmProducts"));
+  setWindowTitle(QStringLiteral("Latest ") + text(product.makerName) + QStringLiteral(" Products"));
+  setModal(true);
+
+  const QString maker = text(product.makerName);
+  const QString address = text(product.makerWebAddress);
+  auto* lblInfo = new QLabel(
+      QStringLiteral("<p>%1 keeps adding to its range of programs for body and mind.</p>"
+                     "<p>The latest %1 products, updates to %2 and free trial versions are waiting for you "
+                     "on the World Wide Web at</p>"
+                     "<p align=\"center\"><a href=\"%3\">%3</a></p>"
+                     "<p>Drop by now and then: new titles appear there first.</p>")
+          .arg(maker.toHtmlEscaped(), text(product.productName).toHtmlEscaped(), address.toHtmlEscaped()),
+      this);
+  lblInfo->setObjectName(QStringLiteral("lblInfo"));
+  lblInfo->setWordWrap(true);
+  lblInfo->setTextFormat(Qt::RichText);
+  lblInfo->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  connect(lblInfo, &QLabel::linkActivated, this, &TfrmProducts::lblAddressClick);
+
+  auto* btnClose = new QPushButton(QStringLiteral("Close"), this);
+  btnClose->setObjectName(QStringLiteral("btnClose"));
+  btnClose->setDefault(true);
+  connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnClose);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lblInfo);
+  layout->addLayout(buttons);
+  setFixedWidth(360);
+}
+
+void TfrmProducts::lblAddressClick(const QString& address) {
+  const OverrideCursorGuard hourglass;
+  m_shell.openUrl(address);
+}
+
+}  // namespace lunasoma
