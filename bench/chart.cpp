@@ -52,6 +52,7 @@ struct BrushOp {
 };
 struct TextOp {
   QPoint at;
+  int width;
   QString text;
 };
 struct LineOp {
@@ -93,7 +94,8 @@ class CapturingCanvas : public Canvas {
   const FontSpec& font() const override { return m_font; }
   int textWidth(std::string_view utf8) override { return m_metrics.textWidth(utf8); }
   void textOut(int x, int y, std::string_view utf8) override {
-    primitives.emplace_back(TextOp{QPoint(x, y), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))});
+    primitives.emplace_back(
+        TextOp{QPoint(x, y), m_metrics.textWidth(utf8), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))});
   }
   void moveTo(int x, int y) override { m_position = QPoint(x, y); }
   void lineTo(int x, int y) override {
@@ -136,7 +138,7 @@ void replay(QPainter& painter, const std::vector<Primitive>& primitives) {
     } else if (const auto* b = std::get_if<BrushOp>(&primitive)) {
       brush = b->color;
     } else if (const auto* text = std::get_if<TextOp>(&primitive)) {
-      painter.fillRect(QRect(text->at.x(), text->at.y(), painter.fontMetrics().horizontalAdvance(text->text), font->cellHeight), brush);
+      painter.fillRect(QRect(text->at.x(), text->at.y(), text->width, font->cellHeight), brush);
       painter.setPen(textPen);
       painter.drawText(QPoint(text->at.x(), text->at.y() + font->ascent), text->text);
       if (linePen) painter.setPen(linePen->pen);

@@ -29,9 +29,9 @@ QString CellFontCache::familyFor(const std::string& face) {
   return QString::fromStdString(face);
 }
 
-const CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, const QPaintDevice* device) {
+CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, const QPaintDevice* device) {
   const int dpi = device ? device->logicalDpiY() : 0;
-  for (const Entry& entry : m_entries) {
+  for (Entry& entry : m_entries) {
     if (entry.cellHeight == spec.cellHeight && entry.bold == spec.bold && entry.dpi == dpi && entry.face == spec.face)
       return *entry.resolved;
   }
@@ -45,11 +45,23 @@ const CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, 
   while (size < cell && cellOf(fontOfPixelSize(family, size + 1, spec.bold), device) <= cell) ++size;
 
   QFont font = fontOfPixelSize(family, size, spec.bold);
-  QFontMetrics metrics(font, device);
-  const int ascent = metrics.ascent();
-  m_entries.push_back({spec.face, spec.cellHeight, spec.bold, dpi,
-                       std::make_unique<ResolvedFont>(ResolvedFont{std::move(font), metrics, ascent})});
+  const QFontMetrics metrics(font, device);
+  m_entries.push_back({spec.face, spec.cellHeight, spec.bold, dpi, std::make_unique<ResolvedFont>(std::move(font), metrics)});
   return *m_entries.back().resolved;
+}
+
+const CellFontCache::LaidOutText& CellFontCache::layOut(ResolvedFont& font, std::string_view utf8, const QString& text) {
+  const auto found = font.m_texts.find(utf8);
+  if (found != font.m_texts.end()) return found->second;
+  // The day numbers, marks and legend names come back at every drawing; the header changes with
+  // the dates, so the collection is started afresh now and then rather than allowed to grow.
+  if (font.m_texts.size() >= 512) font.m_texts.clear();
+  LaidOutText laidOut;
+  laidOut.text.setText(text);
+  laidOut.text.setTextFormat(Qt::PlainText);
+  laidOut.text.prepare(QTransform(), font.font);
+  laidOut.width = font.metrics.horizontalAdvance(text);
+  return font.m_texts.emplace(std::string(utf8), std::move(laidOut)).first->second;
 }
 
 }  // namespace lunasoma

@@ -1,5 +1,6 @@
 #include "chart/QPainterCanvas.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,35 +18,53 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, CellFontCache& fonts) : m_pain
   start();
 }
 
+QPainterCanvas::~QPainterCanvas() = default;
+
 void QPainterCanvas::start() {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_raster = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
   setPen(0x000000, 1, PenStyle::Solid);
 }
-
-QPainterCanvas::~QPainterCanvas() = default;
 
 QColor QPainterCanvas::toQColor(std::uint32_t color) {
   return QColor(paletteRed(color), paletteGreen(color), paletteBlue(color));
 }
 
-const QPen& QPainterCanvas::penFor(std::uint32_t color, int width, PenStyle style) {
+const QPainterCanvas::PenEntry& QPainterCanvas::penFor(std::uint32_t color, int width, PenStyle style) {
   for (const PenEntry& entry : m_pens) {
-    if (entry.color == color && entry.width == width && entry.style == style) return entry.pen;
+    if (entry.color == color && entry.width == width && entry.style == style) return entry;
   }
-  QPen pen(toQColor(color));
+  PenEntry entry{color, width, style, QPen(toQColor(color)), false, {}, 0};
+  QPen& pen = entry.pen;
   pen.setStyle(style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
   if (width <= 1) {
     // A flat cap leaves the end point out, as the chart's lines expect of one-pixel pens.
     pen.setCosmetic(true);
     pen.setWidth(1);
     pen.setCapStyle(Qt::FlatCap);
+  } else if (m_raster && style == PenStyle::Solid) {
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::BevelJoin);
+    // The dot is centred on a pixel's centre, like the body, with a radius of half the width.
+    entry.stamped = true;
+    entry.dotOffset = width / 2 + 1;
+    const int size = 2 * entry.dotOffset + 1;
+    entry.dot = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
+    entry.dot.fill(Qt::transparent);
+    QPainter dotPainter(&entry.dot);
+    dotPainter.setRenderHint(QPainter::Antialiasing, false);
+    dotPainter.setPen(Qt::NoPen);
+    dotPainter.setBrush(toQColor(color));
+    const double centre = entry.dotOffset + 0.5;
+    dotPainter.drawEllipse(QPointF(centre, centre), width / 2.0, width / 2.0);
   } else {
     pen.setWidth(width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
   }
-  m_pens.push_back({color, width, style, std::move(pen)});
-  return m_pens.back().pen;
+  m_pens.push_back(std::move(entry));
+  return m_pens.back();
 }
 
 void QPainterCanvas::activate(const QPen* pen) {
@@ -56,7 +75,6 @@ void QPainterCanvas::activate(const QPen* pen) {
 
 void QPainterCanvas::setPen(std::uint32_t color, int width, PenStyle style) {
   m_linePen = &penFor(color, width, style);
-  m_lineWide = width > 1;
 }
 
 void QPainterCanvas::setBrush(std::uint32_t color) { m_brush = toQColor(color); }
@@ -68,7 +86,7 @@ void QPainterCanvas::setFont(const FontSpec& font) {
   m_textPen = nullptr;
 }
 
-const CellFontCache::ResolvedFont& QPainterCanvas::resolvedFont() {
+CellFontCache::ResolvedFont& QPainterCanvas::resolvedFont() {
   if (!m_resolved) m_resolved = &m_fonts.resolve(m_font, m_painter.device());
   return *m_resolved;
 }
@@ -87,36 +105,46 @@ const QString& QPainterCanvas::toQString(std::string_view utf8) {
   return m_text;
 }
 
-int QPainterCanvas::textWidth(std::string_view utf8) {
-  return resolvedFont().metrics.horizontalAdvance(toQString(utf8));
+const CellFontCache::LaidOutText& QPainterCanvas::layOut(std::string_view utf8) {
+  return m_fonts.layOut(resolvedFont(), utf8, toQString(utf8));
 }
 
+int QPainterCanvas::textWidth(std::string_view utf8) { return layOut(utf8).width; }
+
 void QPainterCanvas::textOut(int x, int y, std::string_view utf8) {
-  const CellFontCache::ResolvedFont& resolved = resolvedFont();
-  const QString& text = toQString(utf8);
-  m_painter.fillRect(QRect(x, y, resolved.metrics.horizontalAdvance(text), m_font.cellHeight), m_brush);
+  const CellFontCache::LaidOutText& laidOut = layOut(utf8);
+  m_painter.fillRect(QRect(x, y, laidOut.width, m_font.cellHeight), m_brush);
+  const CellFontCache::ResolvedFont& resolved = *m_resolved;
   if (m_painterFont != &resolved.font) {
     m_painter.setFont(resolved.font);
     m_painterFont = &resolved.font;
   }
-  if (!m_textPen) m_textPen = &penFor(m_font.color, 1, PenStyle::Solid);
+  if (!m_textPen) m_textPen = &penFor(m_font.color, 1, PenStyle::Solid).pen;
   activate(m_textPen);
-  m_painter.drawText(QPoint(x, y + resolved.ascent), text);
+  m_painter.drawStaticText(QPoint(x, y), laidOut.text);
 }
 
 void QPainterCanvas::moveTo(int x, int y) { m_position = QPoint(x, y); }
 
+void QPainterCanvas::stampDot(const QPoint& at) {
+  m_painter.drawImage(at.x() - m_linePen->dotOffset, at.y() - m_linePen->dotOffset, m_linePen->dot);
+}
+
 void QPainterCanvas::lineTo(int x, int y) {
   const QPoint end(x, y);
-  activate(m_linePen);
-  if (!m_lineWide) {
+  activate(&m_linePen->pen);
+  if (m_linePen->width <= 1) {
     m_painter.drawLine(m_position, end);
   } else {
     // Qt puts integer coordinates on pixel corners; a wide pen is centred on the pixels themselves
     // so that its round ends reach equally far past both end points. A line of no length still
     // marks its point, as a High/Low stroke between two equal days must.
     const QPointF half(0.5, 0.5);
-    if (end == m_position) {
+    if (m_linePen->stamped) {
+      if (end != m_position) m_painter.drawLine(QLineF(QPointF(m_position) + half, QPointF(end) + half));
+      stampDot(m_position);
+      if (end != m_position) stampDot(end);
+    } else if (end == m_position) {
       m_painter.drawPoint(QPointF(end) + half);
     } else {
       m_painter.drawLine(QLineF(QPointF(m_position) + half, QPointF(end) + half));

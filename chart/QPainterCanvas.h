@@ -5,6 +5,7 @@
 // nor ends the painter or a print document.
 
 #include <QColor>
+#include <QImage>
 #include <QPen>
 #include <QPoint>
 #include <QString>
@@ -23,7 +24,8 @@ class QPainterCanvas : public Canvas {
  public:
   // Uses a font cache of its own; fine for one drawing, slower when a canvas is made per paint.
   explicit QPainterCanvas(QPainter& painter);
-  // Shares a font cache that outlives the canvas, so repeated drawings search no font sizes.
+  // Shares a font cache that outlives the canvas, so repeated drawings search no font sizes and
+  // lay out no text twice.
   QPainterCanvas(QPainter& painter, CellFontCache& fonts);
   ~QPainterCanvas() override;
 
@@ -49,23 +51,30 @@ class QPainterCanvas : public Canvas {
     int width;
     PenStyle style;
     QPen pen;
+    // On raster devices a solid wide pen is drawn as a flat-ended body with a round dot stamped
+    // on each end: the same shape as a round cap, for a fraction of the stroker's work.
+    bool stamped = false;
+    QImage dot;
+    int dotOffset = 0;
   };
 
   void start();
-  const QPen& penFor(std::uint32_t color, int width, PenStyle style);
-  const CellFontCache::ResolvedFont& resolvedFont();
+  const PenEntry& penFor(std::uint32_t color, int width, PenStyle style);
+  CellFontCache::ResolvedFont& resolvedFont();
+  const CellFontCache::LaidOutText& layOut(std::string_view utf8);
   const QString& toQString(std::string_view utf8);
   void activate(const QPen* pen);
+  void stampDot(const QPoint& at);
 
   QPainter& m_painter;
   std::unique_ptr<CellFontCache> m_ownFonts;
   CellFontCache& m_fonts;
+  bool m_raster = false;
   FontSpec m_font{"MS Sans Serif", 13, false, 0x000000};
-  const CellFontCache::ResolvedFont* m_resolved = nullptr;
+  CellFontCache::ResolvedFont* m_resolved = nullptr;
   const QFont* m_painterFont = nullptr;
   std::deque<PenEntry> m_pens;  // the few pens of a drawing, made once each and kept by address
-  const QPen* m_linePen = nullptr;
-  bool m_lineWide = false;
+  const PenEntry* m_linePen = nullptr;
   const QPen* m_textPen = nullptr;
   const QPen* m_activePen = nullptr;
   QColor m_brush{Qt::white};

@@ -28,7 +28,9 @@ bool isBelow(std::string_view path, std::string_view parent) {
 
 bool Hive::PathLess::operator()(std::string_view a, std::string_view b) const {
   const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
+  std::size_t i = 0;
+  while (i < n && a[i] == b[i]) ++i;  // equal bytes rank equally; only a difference needs folding
+  for (; i < n; ++i) {
     const int ra = a[i] == Separator ? 0 : foldChar(a[i]) + 1;
     const int rb = b[i] == Separator ? 0 : foldChar(b[i]) + 1;
     if (ra != rb) return ra < rb;
@@ -71,26 +73,27 @@ const Hive::Entry* Hive::find(std::string_view path) const {
 }
 
 Hive::Entry& Hive::obtain(std::string_view normalized) {
-  if (const auto it = m_keys.find(normalized); it != m_keys.end()) return it->second;
-  // Walk down from the root so that a new key takes the stored spelling of its existing parents.
-  Entry* entry = &m_keys.find(std::string_view())->second;
-  std::string stored;
-  std::size_t start = 0;
-  while (start < normalized.size()) {
-    std::size_t end = normalized.find(Separator, start);
-    if (end == std::string_view::npos) end = normalized.size();
-    const std::string_view prefix = normalized.substr(0, end);
-    if (auto it = m_keys.find(prefix); it != m_keys.end()) {
-      entry = &it->second;
-      stored = it->first;
-    } else {
-      if (!stored.empty()) stored += Separator;
-      stored.append(normalized.substr(start, end - start));
-      Entry fresh;
-      fresh.key.path = stored;
-      entry = &m_keys.emplace(stored, std::move(fresh)).first->second;
-    }
-    start = end + 1;
+  // Find the deepest key on the path that exists (the root always does), then make the missing
+  // ones below it, each taking the stored spelling of its parents.
+  std::vector<std::size_t> missingEnds;  // where each missing key's path ends, deepest first
+  std::size_t end = normalized.size();
+  auto it = m_keys.find(normalized);
+  while (it == m_keys.end()) {
+    missingEnds.push_back(end);
+    const std::size_t slash = normalized.rfind(Separator, end - 1);
+    end = slash == std::string_view::npos ? 0 : slash;
+    it = m_keys.find(normalized.substr(0, end));
+  }
+  Entry* entry = &it->second;
+  for (auto missing = missingEnds.rbegin(); missing != missingEnds.rend(); ++missing) {
+    const std::size_t start = end == 0 ? 0 : end + 1;
+    Entry fresh;
+    fresh.key.path = entry->key.path;
+    if (!fresh.key.path.empty()) fresh.key.path += Separator;
+    fresh.key.path.append(normalized.substr(start, *missing - start));
+    std::string mapKey = fresh.key.path;
+    entry = &m_keys.emplace(std::move(mapKey), std::move(fresh)).first->second;
+    end = *missing;
   }
   return *entry;
 }

@@ -151,12 +151,12 @@ std::optional<std::string> textFromRegSzBytes(const std::vector<std::uint8_t>& b
 
 class Parser {
  public:
-  Parser(std::string_view text, std::string_view rootName) : m_rootName(rootName) { splitLines(text); }
+  Parser(std::string_view text, std::string_view rootName) : m_text(text), m_rootName(rootName) {}
 
   Hive parse() {
     if (!skipToHeader()) return m_hive;
-    while (m_next < m_lines.size()) {
-      const std::string_view line = trimmed(m_lines[m_next++]);
+    while (!atEnd()) {
+      const std::string_view line = trimmed(nextLine());
       if (line.empty() || line.front() == ';') continue;
       if (line.front() == '[') {
         section(line);
@@ -172,24 +172,25 @@ class Parser {
   }
 
  private:
-  [[noreturn]] void fail(const std::string& reason) const { throw HiveFormatError(m_next, reason); }
+  [[noreturn]] void fail(const std::string& reason) const { throw HiveFormatError(m_lineNumber, reason); }
 
-  void splitLines(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-      std::size_t end = text.find('\n', start);
-      if (end == std::string_view::npos) end = text.size();
-      std::string_view line = text.substr(start, end - start);
-      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-      m_lines.push_back(line);
-      start = end + 1;
-    }
+  bool atEnd() const { return m_position >= m_text.size(); }
+
+  // The next line without its LF or CRLF; lines are numbered from 1 for the error messages.
+  std::string_view nextLine() {
+    std::size_t end = m_text.find('\n', m_position);
+    if (end == std::string_view::npos) end = m_text.size();
+    std::string_view line = m_text.substr(m_position, end - m_position);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    m_position = end + 1;
+    ++m_lineNumber;
+    return line;
   }
 
   // False for text with nothing but blanks and comments, which is an empty hive.
   bool skipToHeader() {
-    while (m_next < m_lines.size()) {
-      const std::string_view line = trimmed(m_lines[m_next++]);
+    while (!atEnd()) {
+      const std::string_view line = trimmed(nextLine());
       if (line.empty() || line.front() == ';') continue;
       if (line != HiveHeader && line != "REGEDIT4") fail("the file does not start with \"" + std::string(HiveHeader) + "\"");
       return true;
@@ -280,18 +281,21 @@ class Parser {
   // Comma-separated bytes of one or two hex digits; a trailing backslash continues the list on
   // the next line.
   std::vector<std::uint8_t> hexList(std::string_view piece) {
-    std::string joined;
     piece = trimmed(piece);
+    if (piece.empty() || piece.back() != '\\') return hexBytes(piece);
+    std::string joined;
     while (!piece.empty() && piece.back() == '\\') {
       piece.remove_suffix(1);
       joined.append(piece);
-      if (m_next >= m_lines.size()) fail("a continued hex list that ends with the file");
-      piece = trimmed(m_lines[m_next++]);
+      if (atEnd()) fail("a continued hex list that ends with the file");
+      piece = trimmed(nextLine());
     }
     joined.append(piece);
+    return hexBytes(joined);
+  }
 
+  std::vector<std::uint8_t> hexBytes(std::string_view all) const {
     std::vector<std::uint8_t> bytes;
-    const std::string_view all = joined;
     if (trimmed(all).empty()) return bytes;
     bytes.reserve(all.size() / 3 + 1);
     std::size_t start = 0;
@@ -306,8 +310,9 @@ class Parser {
     }
   }
 
-  std::vector<std::string_view> m_lines;
-  std::size_t m_next = 0;
+  std::string_view m_text;
+  std::size_t m_position = 0;
+  std::size_t m_lineNumber = 0;
   std::string_view m_rootName;
   Hive m_hive;
   std::string m_key;

@@ -35,7 +35,7 @@ LinuxFolderService::XdgFolders LinuxFolderService::XdgFolders::fromEnvironment()
 LinuxFolderService::LinuxFolderService(const Registry& userHive, const Registry& machineHive, XdgFolders xdg)
     : m_userHive(userHive), m_machineHive(machineHive), m_xdg(std::move(xdg)) {}
 
-QString LinuxFolderService::shellFolder(const char* valueName, const QString& fallback, bool createFallback) const {
+QString LinuxFolderService::shellFolder(const char* valueName, const QString& fallback) const {
   // A hive that cannot be read is no reason to give up on the shortcuts: the XDG folder serves.
   std::optional<std::string> value;
   try {
@@ -43,18 +43,18 @@ QString LinuxFolderService::shellFolder(const char* valueName, const QString& fa
   } catch (const RegistryError&) {
   }
   if (value) return value->empty() ? QString() : withoutTrailingSeparator(QString::fromStdString(*value));
-  return createFallback ? created(fallback) : fallback;
+  return created(fallback);
 }
 
 QString LinuxFolderService::programsFolder() {
-  return shellFolder("Programs", m_xdg.dataHome + QStringLiteral("/applications"), true);
+  return shellFolder("Programs", m_xdg.dataHome + QStringLiteral("/applications"));
 }
 
 QString LinuxFolderService::startupFolder() {
-  return shellFolder("Startup", m_xdg.configHome + QStringLiteral("/autostart"), true);
+  return shellFolder("Startup", m_xdg.configHome + QStringLiteral("/autostart"));
 }
 
-QString LinuxFolderService::desktopFolder() { return shellFolder("Desktop", m_xdg.desktop, false); }
+QString LinuxFolderService::desktopFolder() { return shellFolder("Desktop", m_xdg.desktop); }
 
 QString LinuxFolderService::programFilesFolder() {
   std::optional<std::string> value;

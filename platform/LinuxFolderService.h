@@ -28,8 +28,8 @@ class LinuxFolderService : public FolderService {
 
   LinuxFolderService(const Registry& userHive, const Registry& machineHive, XdgFolders xdg);
 
-  // The XDG fallbacks for Programs, Startup and Program Files are created when asked for, as they
-  // always exist on Windows and the installation only ever creates one level below them.
+  // The XDG fallbacks for Programs, Startup, Desktop and Program Files are created when asked for:
+  // on Windows they always exist, and the installation only ever creates one level below them.
   QString programsFolder() override;
   QString startupFolder() override;
   QString desktopFolder() override;
@@ -39,7 +39,7 @@ class LinuxFolderService : public FolderService {
   QString tempFolder() override;
 
  private:
-  QString shellFolder(const char* valueName, const QString& fallback, bool createFallback) const;
+  QString shellFolder(const char* valueName, const QString& fallback) const;
 
   const Registry& m_userHive;
   const Registry& m_machineHive;

@@ -3,6 +3,8 @@
 #include <QBitmap>
 #include <QImage>
 
+#include "ui/ProgramResources.h"
+
 namespace lunasoma {
 
 namespace {
@@ -37,6 +39,7 @@ QCursor loadPointer(const QString& path, QPoint hotSpot) {
 }  // namespace
 
 PointerShapes::PointerShapes() {
+  registerProgramResources();
   for (PointerShape shape : All) m_cursors[index(shape)] = loadPointer(resourcePath(shape), hotSpot(shape));
 }
 

@@ -215,7 +215,7 @@ void SetupPage::setupChanged() {
   m_settings.ColorMental = indexOf(m_cboSetMenColor);
   m_settings.ColorEmotional = indexOf(m_cboSetEmoColor);
   m_settings.ColorOverall = indexOf(m_cboSetOverColor);
-  m_settings.ColorText = indexOf(m_cboSetBackColor);
+  m_settings.ColorText = indexOf(m_cboSetTextColor);
   m_settings.ColorBack = indexOf(m_cboSetBackColor);
   m_settings.HideFlashScreen = m_chkSetHideFlashScreen->isChecked();
   m_settings.ShowHints = m_chkSetShowHints->isChecked();

@@ -11,6 +11,7 @@
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
 #include "ui/OverrideCursorGuard.h"
+#include "ui/ProgramResources.h"
 
 namespace lunasoma {
 
@@ -69,6 +70,7 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
                       : Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_shell(shell),
       m_asModal(asModal) {
+  registerProgramResources();
   setObjectName(QStringLiteral("frmAbout"));
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(asModal);

@@ -229,7 +229,7 @@ void TfrmCal::FormDeactivate() { hide(); }
 void TfrmCal::focusWindowChanged(QWindow* window) {
   // A window of another program leaves no focus window in this one; the pop-up then stays open,
   // and goes only when one of the program's own windows takes the focus.
-  (void)window;
+  if (isVisible() && window && window != windowHandle()) FormDeactivate();
 }
 
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {

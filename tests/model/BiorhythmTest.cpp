@@ -22,12 +22,6 @@ TEST(Biorhythm, CycleFactorsAreTwoPiOverThePeriodAtExtendedPrecision) {
     // A double-precision factor would be off by about 1e-17; the given digits are within 1e-19.
     EXPECT_LT(std::fabs(cycle->factor * cycle->period - 2 * std::numbers::pi_v<long double>), 1e-18L);
   }
-  EXPECT_EQ(Physical.name, "Physical");
-  EXPECT_EQ(Physical.period, 23);
-  EXPECT_EQ(Mental.name, "Mental");
-  EXPECT_EQ(Mental.period, 33);
-  EXPECT_EQ(Emotional.name, "Emotional");
-  EXPECT_EQ(Emotional.period, 28);
 }
 
 TEST(Biorhythm, CycleOffsetTruncatesTowardZero) {
@@ -38,23 +32,18 @@ TEST(Biorhythm, CycleOffsetTruncatesTowardZero) {
     int amplitude;
     int offset;
   } rows[] = {
-      {"every cycle starts at zero", Physical, 0, 100, 0},
-      {"mental starts at zero", Mental, 0, 100, 0},
-      {"emotional starts at zero", Emotional, 0, 100, 0},
+      {"a cycle starts at zero", Physical, 0, 100, 0},
       {"physical day 5 (97.9)", Physical, 5, 100, 97},
       {"physical day 18 (-97.9)", Physical, 18, 100, -97},
       {"before birth is the mirror image", Physical, -5, 100, -97},
       {"physical day 10 at a larger amplitude (99.6)", Physical, 10, 250, 99},
-      {"mental day 7 (97.2)", Mental, 7, 100, 97},
       {"mental day 18 (-28.2)", Mental, 18, 100, -28},
       {"emotional day 5 (90.1)", Emotional, 5, 100, 90},
       {"emotional peak reaches the amplitude", Emotional, 7, 100, 100},
       {"emotional half period is a tiny negative, not -1", Emotional, 14, 100, 0},
-      {"emotional three half periods likewise", Emotional, 42, 1000, 0},
       {"whole physical period", Physical, 23, 100, 0},
       {"many years after birth", Emotional, 10000, 250, 195},
       {"long before birth", Mental, -40, 250, -242},
-      {"zero amplitude", Physical, 5, 0, 0},
       {"negative amplitude flips the curve", Physical, 5, -100, -97},
   };
   for (const auto& row : rows) {
@@ -110,7 +99,6 @@ TEST(Biorhythm, YearsBetweenCountsBirthdaysReached) {
       {"same day", day(1990, 5, 10), day(1990, 5, 10), 0},
       {"day before the tenth birthday", day(1990, 5, 10), day(2000, 5, 9), 9},
       {"tenth birthday", day(1990, 5, 10), day(2000, 5, 10), 10},
-      {"earlier month", day(1990, 5, 10), day(2000, 4, 30), 9},
       {"later month, earlier day", day(1990, 5, 10), day(2000, 6, 1), 10},
       {"leap birthday not reached on 28 February", day(1996, 2, 29), day(1997, 2, 28), 0},
       {"leap birthday reached on 1 March", day(1996, 2, 29), day(1997, 3, 1), 1},

@@ -138,24 +138,6 @@ TEST_F(DesktopShortcutFiles, DocumentShortcutOpensWithTheDesktopHandler) {
       << text.toStdString();
 }
 
-TEST_F(DesktopShortcutFiles, ReplacesAnExistingEntry) {
-  const QString folder = makeInstallation();
-  const QString file = m_temp.path() + "/Lunasoma.desktop";
-  QFile old(file);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("stale entry with much more text than the new one will have, and more, and more still\n"
-            "stale entry with much more text than the new one will have, and more, and more still\n"
-            "stale entry with much more text than the new one will have, and more, and more still\n");
-  old.close();
-  ShortcutInfo shortcut;
-  shortcut.linkPath = m_temp.path() + "/Lunasoma.lnk";
-  shortcut.target = folder + "/Lunasoma.exe";
-  ASSERT_TRUE(m_service.createShortcut(shortcut));
-  const QString text = read(file);
-  EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
-  EXPECT_FALSE(text.contains("stale"));
-}
-
 TEST_F(DesktopShortcutFiles, MissingFolderOrTargetFails) {
   ShortcutInfo shortcut;
   shortcut.linkPath = m_temp.path() + "/no such group/Lunasoma.lnk";

@@ -57,13 +57,5 @@ TEST(FakeBundle, GivesSeparateHivesAndRealFolders) {
   EXPECT_EQ(host.folders.shellFolderReads(), 1);
 }
 
-TEST(FakeHelpService, AnswersLikeTheViewerUnlessForced) {
-  FakeHostServices host;
-  EXPECT_FALSE(host.help.showContents(nullptr, host.root.path() + "/Lunasoma.hlp"));
-  host.help.forceResult(true);
-  EXPECT_TRUE(host.help.showContents(nullptr, host.root.path() + "/Lunasoma.hlp"));
-  EXPECT_EQ(host.help.shownFiles().size(), 2);
-}
-
 }  // namespace
 }  // namespace lunasoma

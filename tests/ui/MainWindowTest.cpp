@@ -10,6 +10,8 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include <functional>
+
 #include "tests/ui/MainWindowFixture.h"
 
 namespace lunasoma {
@@ -46,6 +48,9 @@ void sendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons butto
   QMouseEvent event(type, local, widget->mapToGlobal(local), button, buttons, modifiers);
   QApplication::sendEvent(widget, &event);
 }
+
+// Sizes the window by its outer (frame) size, the size the settings keep.
+void setOuterSize(QWidget& window, QSize outer) { window.resize(outer - (window.frameGeometry().size() - window.size())); }
 
 void type(QComboBox* field, const QString& keys) {
   field->setFocus();
@@ -93,7 +98,7 @@ TEST_F(MainWindowTest, CloseAndRestartRestoresDatesRectangleAndDivider) {
   store(previous);
   TfrmBio& window = open();
   window.move(100, 80);
-  window.resize(700, 500);
+  setOuterSize(window, QSize(700, 500));
   QFrame* panDiv = child<QFrame>("panDiv");
   sendMouse(panDiv, QEvent::MouseButtonPress, 3, Qt::LeftButton);
   sendMouse(panDiv, QEvent::MouseMove, 72, Qt::LeftButton);
@@ -142,24 +147,31 @@ TEST_F(MainWindowTest, AStoredRectangleNobodyCouldReachOpensAtTheDefault) {
 }
 
 TEST_F(MainWindowTest, DividerDragStopsAtTheEndsAndNeedsTheLeftButtonAlone) {
+  // The divider opens at 128 with a left column of 122; CW is the client width.
   struct Row {
     const char* name;
     int x;
     Qt::MouseButtons buttons;
     Qt::KeyboardModifiers modifiers;
-    int dividerLeft;
-    int leftWidth;
-    int rightWidth;
+    std::function<int(int cw)> dividerLeft;
+    std::function<int(int cw)> leftWidth;
+    std::function<int(int cw)> rightWidth;
   };
   const Row rows[] = {
-      {"far left", -1000, Qt::LeftButton, Qt::NoModifier, 6, 0, 622},
-      {"far right", 1000, Qt::LeftButton, Qt::NoModifier, 628, 622, 0},
-      {"shift held", 50, Qt::LeftButton, Qt::ShiftModifier, 128, 122, 500},
-      {"right button", 50, Qt::RightButton, Qt::NoModifier, 128, 122, 500},
-      {"both buttons", 50, Qt::LeftButton | Qt::RightButton, Qt::NoModifier, 128, 122, 500},
+      {"far left", -1000, Qt::LeftButton, Qt::NoModifier, [](int) { return 6; }, [](int) { return 0; },
+       [](int cw) { return cw - 18; }},
+      {"far right", 1000, Qt::LeftButton, Qt::NoModifier, [](int cw) { return cw - 12; }, [](int cw) { return cw - 18; },
+       [](int) { return 0; }},
+      {"shift held", 50, Qt::LeftButton, Qt::ShiftModifier, [](int) { return 128; }, [](int) { return 122; },
+       [](int cw) { return cw - 140; }},
+      {"right button", 50, Qt::RightButton, Qt::NoModifier, [](int) { return 128; }, [](int) { return 122; },
+       [](int cw) { return cw - 140; }},
+      {"both buttons", 50, Qt::LeftButton | Qt::RightButton, Qt::NoModifier, [](int) { return 128; },
+       [](int) { return 122; }, [](int cw) { return cw - 140; }},
   };
   for (const Row& row : rows) {
-    open();
+    TfrmBio& window = open();
+    const int cw = window.centralWidget()->width();
     QFrame* panDiv = child<QFrame>("panDiv");
     const int top = panDiv->y();
     const int height = panDiv->height();
@@ -167,11 +179,11 @@ TEST_F(MainWindowTest, DividerDragStopsAtTheEndsAndNeedsTheLeftButtonAlone) {
     EXPECT_EQ(panDiv->y(), top + 2) << row.name << ": pressed, it looks pushed in";
     EXPECT_EQ(panDiv->height(), height - 4) << row.name;
     sendMouse(panDiv, QEvent::MouseMove, row.x, row.buttons, row.modifiers);
-    EXPECT_EQ(panDiv->x(), row.dividerLeft) << row.name;
+    EXPECT_EQ(panDiv->x(), row.dividerLeft(cw)) << row.name;
     EXPECT_EQ(child<QFrame>("tabLeft")->width(), 122) << row.name << ": the sides wait for the button to come up";
     sendMouse(panDiv, QEvent::MouseButtonRelease, row.x, Qt::NoButton);
-    EXPECT_EQ(child<QFrame>("tabLeft")->width(), row.leftWidth) << row.name;
-    EXPECT_EQ(child<QTabWidget>("tabRight")->width(), row.rightWidth) << row.name;
+    EXPECT_EQ(child<QFrame>("tabLeft")->width(), row.leftWidth(cw)) << row.name;
+    EXPECT_EQ(child<QTabWidget>("tabRight")->width(), row.rightWidth(cw)) << row.name;
     EXPECT_EQ(panDiv->y(), top) << row.name;
     EXPECT_EQ(panDiv->height(), height) << row.name;
   }
@@ -179,7 +191,7 @@ TEST_F(MainWindowTest, DividerDragStopsAtTheEndsAndNeedsTheLeftButtonAlone) {
 
 TEST_F(MainWindowTest, AWindowNarrowerThanTheLeftColumnLeavesTheRightAreaEmpty) {
   TfrmBio& window = open();
-  window.resize(130, 300);
+  setOuterSize(window, QSize(130, 300));
   EXPECT_EQ(child<QFrame>("tabLeft")->width(), 122);
   EXPECT_EQ(child<QTabWidget>("tabRight")->width(), 0);
   EXPECT_EQ(settings.Bounds, (Bounds{0, 0, 130, 300})) << "every layout of a normal window records it";

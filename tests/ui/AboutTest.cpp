@@ -1,0 +1,115 @@
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+#include "app/ProductInfo.h"
+#include "tests/ui/MainWindowFixture.h"
+#include "ui/TfrmAbout.h"
+#include "ui/TfrmProducts.h"
+
+namespace lunasoma {
+namespace {
+
+using AboutTest = test::MainWindowFixture;
+
+// Waits (in the modal loop about to start) for a modal dialog of type T and hands it to answer.
+template <typename T>
+void answerModal(std::function<void(T*)> answer) {
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
+    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      timer->stop();
+      timer->deleteLater();
+      answer(dialog);
+    }
+  });
+  timer->start();
+}
+
+TEST_F(AboutTest, EachOpeningIsAFreshWindowDestroyedWhenClosed) {
+  open();
+  struct Row {
+    const char* name;
+    std::function<void(TfrmAbout*)> close;
+  };
+  const Row rows[] = {
+      {"OK button", [](TfrmAbout* box) { QTest::mouseClick(box->findChild<QPushButton*>("btnOK"), Qt::LeftButton); }},
+      {"OK again", [](TfrmAbout* box) { QTest::mouseClick(box->findChild<QPushButton*>("btnOK"), Qt::LeftButton); }},
+      {"Enter", [](TfrmAbout* box) { QTest::keyClick(box, Qt::Key_Return); }},
+      {"Escape", [](TfrmAbout* box) { QTest::keyClick(box, Qt::Key_Escape); }},
+      {"logo", [](TfrmAbout* box) { QTest::mouseClick(box->findChild<QLabel*>("imgCorvanti"), Qt::LeftButton); }},
+  };
+  for (const Row& row : rows) {
+    int destroyed = 0;
+    bool okShown = false;
+    answerModal<TfrmAbout>([&](TfrmAbout* box) {
+      QObject::connect(box, &QObject::destroyed, [&destroyed] { ++destroyed; });
+      okShown = box->findChild<QPushButton*>("btnOK")->isVisible();
+      row.close(box);
+    });
+    child<QAction>("mnuAbout")->trigger();
+    EXPECT_TRUE(okShown) << row.name;
+    EXPECT_EQ(destroyed, 1) << row.name << ": destroyed by the time the command returns";
+  }
+}
+
+TEST_F(AboutTest, TheRightsTextHasThreeLines) {
+  TfrmAbout box(Product, host.shell, false);
+  const QStringList lines = box.findChild<QLabel*>("lblCopyRight")->text().split('\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[0], "Lunasoma - Version 1.0");
+  EXPECT_TRUE(lines[1].contains("1997") && lines[1].contains("Corvanti")) << qPrintable(lines[1]);
+  EXPECT_EQ(box.findChild<QLabel*>("lblPhoneDat")->text(), "+1 555 0100 0199");
+}
+
+// Notes whether the hourglass was up while the shell was asked.
+class CursorWatchingShell : public test::FakeShell {
+ public:
+  bool openUrl(const QString& address) override {
+    const QCursor* cursor = QApplication::overrideCursor();
+    hourglassDuringCall = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+    test::FakeShell::openUrl(address);
+    return false;  // a shell that cannot open the address; nothing may be reported
+  }
+  bool hourglassDuringCall = false;
+};
+
+TEST_F(AboutTest, AddressesOpenThroughTheShellUnderTheHourglass) {
+  struct Row {
+    const char* label;
+    QString opened;
+  };
+  const Row rows[] = {
+      {"lblWWWDat", "https://www.corvanti.example.com/"},
+      {"lblEMailDat", "mailto:support@corvanti.example.com"},
+  };
+  for (const Row& row : rows) {
+    CursorWatchingShell shell;
+    TfrmAbout box(Product, shell, true);
+    QTest::mouseClick(box.findChild<QLabel*>(row.label), Qt::LeftButton);
+    ASSERT_EQ(shell.calls().size(), 1u) << row.label;
+    EXPECT_EQ(shell.calls().front().target, row.opened);
+    EXPECT_TRUE(shell.hourglassDuringCall) << row.label;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << row.label << ": the pointer is back";
+    EXPECT_TRUE(host.messages.boxes().empty());
+  }
+}
+
+TEST_F(AboutTest, TheProductListTellsWhereToLookAndCloses) {
+  open();
+  bool namesAddress = false;
+  answerModal<TfrmProducts>([&](TfrmProducts* dialog) {
+    namesAddress = dialog->findChild<QLabel*>("lblInfo")->text().contains("https://www.corvanti.example.com/");
+    QTest::mouseClick(dialog->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
+  });
+  child<QAction>("mnuProducts")->trigger();
+  EXPECT_TRUE(namesAddress);
+}
+
+}  // namespace
+}  // namespace lunasoma
