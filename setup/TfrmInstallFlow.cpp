@@ -32,7 +32,7 @@ constexpr int FinishPage = static_cast<int>(WizardPage::Finish);
 void TfrmInstall::btnControls(QObject* sender) {
   // While Finish runs (its pause processes events) no button, key or close request may start
   // a second installation or close the wizard under it.
-  if (m_installing) return;
+
   const int page = activePage();
   if (sender == m_btnBack) {
     if (page > 0) activatePage(pageAfterBack(page));

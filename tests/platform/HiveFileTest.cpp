@@ -211,13 +211,6 @@ TEST_F(HiveFileTest, AFailedWriteRaisesAndLeavesTheFileAsItWas) {
   EXPECT_EQ(hive.readDword("Key", "Value"), 1u);
 }
 
-TEST_F(HiveFileTest, TheFirstWriteCreatesTheFolders) {
-  const std::string deep = folder.path().toStdString() + "/a/b/c/user.reg";
-  HiveFile hive(deep, std::string(CurrentUserRoot));
-  hive.writeString("Key", "Value", "x");
-  EXPECT_EQ(HiveFile(deep, std::string(CurrentUserRoot)).readString("Key", "Value"), "x");
-}
-
 // Sets an environment variable for one scope and puts the old value back.
 class EnvironmentGuard {
  public:

@@ -184,19 +184,5 @@ TEST(HiveFormatTest, TextWithLineBreaksIsWrittenAsItsRegistryBytes) {
             "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\K]\n\"two\"=hex(1):61,00,0a,00,62,00,00,00\n");
 }
 
-TEST(HiveFormatTest, KeyAndValueNamesKeepTheirFirstSpelling) {
-  const Hive hive = parseHive(
-      "Windows Registry Editor Version 5.00\n"
-      "[HKEY_CURRENT_USER\\Software\\Corvanti]\n\"Range\"=dword:00000001\n"
-      "[HKEY_CURRENT_USER\\SOFTWARE\\corvanti\\Lunasoma]\n"
-      "[HKEY_CURRENT_USER\\software\\CORVANTI]\n\"RANGE\"=dword:00000002\n",
-      CurrentUserRoot);
-  EXPECT_EQ(hive.subkeyNames(""), std::vector<std::string>{"Software"});
-  EXPECT_EQ(hive.subkeyNames("software"), std::vector<std::string>{"Corvanti"});
-  ASSERT_NE(hive.findValue("SOFTWARE\\CORVANTI", "range"), nullptr);
-  EXPECT_EQ(*hive.findValue("SOFTWARE\\CORVANTI", "range"), dwordValue("Range", 2));
-  EXPECT_TRUE(hive.keyExists("Software\\Corvanti\\LUNASOMA"));
-}
-
 }  // namespace
 }  // namespace lunasoma

@@ -118,8 +118,10 @@ TEST_F(InstallActions, ASecondInstallationAsksOnceAndOverwritesOnYes) {
   install(request());
   QFile changed(installFolder() + "/Readme.txt");
   ASSERT_TRUE(changed.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  changed.write("edited by the user");
+  changed.write("from an older version");
   changed.close();
+  // Older than the file being installed: inside the installation folder that still asks nothing.
+  ASSERT_TRUE(test::setModified(installFolder() + "/Readme.txt", QDateTime(QDate(2020, 5, 1), QTime(8, 0))));
   host.journal.clear();
   host.messages.clear();
   host.messages.queueAnswers({MessageButton::Yes});

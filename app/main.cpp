@@ -1,0 +1,51 @@
+// Lunasoma.exe: the chart program, and with the first argument SETUP or UNINSTALL its own
+// installer and uninstaller. Start-up runs in a fixed order: the application object and the host,
+// the program-wide constants and pointer shapes, the settings, the installation modes, and then
+// the chart program (flash screen, main window, calendar pop-up) until the main window closes.
+
+#include <QComboBox>
+#include <QLocale>
+
+#include <memory>
+
+#include "app/LunasomaApplication.h"
+#include "app/ProgramFolders.h"
+#include "app/SettingsStore.h"
+#include "platform/LinuxHostServices.h"
+#include "setup/SetupEntry.h"
+#include "ui/ChartProgramStart.h"
+#include "ui/PointerShapes.h"
+#include "ui/TfrmBio.h"
+#include "ui/TfrmCal.h"
+
+int main(int argc, char** argv) {
+  using namespace lunasoma;
+
+  // Pointers, folders and the locale need the application object, so it comes first here.
+  LunasomaApplication application(argc, argv);
+  LinuxHostServices host;
+  HostServices services = host.services();
+  application.setErrorServices(&services.messages, &services.beeper);
+
+  BiorhythmSettings settings;
+  ProgramContext context = makeProgramContext(services, settings, QCoreApplication::applicationFilePath());
+  const PointerShapes pointers;
+
+  loadSettings(settings, services.userHive, localToday(services.system));
+
+  // Only the first argument counts, compared exactly once upper-cased: "setup" runs the wizard,
+  // "SETUPX" does not.
+  const QString mode = QLocale::system().toUpper(QCoreApplication::arguments().value(1));
+  if (mode == QLatin1String("SETUP")) return runSetupWizard(context);
+  if (mode == QLatin1String("UNINSTALL") && runUninstall(context)) return 0;
+
+  std::unique_ptr<TfrmCal> calendar;
+  const std::unique_ptr<TfrmBio> frmBio = startChartProgram(context, pointers, [&](TfrmBio& window) {
+    calendar = std::make_unique<TfrmCal>(context, [&window] { window.repaintChart(); });
+    window.setCalendarOpener([&popup = *calendar](QComboBox* field, QPoint screenTopLeft) {
+      popup.execute(field, screenTopLeft);
+    });
+  });
+  application.setLocaleChangeHandler([&window = *frmBio] { window.reloadInputLocale(); });
+  return application.exec();
+}
