@@ -58,13 +58,6 @@ Scale printerScale(const ChartDevice& device) {
           {margin, margin, device.pageWidth - 2 * margin, device.pageHeight - 2 * margin}};
 }
 
-struct Entry {
-  std::string_view name;
-  const Cycle* cycle;  // none for the overall curve
-  std::uint8_t color;
-  bool show;
-};
-
 std::string_view decimal(int value, std::array<char, 16>& buffer) {
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
@@ -77,18 +70,186 @@ void drawInvalidDate(Canvas& canvas, const ChartDevice& device) {
   canvas.textOut(10, device.height - 30, "Invalid date ...");
 }
 
+// One complete drawing of a valid chart, in the order its parts overlap: marks, header, day
+// columns, frame and zero line, then each legend entry followed by its curve.
+class ChartPainter {
+ public:
+  ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale)
+      : m_canvas(canvas),
+        m_settings(settings),
+        m_locale(locale),
+        m_scale(device.mode == ChartMode::Printer ? printerScale(device) : screenScale(device)),
+        m_textColor(paletteColor(settings.ColorText)) {}
+
+  void draw(const std::array<int, 4>& widths) {
+    layOutBox();
+    drawMarks();
+    drawHeader();
+    drawColumns();
+    drawFrame();
+    drawLegendsAndCurves(widths);
+  }
+
+ private:
+  void font(int height, bool bold) { m_canvas.setFont(FontSpec{std::string(m_scale.face), height, bold, m_textColor}); }
+
+  void layOutBox() {
+    const Box& P = m_scale.outer;
+    font(m_scale.medium, true);
+    const int tw = m_canvas.textWidth("-");
+    m_box.left = P.left + tw + 10;
+    m_box.top = P.top + m_scale.large + m_scale.medium + 5;
+    m_box.width = P.width - tw - 20;
+    m_box.height = static_cast<int>((P.height - m_scale.large - m_scale.medium) - 3.5 * m_scale.small);
+    m_bottom = m_box.top + m_box.height;
+    m_mid = m_box.top + m_box.height / 2;
+    m_amplitude = m_box.height / 2 - 10;
+    m_d0 = daysBetween(m_settings.Birth, m_settings.Start);
+    const int weeks = std::min<int>(m_settings.Range, MaxWeeks - 1) + 1;
+    m_lastColumn = 7 * weeks - 1;
+    m_dx = static_cast<float>(static_cast<double>(m_box.width) / m_lastColumn);
+  }
+
+  void drawMarks() {
+    // The marks are set in the large font but placed with the medium height.
+    const int R = m_scale.medium;
+    font(m_scale.large, true);
+    m_canvas.textOut(m_scale.outer.left, m_box.top + m_box.height / 6 - R / 2, "+");
+    m_canvas.textOut(m_scale.outer.left, m_box.top + 5 * (m_box.height / 6) - R / 2, "-");
+    m_canvas.textOut(m_scale.outer.left, m_box.top + 2 * (m_box.height / 4) - R / 2, "\u00B1");
+  }
+
+  void drawHeader() {
+    const DayNumber birth = m_settings.Birth;
+    const DayNumber start = m_settings.Start;
+    font(m_scale.medium, false);
+    m_canvas.textOut(m_box.left, m_scale.outer.top,
+                     "Born on " + formatDate(birth, m_locale.longDatePattern, m_locale) + " (" +
+                         std::string(birthSign(birth)) + ")");
+    m_canvas.textOut(m_box.left, m_scale.outer.top + m_scale.medium,
+                     "Age as of " + formatDate(start, m_locale.shortDatePattern, m_locale) + ": " +
+                         std::to_string(yearsBetween(birth, start)) + " Years (" + std::to_string(m_d0) + " Days)");
+  }
+
+  void drawColumns() {
+    const int S = m_scale.small;
+    const int G0 = m_lastColumn;
+    font(S, false);
+    // A narrow box numbers fewer days. A box without width has nowhere to put a second number, so
+    // only the first column is numbered; that is also where a vanishing dx leads.
+    const double labelRatio = m_dx > 0 ? m_canvas.textWidth("30") * 1.15 / static_cast<double>(m_dx) : G0;
+    const int labelStep = labelRatio < G0 ? static_cast<int>(labelRatio) + 1 : G0 + 1;
+    const int tickTop = m_bottom + S;
+    const int tickBottom = static_cast<int>(m_bottom + 1.5 * S);
+
+    std::array<char, 16> buffer{};
+    int prevX = m_box.left;
+    for (int i = 0; i <= G0; ++i) {
+      m_x[i] = static_cast<int>(i * static_cast<double>(m_dx) + m_box.left);
+      const int D = decodeDate(m_settings.Start + i).day;
+      if (m_settings.ShowLines) {
+        m_canvas.setPen(m_textColor, 1, PenStyle::Dot);
+        m_canvas.moveTo(m_x[i], m_box.top);
+        m_canvas.lineTo(m_x[i], m_bottom);
+      }
+      if (i % labelStep == 0) {
+        const std::string_view number = decimal(D, buffer);
+        m_canvas.textOut(m_x[i] - m_canvas.textWidth(number) / 2, m_bottom, number);
+      }
+      // A month's span closes at the column before the next 1st, and the last one at the last
+      // column unless that column is itself a 1st.
+      if ((D == 1 && i > 0) || i == G0) {
+        const int xEnd = i == G0 && D != 1 ? m_x[i] : m_x[i - 1];
+        m_canvas.setPen(m_textColor, 1, PenStyle::Solid);
+        m_canvas.moveTo(prevX, tickTop);
+        m_canvas.lineTo(prevX, tickBottom);
+        m_canvas.moveTo(xEnd, tickTop);
+        m_canvas.lineTo(xEnd, tickBottom);
+        m_canvas.moveTo(prevX + 1, tickBottom);
+        m_canvas.lineTo(xEnd, tickBottom);
+        const std::string label = formatDate(m_settings.Start + i - 1, " mmm yy ", m_locale);
+        m_canvas.textOut(prevX + (xEnd - prevX - m_canvas.textWidth(label)) / 2, tickTop, label);
+        prevX = m_x[i];
+      }
+    }
+  }
+
+  void drawFrame() {
+    // The frame's right side falls on the last column.
+    m_right = m_box.left + static_cast<int>(m_lastColumn * static_cast<double>(m_dx)) + 1;
+    m_canvas.setBrush(m_textColor);
+    m_canvas.frameRect(m_box.left, m_box.top, m_right, m_bottom);
+    m_canvas.setPen(m_textColor, 1, PenStyle::Solid);
+    m_canvas.moveTo(m_box.left, m_mid);
+    m_canvas.lineTo(m_right, m_mid);
+  }
+
+  void drawLegendsAndCurves(const std::array<int, 4>& widths) {
+    // Line style joins each day to the next; High/Low draws a vertical stroke per column from the
+    // day's value to the next day's. A style past the last one is taken as the last.
+    const bool lineStyle = m_settings.Style == 0;
+    const int G = lineStyle ? m_lastColumn - 1 : m_lastColumn;
+    const int stepX = lineStyle ? static_cast<int>(m_dx) : 0;
+
+    // The plotted positions for days d0 .. d0 + G + 1, each sine taken once. The overall curve is
+    // the integer mean of the three plotted positions, whether or not those curves are shown.
+    std::array<std::array<int, MaxDays + 1>, 4> plotted{};
+    const std::array<const Cycle*, 3> cycles{&Physical, &Mental, &Emotional};
+    for (int i = 0; i <= G + 1; ++i) {
+      for (std::size_t c = 0; c < cycles.size(); ++c) plotted[c][i] = m_mid - cycleOffset(*cycles[c], m_d0 + i, m_amplitude);
+      plotted[3][i] = (plotted[0][i] + plotted[2][i] + plotted[1][i]) / 3;
+    }
+
+    const std::array<std::string_view, 4> names{"Physical", "Mental", "Emotional", "Overall"};
+    const std::array<std::uint8_t, 4> colors{m_settings.ColorPhysical, m_settings.ColorMental,
+                                             m_settings.ColorEmotional, m_settings.ColorOverall};
+    const std::array<bool, 4> shown{m_settings.ShowPhysical, m_settings.ShowMental, m_settings.ShowEmotional,
+                                    m_settings.ShowOverall};
+    // The legend is spaced by the frame's right coordinate, measured from the canvas origin.
+    const int legendStep = m_right / 4;
+    const int legendY = m_scale.outer.top + m_scale.outer.height;
+    m_canvas.setBrush(paletteColor(m_settings.ColorBack));
+    font(m_scale.small, false);
+    for (std::size_t k = 0; k < names.size(); ++k) {
+      const int strokeLeft = m_box.left + static_cast<int>(k) * legendStep;
+      const int strokeRight = strokeLeft + legendStep / 7;
+      m_canvas.setPen(paletteColor(colors[k]), widths[k], PenStyle::Solid);
+      m_canvas.moveTo(strokeLeft, legendY);
+      m_canvas.lineTo(strokeRight, legendY);
+      m_canvas.textOut(strokeRight + 7, legendY - m_scale.small / 2, names[k]);
+      if (!shown[k]) continue;
+      for (int i = 0; i <= G; ++i) {
+        m_canvas.moveTo(m_x[i], plotted[k][i]);
+        m_canvas.lineTo(m_x[i] + stepX, plotted[k][i + 1]);
+      }
+    }
+  }
+
+  Canvas& m_canvas;
+  const BiorhythmSettings& m_settings;
+  const DateLocale& m_locale;
+  const Scale m_scale;
+  const std::uint32_t m_textColor;
+  Box m_box;           // B, the plot box
+  int m_bottom = 0;    // Yb, the box's bottom edge
+  int m_mid = 0;       // the zero line
+  int m_amplitude = 0;
+  int m_d0 = 0;        // days from birth to the first column
+  int m_lastColumn = 0;  // G0
+  float m_dx = 0;      // kept in single precision; the products it enters are taken in double
+  int m_right = 0;     // Rr, one past the frame's right side
+  std::array<int, MaxDays> m_x{};
+};
+
 }  // namespace
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale) {
   const bool printer = device.mode == ChartMode::Printer;
-  const std::uint32_t textColor = paletteColor(settings.ColorText);
-  const std::uint32_t backColor = paletteColor(settings.ColorBack);
   const bool datesChartable = chartableDate(settings.Birth) && chartableDate(settings.Start);
-
   if (!printer) {
-    canvas.setPen(textColor, 1, PenStyle::Solid);
-    canvas.setBrush(backColor);
+    canvas.setPen(paletteColor(settings.ColorText), 1, PenStyle::Solid);
+    canvas.setBrush(paletteColor(settings.ColorBack));
     canvas.fillRect(0, 0, device.width, device.height);
     if (settings.Birth <= 1 || settings.Start <= 1 || !datesChartable) {
       drawInvalidDate(canvas, device);
@@ -104,137 +265,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
   // a width of its own there. A device that reports no colour count (-1) counts as monochrome.
   if (printer && device.colorCount <= 2) widths = {1, 10, 5, 15};
 
-  const Scale scale = printer ? printerScale(device) : screenScale(device);
-  const int S = scale.small;
-  const int R = scale.medium;
-  const int T = scale.large;
-  const Box& P = scale.outer;
-  const auto font = [&](int height, bool bold) {
-    canvas.setFont(FontSpec{std::string(scale.face), height, bold, textColor});
-  };
-
-  font(R, true);
-  const int tw = canvas.textWidth("-");
-  Box B;
-  B.left = P.left + tw + 10;
-  B.top = P.top + T + R + 5;
-  B.width = P.width - tw - 20;
-  B.height = static_cast<int>((P.height - T - R) - 3.5 * S);
-  const int mid = B.top + B.height / 2;
-  const int amplitude = B.height / 2 - 10;
-  const int d0 = daysBetween(settings.Birth, settings.Start);
-
-  font(T, true);
-  canvas.textOut(P.left, B.top + B.height / 6 - R / 2, "+");
-  canvas.textOut(P.left, B.top + 5 * (B.height / 6) - R / 2, "-");
-  canvas.textOut(P.left, B.top + 2 * (B.height / 4) - R / 2, "\u00B1");
-
-  font(R, false);
-  const std::string birthText = formatDate(settings.Birth, locale.longDatePattern, locale);
-  canvas.textOut(B.left, P.top, "Born on " + birthText + " (" + std::string(birthSign(settings.Birth)) + ")");
-  const std::string startText = formatDate(settings.Start, locale.shortDatePattern, locale);
-  canvas.textOut(B.left, P.top + R,
-                 "Age as of " + startText + ": " + std::to_string(yearsBetween(settings.Birth, settings.Start)) +
-                     " Years (" + std::to_string(d0) + " Days)");
-
-  font(S, false);
-  const int weeks = std::min<int>(settings.Range, MaxWeeks - 1) + 1;
-  const int G0 = 7 * weeks - 1;
-  const float dx = static_cast<float>(static_cast<double>(B.width) / G0);
-  // A narrow box numbers fewer days. A box without width has nowhere to put a second number, so
-  // only the first column is numbered; that is also where a vanishing dx leads.
-  const double labelRatio = dx > 0 ? canvas.textWidth("30") * 1.15 / static_cast<double>(dx) : G0;
-  const int labelStep = labelRatio < G0 ? static_cast<int>(labelRatio) + 1 : G0 + 1;
-  const int Yb = B.top + B.height;
-  const int tickTop = Yb + S;
-  const int tickBottom = static_cast<int>(Yb + 1.5 * S);
-
-  std::array<int, MaxDays> x{};
-  std::array<char, 16> buffer{};
-  int prevX = B.left;
-  for (int i = 0; i <= G0; ++i) {
-    x[i] = static_cast<int>(i * static_cast<double>(dx) + B.left);
-    const int D = decodeDate(settings.Start + i).day;
-    if (settings.ShowLines) {
-      canvas.setPen(textColor, 1, PenStyle::Dot);
-      canvas.moveTo(x[i], B.top);
-      canvas.lineTo(x[i], Yb);
-    }
-    if (i % labelStep == 0) {
-      const std::string_view number = decimal(D, buffer);
-      canvas.textOut(x[i] - canvas.textWidth(number) / 2, Yb, number);
-    }
-    if ((D == 1 && i > 0) || i == G0) {
-      const int xEnd = i == G0 && D != 1 ? x[i] : x[i - 1];
-      canvas.setPen(textColor, 1, PenStyle::Solid);
-      canvas.moveTo(prevX, tickTop);
-      canvas.lineTo(prevX, tickBottom);
-      canvas.moveTo(xEnd, tickTop);
-      canvas.lineTo(xEnd, tickBottom);
-      canvas.moveTo(prevX + 1, tickBottom);
-      canvas.lineTo(xEnd, tickBottom);
-      const std::string label = formatDate(settings.Start + i - 1, " mmm yy ", locale);
-      canvas.textOut(prevX + (xEnd - prevX - canvas.textWidth(label)) / 2, tickTop, label);
-      prevX = x[i];
-    }
-  }
-
-  // The frame's right side falls on the last column.
-  const int Rr = B.left + static_cast<int>(G0 * static_cast<double>(dx)) + 1;
-  canvas.setBrush(textColor);
-  canvas.frameRect(B.left, B.top, Rr, Yb);
-  canvas.setPen(textColor, 1, PenStyle::Solid);
-  canvas.moveTo(B.left, mid);
-  canvas.lineTo(Rr, mid);
-
-  // Line style joins each day to the next; High/Low draws a vertical stroke per column from the
-  // day's value to the next day's. A style past the last one is taken as the last.
-  const bool lineStyle = settings.Style == 0;
-  const int G = lineStyle ? G0 - 1 : G0;
-  const int stepX = lineStyle ? static_cast<int>(dx) : 0;
-
-  // The plotted positions of each cycle for days d0 .. d0 + G + 1, each sine taken once.
-  const std::array<const Cycle*, 3> cycles{&Physical, &Mental, &Emotional};
-  std::array<std::array<int, MaxDays + 1>, 3> plotted{};
-  for (std::size_t c = 0; c < cycles.size(); ++c) {
-    for (int i = 0; i <= G + 1; ++i) plotted[c][i] = mid - cycleOffset(*cycles[c], d0 + i, amplitude);
-  }
-
-  const std::array<Entry, 4> entries{{
-      {"Physical", cycles[0], settings.ColorPhysical, settings.ShowPhysical},
-      {"Mental", cycles[1], settings.ColorMental, settings.ShowMental},
-      {"Emotional", cycles[2], settings.ColorEmotional, settings.ShowEmotional},
-      {"Overall", nullptr, settings.ColorOverall, settings.ShowOverall},
-  }};
-  const int legendStep = Rr / 4;
-  const int legendY = P.top + P.height;
-  canvas.setBrush(backColor);
-  font(S, false);
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    const Entry& entry = entries[k];
-    const int strokeLeft = B.left + static_cast<int>(k) * legendStep;
-    const int strokeRight = strokeLeft + legendStep / 7;
-    canvas.setPen(paletteColor(entry.color), widths[k], PenStyle::Solid);
-    canvas.moveTo(strokeLeft, legendY);
-    canvas.lineTo(strokeRight, legendY);
-    canvas.textOut(strokeRight + 7, legendY - S / 2, entry.name);
-    if (!entry.show) continue;
-
-    std::array<int, MaxDays + 1> overall{};
-    const int* y = nullptr;
-    if (entry.cycle) {
-      y = plotted[k].data();
-    } else {
-      // The overall curve is the integer mean of the three plotted positions, whether or not
-      // those curves are shown.
-      for (int i = 0; i <= G + 1; ++i) overall[i] = (plotted[0][i] + plotted[2][i] + plotted[1][i]) / 3;
-      y = overall.data();
-    }
-    for (int i = 0; i <= G; ++i) {
-      canvas.moveTo(x[i], y[i]);
-      canvas.lineTo(x[i] + stepX, y[i + 1]);
-    }
-  }
+  ChartPainter(canvas, settings, device, locale).draw(widths);
   return ChartOutcome::Drawn;
 }
 

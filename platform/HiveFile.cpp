@@ -6,8 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <utility>
 
 #include "platform/HiveFormat.h"

@@ -10,7 +10,7 @@
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/ShortcutFile.h"
-#include "setup/WaitCursor.h"
+#include "ui/OverrideCursorGuard.h"
 
 namespace lunasoma {
 
@@ -158,7 +158,7 @@ InstallResult finishInstall(const InstallRequest& request, const InstallEnvironm
     return result;
   }
   {
-    const WaitCursor hourglass;
+    const OverrideCursorGuard hourglass;
     result.filesComplete = copyFiles(request, environment);
     result.uninstallEntryError = writeUninstallEntry(request, environment.services.machineHive);
     result.shortcutsComplete = makeShortcuts(request, environment);

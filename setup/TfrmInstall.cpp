@@ -150,6 +150,11 @@ QWidget* TfrmInstall::buildInstallToPage() {
   for (int column = 1; column < m_folderModel->columnCount(); ++column) m_flbInstallTo->hideColumn(column);
 
   connect(m_drvInstallTo, &QComboBox::activated, this, [this](int index) { driveChosen(index); });
+  // The model reads folders in the background; once a folder on the way to the chosen one has
+  // arrived, the tree can open down to it.
+  connect(m_folderModel, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (m_selectedFolder.startsWith(loaded)) revealSelectedFolder();
+  });
   connect(m_flbInstallTo->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (current.isValid()) folderClicked(m_folderModel->filePath(current));

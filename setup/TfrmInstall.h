@@ -66,6 +66,7 @@ class TfrmInstall : public QDialog {
   void rebuildFinishList();
   void driveChosen(int index);
   void folderClicked(const QString& folder);
+  void revealSelectedFolder();
   void closeWizard();
 
   ProgramContext& m_context;

@@ -1,7 +1,9 @@
 // The wizard's behaviour: the buttons and the page flow, the folder choice, Finish, the links.
+#include "setup/TfrmInstall.h"
+
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -18,8 +20,7 @@
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/InstallWizardFlow.h"
-#include "setup/TfrmInstall.h"
-#include "setup/WaitCursor.h"
+#include "ui/OverrideCursorGuard.h"
 
 namespace lunasoma {
 
@@ -32,7 +33,7 @@ constexpr int FinishPage = static_cast<int>(WizardPage::Finish);
 void TfrmInstall::btnControls(QObject* sender) {
   // While Finish runs (its pause processes events) no button, key or close request may start
   // a second installation or close the wizard under it.
-
+  if (m_installing) return;
   const int page = activePage();
   if (sender == m_btnBack) {
     if (page > 0) activatePage(pageAfterBack(page));
@@ -71,14 +72,18 @@ void TfrmInstall::selectFolder(const QString& folder) {
     const QSignalBlocker blocker(m_flbInstallTo->selectionModel());
     m_folderModel->setRootPath(root);
     m_flbInstallTo->setRootIndex(m_folderModel->index(root));
-    const QModelIndex current = m_folderModel->index(m_selectedFolder);
-    for (QModelIndex parent = current.parent(); parent.isValid(); parent = parent.parent()) {
-      m_flbInstallTo->expand(parent);
-    }
-    m_flbInstallTo->setCurrentIndex(current);
-    m_flbInstallTo->scrollTo(current);
+    m_flbInstallTo->setCurrentIndex(m_folderModel->index(m_selectedFolder));
   }
+  revealSelectedFolder();
   drvInstallToChange();
+}
+
+void TfrmInstall::revealSelectedFolder() {
+  const QModelIndex current = m_folderModel->index(m_selectedFolder);
+  for (QModelIndex parent = current.parent(); parent.isValid(); parent = parent.parent()) {
+    m_flbInstallTo->expand(parent);
+  }
+  m_flbInstallTo->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }
 
 void TfrmInstall::driveChosen(int index) {
@@ -135,7 +140,7 @@ void TfrmInstall::finishInstall() {
 void TfrmInstall::lblWWW1Click(QLabel* label) {
   const QString address = label->text();
   if (address.isEmpty()) return;
-  const WaitCursor starting(Qt::BusyCursor);
+  const OverrideCursorGuard starting;
   m_context.services.shell.openUrl(address);
 }
 

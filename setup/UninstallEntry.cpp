@@ -1,8 +1,21 @@
+#include <QCoreApplication>
+#include <QFile>
+
 #include "setup/SetupEntry.h"
+#include "setup/Uninstall.h"
 
 namespace lunasoma {
 
-// FIXME: the uninstall is not built yet.
-bool runUninstall(ProgramContext&) { return false; }
+bool runUninstall(ProgramContext& context) {
+  // The build compiles the cleanup program into the resources; a program built without it still
+  // uninstalls, and then says what is left to delete by hand.
+  QFile embedded(QStringLiteral(":/cleanup/") + QString::fromLatin1(CleanupProgramName));
+  const QByteArray cleanupProgram = embedded.open(QIODevice::ReadOnly) ? embedded.readAll() : QByteArray();
+
+  const UninstallRequest request{context.programFile, context.programFolder, context.windowsFolder,
+                                 context.systemFolder, cleanupProgram};
+  const UninstallEnvironment environment{context.services, nullptr, [] { QCoreApplication::processEvents(); }};
+  return uninstall(request, environment).outcome == UninstallOutcome::Uninstalled;
+}
 
 }  // namespace lunasoma

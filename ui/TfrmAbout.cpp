@@ -72,7 +72,11 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
       m_asModal(asModal) {
   registerProgramResources();
   setObjectName(QStringLiteral("frmAbout"));
+  // Never shown on the borderless window, but the desktop's window lists use it.
+  setWindowTitle(QStringLiteral("About ") + text(product.productName));
   setAttribute(Qt::WA_DeleteOnClose);
+  // Closing the flash screen before the main window exists must not end the program.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setModal(asModal);
   setFont(aboutFont(11, true));
   QPalette white = palette();
@@ -85,6 +89,10 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
   panAll->setObjectName(QStringLiteral("panAll"));
   panAll->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panAll->setLineWidth(2);
+  QPalette grey = panAll->palette();
+  grey.setColor(QPalette::Window, grey.color(QPalette::Button));
+  panAll->setPalette(grey);
+  panAll->setAutoFillBackground(true);
   panAll->setGeometry(0, 0, WindowWidth, WindowHeight);
   panAll->hide();  // shown once the texts are in, as the last step of FormCreate
 

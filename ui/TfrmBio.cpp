@@ -151,9 +151,8 @@ void TfrmBio::showEvent(QShowEvent* event) {
 }
 
 void TfrmBio::FormShow() {
-  // The stored rectangle is the outer one; now that the frame is known, take it off the inside.
-  const QSize frame = frameGeometry().size() - size();
-  if (isNormalState(windowState()) && !frame.isEmpty()) resize(m_openingSize - frame);
+  m_awaitingFrame = true;
+  adoptFrame();
 
   m_chartReady = true;
   m_panDiv->move(dividerLeftForPercent(frameGeometry().width(), m_context.settings.DivLeft), m_panDiv->y());
@@ -164,6 +163,22 @@ void TfrmBio::FormShow() {
   tabRightChange();
   m_initializing = false;
   FormResize();
+}
+
+void TfrmBio::adoptFrame() {
+  // The stored rectangle is the outer one, but the window was sized before it had a frame. Once
+  // the frame is known (at the first show, or when a window manager adds it later) it comes off
+  // the inside, so that the window does not grow by its frame at every start.
+  if (!m_awaitingFrame) return;
+  const QSize frame = frameGeometry().size() - size();
+  if (frame.isEmpty()) return;
+  m_awaitingFrame = false;
+  if (isNormalState(windowState())) resize(m_openingSize - frame);
+}
+
+void TfrmBio::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  adoptFrame();
 }
 
 void TfrmBio::closeEvent(QCloseEvent* event) {

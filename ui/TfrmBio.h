@@ -71,6 +71,7 @@ class TfrmBio : public QMainWindow {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -82,6 +83,7 @@ class TfrmBio : public QMainWindow {
   void FormShow();
   bool FormClose();
   void FormResize();
+  void adoptFrame();
 
   void pntBioPaint(QPainter& painter);
   void mnuFileClick(QObject* sender);
@@ -102,6 +104,7 @@ class TfrmBio : public QMainWindow {
   void tabRightChange();
   bool FormKeyPress(QKeyEvent* event);
   bool FormKeyDown(QKeyEvent* event);
+  bool isMenuShortcut(const QKeyEvent* event) const;
   void labelClick(QLabel* label);
 
   void cboBirthChange();
@@ -117,6 +120,7 @@ class TfrmBio : public QMainWindow {
   bool m_chartReady = false;
   bool m_shownOnce = false;
   QSize m_openingSize;  // the outer size the window opened with
+  bool m_awaitingFrame = false;
   std::function<void(QComboBox*, QPoint)> m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
 

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -5,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -114,6 +116,7 @@ void TfrmBio::createComponents() {
 
 void TfrmBio::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  adoptFrame();
   FormResize();
 }
 
@@ -205,6 +208,16 @@ bool TfrmBio::FormKeyDown(QKeyEvent* event) {
   return true;
 }
 
+bool TfrmBio::isMenuShortcut(const QKeyEvent* event) const {
+  const QKeySequence pressed(event->keyCombination());
+  for (const QMenu* menu : {m_mnuFile, m_mnuHelp}) {
+    for (const QAction* item : menu->actions()) {
+      if (!item->shortcut().isEmpty() && item->shortcut() == pressed) return true;
+    }
+  }
+  return false;
+}
+
 void TfrmBio::labelClick(QLabel* label) {
   QWidget* field = label->buddy();
   if (field != nullptr && field->isEnabled() && field->isVisible() && field->focusPolicy() != Qt::NoFocus) {
@@ -214,6 +227,13 @@ void TfrmBio::labelClick(QLabel* label) {
 
 bool TfrmBio::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // A date field would otherwise claim Ctrl+Home and the like for its caret, and the chart
+      // commands must win, as they do from every other control.
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget != nullptr && widget->window() == this && isMenuShortcut(static_cast<QKeyEvent*>(event))) return true;
+      break;
+    }
     case QEvent::KeyPress: {
       auto* widget = qobject_cast<QWidget*>(watched);
       if (widget == nullptr || widget->window() != this) break;

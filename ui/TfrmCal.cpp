@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QScopedValueRollback>
 #include <QWindow>
 
@@ -40,8 +41,6 @@ TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QW
       m_repaintChart(std::move(repaintChart)),
       m_screenArea(availableScreenArea) {
   setObjectName(QStringLiteral("frmCal"));
-  CellFontCache fonts;
-  setFont(fonts.resolve({"MS Sans Serif", 11, false, 0}, nullptr).font);
   resize(createdSize);
   createControls();
   m_workingDate = gridDate();
@@ -54,11 +53,15 @@ TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QW
 }
 
 void TfrmCal::createControls() {
+  CellFontCache fonts;
+  setFont(fonts.resolve({"MS Sans Serif", 11, false, 0}, nullptr).font);
   m_panMain = new QFrame(this);
   m_panMain->setObjectName(QStringLiteral("panMain"));
   m_panMain->setFrameStyle(QFrame::Box | QFrame::Plain);
   m_panMain->setLineWidth(1);
-  m_panMain->setGeometry(rect());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_panMain);
 
   m_lblDate = new QLabel(m_panMain);
   m_lblDate->setObjectName(QStringLiteral("lblDate"));
@@ -66,7 +69,6 @@ void TfrmCal::createControls() {
   m_lblDate->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   m_lblDate->setBackgroundRole(QPalette::Button);
   m_lblDate->setAutoFillBackground(true);
-  CellFontCache fonts;
   m_lblDate->setFont(fonts.resolve({"MS Sans Serif", 12, true, 0}, nullptr).font);
 
   m_cal = new TCalendar([this] { return today(); }, m_panMain);
@@ -118,6 +120,7 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
   m_syncEnabled = true;
   calChange();
 
+  m_hasFocus = QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == windowHandle();
   setGeometry(QRect(position, openedSize));
   show();
   raise();
@@ -227,9 +230,15 @@ void TfrmCal::returnDate() {
 void TfrmCal::FormDeactivate() { hide(); }
 
 void TfrmCal::focusWindowChanged(QWindow* window) {
-  // A window of another program leaves no focus window in this one; the pop-up then stays open,
-  // and goes only when one of the program's own windows takes the focus.
-  if (isVisible() && window && window != windowHandle()) FormDeactivate();
+  if (!isVisible()) return;
+  if (window && window == windowHandle()) {
+    m_hasFocus = true;
+    return;
+  }
+  // The click that opens the pop-up may activate the main window only after the pop-up has been
+  // shown; that late activation must not close it, so only focus that moves away from the pop-up
+  // counts. A window of another program leaves no focus window in this one, and the pop-up stays.
+  if (window && m_hasFocus) FormDeactivate();
 }
 
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {

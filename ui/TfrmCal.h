@@ -69,6 +69,7 @@ class TfrmCal : public QWidget {
   bool m_syncEnabled = true;
   bool m_returnArmed = false;
   QPointer<QComboBox> m_targetField;
+  bool m_hasFocus = false;  // the pop-up has held the focus since it was opened
 
   QFrame* m_panMain = nullptr;
   QLabel* m_lblDate = nullptr;

@@ -56,10 +56,10 @@ TEST(Biorhythm, CycleOffsetTruncatesTowardZero) {
 // the reference it must match on every day a chart can show and on days far beyond.
 TEST(Biorhythm, CycleOffsetMatchesTheLibrarySine) {
   std::vector<int> days;
-  for (int d = -100000; d <= 100000; ++d) days.push_back(d);
+  for (int d = -60000; d <= 60000; ++d) days.push_back(d);
   std::mt19937 random(2026);
   std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX);
-  for (int i = 0; i < 20000; ++i) days.push_back(anyInt(random));
+  for (int i = 0; i < 10000; ++i) days.push_back(anyInt(random));
   days.insert(days.end(), {INT_MIN, INT_MAX});
 
   int mismatches = 0;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/InstallWizardFlow.h"
 #include "tests/support/TempFolder.h"
@@ -69,42 +68,6 @@ TEST(InstallRules, PlaceholdersAreFilledLeftToRightAndArgumentsAreNotRescanned) 
     EXPECT_EQ(fillPercentS(c.pattern, c.arguments), c.result);
   }
   EXPECT_EQ(withProductName("Add %s to %s"), "Add Lunasoma to Lunasoma");
-}
-
-TEST(InstallRules, TheUninstallCommandQuotesAPathWithBlanks) {
-  struct Case {
-    const char* name;
-    QString folder;
-    QString command;
-  };
-  const Case cases[] = {
-      {"NoBlanks", "/opt/Lunasoma", "/opt/Lunasoma/Lunasoma.exe Uninstall"},
-      {"Blanks", "/home/a b/Program Files/Lunasoma", "\"/home/a b/Program Files/Lunasoma/Lunasoma.exe\" Uninstall"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(uninstallCommand(c.folder, "Lunasoma.exe"), c.command);
-  }
-  EXPECT_EQ(uninstallEntryKey(), "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lunasoma");
-}
-
-TEST(InstallRules, OnlyAHelpFileGetsTheHelpLinkInTheGroup) {
-  struct Case {
-    const char* name;
-    QString file;
-    QString link;
-  };
-  const Case cases[] = {
-      {"Program", "Lunasoma.exe", "/p/Lunasoma/Lunasoma.lnk"},
-      {"Help", "Lunasoma.hlp", "/p/Lunasoma/Lunasoma Help.lnk"},
-      {"HelpInCapitals", "LUNASOMA.HLP", "/p/Lunasoma/Lunasoma Help.lnk"},
-      {"Contents", "Lunasoma.cnt", "/p/Lunasoma/Lunasoma.lnk"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(startMenuLinkFor("/p", c.file), c.link);
-  }
-  EXPECT_EQ(folderLink("/"), "/Lunasoma.lnk");
 }
 
 }  // namespace

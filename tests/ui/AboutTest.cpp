@@ -47,8 +47,9 @@ TEST_F(AboutTest, EachOpeningIsAFreshWindowDestroyedWhenClosed) {
   for (const Row& row : rows) {
     int destroyed = 0;
     bool okShown = false;
+    QObject watcher;
     answerModal<TfrmAbout>([&](TfrmAbout* box) {
-      QObject::connect(box, &QObject::destroyed, [&destroyed] { ++destroyed; });
+      QObject::connect(box, &QObject::destroyed, &watcher, [&destroyed] { ++destroyed; });
       okShown = box->findChild<QPushButton*>("btnOK")->isVisible();
       row.close(box);
     });

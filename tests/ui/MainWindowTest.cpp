@@ -239,6 +239,21 @@ TEST_F(MainWindowTest, EnterMovesOnFromFieldsButNotFromTheTrackBar) {
   }
 }
 
+TEST_F(MainWindowTest, ChartCommandShortcutsWinOverTheDateFields) {
+  TfrmBio& window = open();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QComboBox* cboBirth = child<QComboBox>("cboBirth");
+  cboBirth->setFocus();
+  QAction* mnuToday = child<QAction>("mnuToday");
+  int triggered = 0;
+  QObject::connect(mnuToday, &QAction::triggered, mnuToday, [&triggered] { ++triggered; });
+  QTest::keyClick(window.focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(triggered, 1) << "Ctrl+Home moves the chart to today, not the caret";
+  QTest::keyClick(window.focusWidget(), Qt::Key_Home);
+  EXPECT_EQ(triggered, 1) << "Home alone still belongs to the field";
+}
+
 TEST_F(MainWindowTest, ClickingADateCaptionFocusesItsField) {
   TfrmBio& window = open();
   child<QComboBox>("cboBirth")->setFocus();
