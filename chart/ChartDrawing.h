@@ -23,7 +23,8 @@ struct ChartDevice {
 };
 
 enum class ChartOutcome {
-  InvalidDate,  // screen mode, birth or start day number 1 or less: only the notice was drawn
+  InvalidDate,  // screen mode, birth or start day number 1 or less: only the notice was drawn;
+                // also a date outside the calendar (years 1 to 9999), which on paper draws nothing
   Drawn,        // the full chart was drawn (Print may be enabled)
 };
 

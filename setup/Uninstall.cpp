@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "app/InstallFileTable.h"
 #include "app/ProductInfo.h"
@@ -105,16 +107,23 @@ QString manualRemovalNote(const QString& programFolder) {
 QString writeCleanupProgram(const QByteArray& program, const QString& tempFolder) {
   if (program.isEmpty() || tempFolder.isEmpty()) return {};
   const QString path = joinPath(tempFolder, QString::fromLatin1(CleanupProgramName));
-  // QSaveFile writes beside the target and renames over it, so a link planted under the name in a
-  // shared temporary folder is replaced rather than followed, and a file owned by someone else
-  // there makes the write fail instead of leaving their program to be started.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return {};
-  if (file.write(program) != program.size() || !file.commit()) return {};
+  // The bytes go into a fresh file of a unique name that is then renamed over the final name. A
+  // rename replaces a link planted under that name in a shared temporary folder instead of
+  // following it, and fails on a file owned by someone else there, rather than leaving their
+  // program to be started. The unfinished file removes itself on every failure.
+  QTemporaryFile file(joinPath(tempFolder, QStringLiteral(".") + QString::fromLatin1(CleanupProgramName) +
+                                               QStringLiteral(".XXXXXX")));
+  if (!file.open() || file.write(program) != program.size() || !file.flush()) return {};
   const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner | QFileDevice::ReadGroup |
                                               QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
-  if (!QFile::setPermissions(path, executable)) return {};
+  if (!file.setPermissions(executable)) return {};
+  file.close();
+  std::error_code error;
+  std::filesystem::rename(QFile::encodeName(file.fileName()).toStdString(), QFile::encodeName(path).toStdString(),
+                          error);
+  if (error) return {};
+  file.setAutoRemove(false);
   return path;
 }
 

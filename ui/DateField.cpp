@@ -5,7 +5,10 @@
 namespace lunasoma {
 
 DateField::DateField(QWidget* parent) : QComboBox(parent) {
-  setEditable(true);
+  // A line edit of its own makes the box editable without building the list's pop-up, which the
+  // field never shows; a completer over an empty list would have nothing to offer either.
+  setLineEdit(new QLineEdit(this));
+  setCompleter(nullptr);
   setInsertPolicy(QComboBox::NoInsert);
   setMaxCount(0);
   lineEdit()->setMaxLength(MaxLength);

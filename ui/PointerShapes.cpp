@@ -3,8 +3,6 @@
 #include <QBitmap>
 #include <QImage>
 
-#include "ui/ProgramResources.h"
-
 namespace lunasoma {
 
 namespace {
@@ -39,7 +37,6 @@ QCursor loadPointer(const QString& path, QPoint hotSpot) {
 }  // namespace
 
 PointerShapes::PointerShapes() {
-  registerProgramResources();
   for (PointerShape shape : All) m_cursors[index(shape)] = loadPointer(resourcePath(shape), hotSpot(shape));
 }
 

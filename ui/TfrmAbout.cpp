@@ -11,7 +11,6 @@
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
 #include "ui/OverrideCursorGuard.h"
-#include "ui/ProgramResources.h"
 
 namespace lunasoma {
 
@@ -70,7 +69,6 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
                       : Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_shell(shell),
       m_asModal(asModal) {
-  registerProgramResources();
   setObjectName(QStringLiteral("frmAbout"));
   // Never shown on the borderless window, but the desktop's window lists use it.
   setWindowTitle(QStringLiteral("About ") + text(product.productName));

@@ -59,6 +59,7 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   m_hints = new HintSwitch(this);
   createComponents();
   createMenu();
+  connectChartCommands();
   // The window sees every key before the control that has the focus, and the mouse on the divider
   // and on its caption labels.
   qApp->installEventFilter(this);
@@ -249,18 +250,6 @@ void TfrmBio::mnuFileClick(QObject* sender) {
   if (name == QLatin1String("mnuSetAsWallpaperCentered")) setChartAsWallpaper(false);
   if (name == QLatin1String("mnuExit")) close();
 }
-
-// FIXME: the paging commands (a day or a page back and forth, today) arrive with the chart commands.
-void TfrmBio::moveStart(QObject*) {}
-
-// FIXME: printing arrives with the chart commands.
-void TfrmBio::printChart() {}
-
-// FIXME: saving the chart as a bitmap file arrives with the chart commands.
-void TfrmBio::saveChartAsBitmap() {}
-
-// FIXME: the chart as desktop wallpaper arrives with the chart commands.
-void TfrmBio::setChartAsWallpaper(bool) {}
 
 void TfrmBio::mnuHelpContentsClick() {
   const QString helpFile = m_context.programFolder + QStringLiteral("Lunasoma.hlp");

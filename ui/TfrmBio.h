@@ -13,13 +13,17 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/ProgramContext.h"
 #include "chart/ChartDrawing.h"
+#include "chart/ChartPaging.h"
+#include "ui/ChartDialogs.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
+class QImage;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -50,6 +54,8 @@ class TfrmBio : public QMainWindow {
   void setCalendarOpener(std::function<void(QComboBox* field, QPoint screenTopLeft)> opener);
   // What "Copy Program for a Friend" opens, given this window as parent.
   void setCopyProgramDialog(std::function<void(QWidget* parent)> dialog);
+  // The print and save dialogs of the chart commands; Qt's own until replaced.
+  void setChartDialogs(std::unique_ptr<ChartDialogs> dialogs);
 
   bool chartReady() const { return m_chartReady; }
   bool initializing() const { return m_initializing; }
@@ -92,11 +98,16 @@ class TfrmBio : public QMainWindow {
   void mnuProductsClick();
   void mnuAboutClick();
 
-  // The chart commands of the File menu; each arrives with the chart commands.
+  // The chart commands of the File menu and the chart's pointer zones (TfrmBioCommands.cpp).
+  void connectChartCommands();
   void moveStart(QObject* sender);
   void printChart();
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
+  QImage captureChart() const;
+  void pntBioMouseMove(QMouseEvent* event);
+  void pntBioMouseUp(QMouseEvent* event);
+  QAction* dateMoveItem(DateMove move) const;
 
   void panDivMouseDown();
   void panDivMouseMove(QMouseEvent* event);
@@ -123,6 +134,9 @@ class TfrmBio : public QMainWindow {
   bool m_awaitingFrame = false;
   std::function<void(QComboBox*, QPoint)> m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
+  std::unique_ptr<ChartDialogs> m_chartDialogs;
+  // The move whose pointer shape the chart shows; nothing while it shows the initial up-arrow.
+  std::optional<DateMove> m_pointerMove;
 
   HintSwitch* m_hints = nullptr;
   std::unique_ptr<CellFontCache> m_chartFonts;

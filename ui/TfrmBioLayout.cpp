@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/MainWindowGeometry.h"
+#include "chart/CellFontCache.h"
 #include "ui/DateField.h"
 #include "ui/PaintBox.h"
 #include "ui/SetupPage.h"
@@ -55,7 +56,8 @@ void raiseBevel(QFrame* frame, bool raised) {
 }  // namespace
 
 void TfrmBio::createComponents() {
-  QFont windowFont(QStringLiteral("MS Sans Serif"));
+  // The same stand-in for "MS Sans Serif" as the chart's, so that one face serves the whole window.
+  QFont windowFont(CellFontCache::familyFor("MS Sans Serif"));
   windowFont.setPixelSize(11);
   setFont(windowFont);
   setMinimumSize(WindowMinimum);

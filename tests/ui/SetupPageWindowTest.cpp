@@ -1,4 +1,3 @@
-#include <cstdio>
 // The setup page inside the main window: changes reach the chart, the hints and the store.
 #include <QApplication>
 #include <QCheckBox>
@@ -69,7 +68,7 @@ TEST_F(SetupPageWindowTest, NoLineRemovesTheOverallCurveAndAWidthBringsItBack) {
   ASSERT_GT(columnsWith(chart(), yellow), plotWidth / 2) << "the default overall curve is drawn";
 
   auto* overall = child<QComboBox>("cboSetOverWidth");
-  std::printf("W %d default %d\n", plotWidth, columnsWith(chart(), yellow)); overall->setCurrentIndex(0); std::printf("noline %d\n", columnsWith(chart(), yellow)); chart().save("/tmp/sp/chart_noline.png");
+  overall->setCurrentIndex(0);
   EXPECT_FALSE(settings.ShowOverall);
   EXPECT_LT(columnsWith(chart(), yellow), plotWidth / 10) << "only the legend's stroke is left";
 

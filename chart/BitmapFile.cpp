@@ -1,0 +1,82 @@
+#include "chart/BitmapFile.h"
+
+#include <QImage>
+#include <QSaveFile>
+
+#include <cstdint>
+
+namespace lunasoma {
+
+namespace {
+
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+// 96 pixels per inch, in pixels per metre, as Windows writes screen captures.
+constexpr std::uint32_t PixelsPerMetre = 3780;
+
+void put16(char* at, std::uint16_t value) {
+  at[0] = static_cast<char>(value & 0xFF);
+  at[1] = static_cast<char>(value >> 8);
+}
+
+void put32(char* at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+QByteArray encodeBitmap24(const QImage& picture) {
+  if (picture.isNull()) return {};
+  const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+  const qsizetype width = rgb.width();
+  const qsizetype height = rgb.height();
+  const qsizetype rowBytes = (width * 3 + 3) / 4 * 4;
+  const qsizetype pixelBytes = rowBytes * height;
+  const qsizetype offset = FileHeaderSize + InfoHeaderSize;
+
+  QByteArray file(offset + pixelBytes, '\0');
+  char* header = file.data();
+  header[0] = 'B';
+  header[1] = 'M';
+  put32(header + 2, static_cast<std::uint32_t>(file.size()));
+  put32(header + 10, static_cast<std::uint32_t>(offset));
+  char* info = header + FileHeaderSize;
+  put32(info, InfoHeaderSize);
+  put32(info + 4, static_cast<std::uint32_t>(width));
+  put32(info + 8, static_cast<std::uint32_t>(height));  // positive: rows run bottom-up
+  put16(info + 12, 1);                                   // planes
+  put16(info + 14, 24);                                  // bits per pixel
+  put32(info + 16, 0);                                   // no compression
+  put32(info + 20, static_cast<std::uint32_t>(pixelBytes));
+  put32(info + 24, PixelsPerMetre);
+  put32(info + 28, PixelsPerMetre);
+
+  for (qsizetype y = 0; y < height; ++y) {
+    const uchar* source = rgb.constScanLine(static_cast<int>(y));
+    char* target = file.data() + offset + (height - 1 - y) * rowBytes;
+    for (qsizetype x = 0; x < width; ++x) {
+      target[3 * x] = static_cast<char>(source[3 * x + 2]);
+      target[3 * x + 1] = static_cast<char>(source[3 * x + 1]);
+      target[3 * x + 2] = static_cast<char>(source[3 * x]);
+    }
+  }
+  return file;
+}
+
+QString writeBitmapFile(const QImage& picture, const QString& path) {
+  const QByteArray bytes = encodeBitmap24(picture);
+  if (bytes.isEmpty()) return QStringLiteral("There is no picture to write.");
+  // QSaveFile writes beside the target and renames over it on commit; any failure on the way
+  // removes its temporary file and leaves the target as it was.
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  if (file.write(bytes) != bytes.size()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason;
+  }
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+}  // namespace lunasoma

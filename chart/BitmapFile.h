@@ -1,0 +1,22 @@
+#pragma once
+// Windows bitmap files of 24 bits per pixel: encoding a picture, and writing it so that the target
+// holds either its previous content or the whole new file, never a part of one. It does not draw
+// or capture the chart.
+
+#include <QByteArray>
+#include <QString>
+
+class QImage;
+
+namespace lunasoma {
+
+// The complete file: the 14-byte file header, the 40-byte information header (uncompressed, 24
+// bits), then the rows bottom-up, blue-green-red, each padded to a multiple of four bytes.
+// Transparency is dropped. A null picture gives an empty array.
+QByteArray encodeBitmap24(const QImage& picture);
+
+// Writes the picture to path through a temporary file beside it that replaces the target only once
+// complete. Returns the system's reason on failure and an empty text on success.
+QString writeBitmapFile(const QImage& picture, const QString& path);
+
+}  // namespace lunasoma

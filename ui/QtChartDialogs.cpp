@@ -1,0 +1,43 @@
+#include "ui/QtChartDialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace lunasoma {
+
+bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
+  printer.setCopyCount(1);
+  QPrintDialog dlgPrint(&printer, parent);
+  dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
+  // The chart is one page, so there is no range or selection to choose. Printing to a PDF file
+  // stays on offer: on a desktop without printers it is the only way to print at all.
+  dlgPrint.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  dlgPrint.setPrintRange(QAbstractPrintDialog::AllPages);
+  return dlgPrint.exec() == QDialog::Accepted;
+}
+
+std::optional<ExportChoice> QtChartDialogs::chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) {
+  QFileDialog dlgSave(parent, setup.title, setup.folder);
+  dlgSave.setObjectName(QStringLiteral("dlgSave"));
+  dlgSave.setOption(QFileDialog::DontUseNativeDialog);
+  dlgSave.setAcceptMode(QFileDialog::AcceptSave);
+  dlgSave.setFileMode(QFileDialog::AnyFile);
+  dlgSave.setNameFilters(setup.nameFilters);
+  if (setup.selectedFilter >= 0 && setup.selectedFilter < setup.nameFilters.size()) {
+    dlgSave.selectNameFilter(setup.nameFilters.at(setup.selectedFilter));
+  }
+  dlgSave.setDefaultSuffix(setup.defaultSuffix);
+  dlgSave.setHistory({});
+  if (!setup.fileName.isEmpty()) dlgSave.selectFile(setup.fileName);
+  if (dlgSave.exec() != QDialog::Accepted || dlgSave.selectedFiles().isEmpty()) return std::nullopt;
+
+  ExportChoice choice;
+  choice.filePath = QFileInfo(dlgSave.selectedFiles().constFirst()).absoluteFilePath();
+  choice.filterIndex = static_cast<int>(setup.nameFilters.indexOf(dlgSave.selectedNameFilter())) + 1;
+  if (choice.filterIndex < 1) choice.filterIndex = 1;
+  return choice;
+}
+
+}  // namespace lunasoma

@@ -1,0 +1,188 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPrinter>
+#include <QtMath>
+
+#include <array>
+#include <utility>
+
+#include "app/ProgramFolders.h"
+#include "chart/BitmapFile.h"
+#include "chart/PointerZones.h"
+#include "chart/PrinterChartDevice.h"
+#include "chart/QPainterCanvas.h"
+#include "ui/DateField.h"
+#include "ui/OverrideCursorGuard.h"
+#include "ui/PaintBox.h"
+#include "ui/PointerShapes.h"
+#include "ui/QtChartDialogs.h"
+#include "ui/TfrmBio.h"
+
+namespace lunasoma {
+
+namespace {
+
+struct DateMoveItem {
+  DateMove move;
+  const char* name;
+  PointerShape pointer;
+};
+
+constexpr std::array<DateMoveItem, 5> DateMoveItems{{
+    {DateMove::PreviousPage, "mnuPreviousPage", PointerShape::LeftDouble},
+    {DateMove::OneDayBack, "mnuOneDayBack", PointerShape::LeftSingle},
+    {DateMove::Today, "mnuToday", PointerShape::Today},
+    {DateMove::OneDayForward, "mnuOneDayForward", PointerShape::RightSingle},
+    {DateMove::NextPage, "mnuNextPage", PointerShape::RightDouble},
+}};
+
+const DateMoveItem& itemOf(DateMove move) {
+  for (const DateMoveItem& item : DateMoveItems) {
+    if (item.move == move) return item;
+  }
+  return DateMoveItems.front();
+}
+
+// Every copy is a document of its own. A printer takes them one after the other, but a PDF file
+// would be overwritten by each next copy, so copies after the first go to numbered files beside it:
+// "chart.pdf", "chart (2).pdf", "chart (3).pdf".
+QString copyFileName(const QString& firstCopy, int copy) {
+  if (copy <= 1) return firstCopy;
+  const QFileInfo info(firstCopy);
+  const QString number = QStringLiteral(" (%1)").arg(copy);
+  if (info.suffix().isEmpty()) return firstCopy + number;
+  const QString stem = firstCopy.left(firstCopy.size() - info.suffix().size() - 1);
+  return stem + number + QLatin1Char('.') + info.suffix();
+}
+
+// Writes the picture and tells the user when it could not be written; true when the file is there.
+bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& picture, const QString& path) {
+  const QString reason = writeBitmapFile(picture, path);
+  if (reason.isEmpty()) return true;
+  services.beeper.beep(Beep::Stop);
+  services.messages.error(
+      parent, QStringLiteral("The bitmap file \"%1\" could not be written.\n\n%2").arg(QDir::toNativeSeparators(path), reason));
+  return false;
+}
+
+}  // namespace
+
+void TfrmBio::connectChartCommands() {
+  m_chartDialogs = std::make_unique<QtChartDialogs>();
+  connect(m_pntBio, &PaintBox::mouseMoved, this, &TfrmBio::pntBioMouseMove);
+  connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
+}
+
+void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
+  if (dialogs) m_chartDialogs = std::move(dialogs);
+}
+
+QAction* TfrmBio::dateMoveItem(DateMove move) const {
+  switch (move) {
+    case DateMove::PreviousPage: return m_mnuPreviousPage;
+    case DateMove::OneDayBack: return m_mnuOneDayBack;
+    case DateMove::Today: return m_mnuToday;
+    case DateMove::OneDayForward: return m_mnuOneDayForward;
+    case DateMove::NextPage: return m_mnuNextPage;
+  }
+  return nullptr;
+}
+
+void TfrmBio::moveStart(QObject* sender) {
+  const QString name = sender->objectName();
+  for (const DateMoveItem& item : DateMoveItems) {
+    if (name != QLatin1String(item.name)) continue;
+    BiorhythmSettings& settings = m_context.settings;
+    settings.Start =
+        movedStart(item.move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
+    // Text written by the program runs no change handler, so the settings were set first.
+    m_cboStart->setEditText(dateText(settings.Start));
+    repaintChart();
+    return;
+  }
+}
+
+void TfrmBio::printChart() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!m_chartDialogs->choosePrinter(printer, this)) return;
+  repaint();
+
+  const int copies = printer.copyCount();
+  // The copies are separate one-page documents, so the printer must not multiply each of them.
+  printer.setCopyCount(1);
+  const QString title = windowTitle() + QLatin1Char(' ') + m_cboBirth->currentText();
+  const QString firstFile = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+  QString failedOn;
+  {
+    OverrideCursorGuard hourglass;
+    for (int copy = 1; copy <= copies && failedOn.isEmpty(); ++copy) {
+      if (!firstFile.isEmpty()) printer.setOutputFileName(copyFileName(firstFile, copy));
+      printer.setDocName(title);
+      QPainter painter;
+      if (!painter.begin(&printer)) {
+        failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
+        break;
+      }
+      QPainterCanvas canvas(painter);
+      showCurves(m_mnuPrint, canvas, printerChartDevice(printer, logicalDpiX()));
+      if (!painter.end()) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
+    }
+  }
+  if (failedOn.isEmpty()) return;
+  m_context.services.beeper.beep(Beep::Stop);
+  m_context.services.messages.error(
+      this, QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+}
+
+QImage TfrmBio::captureChart() const {
+  QImage picture = m_pntBio->grab().toImage();
+  // On a scaled screen the capture has more pixels than the paint box; the file keeps its size.
+  if (!picture.isNull() && picture.size() != m_pntBio->size()) {
+    picture = picture.scaled(m_pntBio->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
+  return picture;
+}
+
+void TfrmBio::saveChartAsBitmap() {
+  BiorhythmSettings& settings = m_context.settings;
+  const ExportDialogSetup setup = exportDialogSetup(windowTitle(), settings.RecExportFileName, settings.RecExportIndex);
+  const std::optional<ExportChoice> choice = m_chartDialogs->chooseExportFile(setup, this);
+  if (!choice) return;
+  repaint();
+  // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
+  if (!writeChartBitmap(m_context.services, this, captureChart(), choice->filePath)) return;
+  settings.RecExportFileName = choice->filePath.toStdString();
+  settings.RecExportIndex = static_cast<std::uint8_t>(choice->filterIndex);
+}
+
+void TfrmBio::setChartAsWallpaper(bool tiled) {
+  HostServices& services = m_context.services;
+  const QString bitmap = m_context.programFolder + QStringLiteral("Bio.bmp");
+  // Without the file there is nothing for the desktop to show; the write error says why.
+  if (!writeChartBitmap(services, this, captureChart(), bitmap)) return;
+  services.userHive.writeString("Control Panel\\Desktop", "TileWallpaper", tiled ? "1" : "0");
+  if (services.wallpaper.setWallpaper(bitmap, tiled)) return;
+  services.beeper.beep(Beep::Exclamation);
+  services.messages.error(this, QStringLiteral("Could not set desktop wallpaper!"));
+}
+
+void TfrmBio::pntBioMouseMove(QMouseEvent* event) {
+  const std::optional<DateMove> move = pointerZoneMove(qFloor(event->position().x()), m_pntBio->width());
+  if (!move) return;
+  m_pointerMove = move;
+  m_pntBio->setCursor(m_pointers.cursor(itemOf(*move).pointer));
+}
+
+void TfrmBio::pntBioMouseUp(QMouseEvent* event) {
+  // A chart too narrow for zones runs nothing, whatever pointer it still shows from before.
+  if (event->button() != Qt::LeftButton || !m_pointerMove || m_pntBio->width() < PointerZoneCount) return;
+  mnuFileClick(dateMoveItem(*m_pointerMove));
+}
+
+}  // namespace lunasoma
