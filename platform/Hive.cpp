@@ -79,6 +79,10 @@ Hive::Entry& Hive::obtain(std::string_view normalized) {
   std::size_t end = normalized.size();
   auto it = m_keys.find(normalized);
   while (it == m_keys.end()) {
+    if (end == 0) {  // only a hive that was moved from has lost its root
+      it = m_keys.emplace(std::string(), Entry{}).first;
+      break;
+    }
     missingEnds.push_back(end);
     const std::size_t slash = normalized.rfind(Separator, end - 1);
     end = slash == std::string_view::npos ? 0 : slash;

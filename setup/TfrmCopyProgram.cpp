@@ -58,7 +58,7 @@ void TfrmCopyProgram::buildWindow() {
 
   m_lblTarget = new QLabel(this);
   m_lblTarget->setObjectName(QStringLiteral("lblTarget"));
-  m_lblTarget->setGeometry(15, 129, 280, 16);
+  m_lblTarget->setGeometry(15, 129, 295, 16);
 
   m_btnCopy = makeButton(this, "btnCopy", QStringLiteral("Copy"), 161);
   m_btnCopy->setDefault(true);
@@ -111,6 +111,8 @@ QString TfrmCopyProgram::selectedRoot() const {
 void TfrmCopyProgram::cboDriveChange() {
   const QString target = copyTargetFolder(selectedRoot());
   m_lblTarget->setText(target.isEmpty() ? QString() : QStringLiteral("Copy to folder ") + target);
+  // A deep mount point does not fit the label; the hint shows it whole.
+  m_lblTarget->setToolTip(target);
 }
 
 void TfrmCopyProgram::btnCopyClick() {

@@ -14,24 +14,10 @@ QCursor loadPointer(const QString& path, QPoint hotSpot) {
   const QImage picture(path);
   if (picture.isNull()) return QCursor(Qt::ArrowCursor);
   const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-  QImage black(argb.size(), QImage::Format_MonoLSB);
-  QImage opaque(argb.size(), QImage::Format_MonoLSB);
-  black.setColorCount(2);
-  opaque.setColorCount(2);
-  // For a QBitmap, pixel value 1 is colour1 (black in a cursor, opaque in a mask).
-  black.setColor(0, qRgb(255, 255, 255));
-  black.setColor(1, qRgb(0, 0, 0));
-  opaque.setColor(0, qRgb(255, 255, 255));
-  opaque.setColor(1, qRgb(0, 0, 0));
-  for (int y = 0; y < argb.height(); ++y) {
-    for (int x = 0; x < argb.width(); ++x) {
-      const QRgb pixel = argb.pixel(x, y);
-      const bool visible = qAlpha(pixel) >= 128;
-      opaque.setPixel(x, y, visible ? 1 : 0);
-      black.setPixel(x, y, visible && qGray(pixel) < 128 ? 1 : 0);
-    }
-  }
-  return QCursor(QBitmap::fromImage(black), QBitmap::fromImage(opaque), hotSpot.x(), hotSpot.y());
+  // In a pointer's bitmap a set bit draws black; in its mask a set bit is opaque.
+  const QBitmap black = QBitmap::fromImage(argb.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
+  const QBitmap opaque = QBitmap::fromImage(argb.createAlphaMask());
+  return QCursor(black, opaque, hotSpot.x(), hotSpot.y());
 }
 
 }  // namespace

@@ -54,19 +54,9 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
 
   m_rgbSetStyle = addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
   m_styleButtons = new QButtonGroup(m_rgbSetStyle);
-  {
-    // The items share the group's height below its caption evenly, one column wide.
-    const int textHeight = m_rgbSetStyle->fontMetrics().height();
-    const int usable = m_rgbSetStyle->height() - textHeight - 5;
-    const int itemHeight = usable / styleCount;
-    const int topMargin = textHeight + 1 + (usable % styleCount) / 2;
-    const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
-    for (int i = 0; i < styleCount; ++i) {
-      auto* button = new QRadioButton(captions[i], m_rgbSetStyle);
-      button->setGeometry(8, topMargin + i * itemHeight, m_rgbSetStyle->width() - 10, itemHeight);
-      m_styleButtons->addButton(button, i);
-    }
-  }
+  const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
+  for (int i = 0; i < styleCount; ++i) m_styleButtons->addButton(new QRadioButton(captions[i], m_rgbSetStyle), i);
+  placeStyleItems();
   connect(m_styleButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) setupChanged();
   });
@@ -151,6 +141,18 @@ QCheckBox* SetupPage::addCheckBox(QGroupBox* group, const char* name, const QStr
   box->setGeometry(9, top, group->width() - 13, 17);
   connect(box, &QCheckBox::toggled, this, [this] { setupChanged(); });
   return box;
+}
+
+void SetupPage::placeStyleItems() {
+  // The items share the group's height below its caption evenly, one column wide; the caption's
+  // height comes from the font, which the main window sets only after the page exists.
+  const int textHeight = m_rgbSetStyle->fontMetrics().height();
+  const int usable = m_rgbSetStyle->height() - textHeight - 5;
+  const int itemHeight = usable / styleCount;
+  const int topMargin = textHeight + 1 + (usable % styleCount) / 2;
+  for (int i = 0; i < styleCount; ++i) {
+    m_styleButtons->button(i)->setGeometry(8, topMargin + i * itemHeight, m_rgbSetStyle->width() - 10, itemHeight);
+  }
 }
 
 void SetupPage::setTabOrder() {
@@ -265,6 +267,11 @@ bool SetupPage::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void SetupPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) placeStyleItems();
+  QWidget::changeEvent(event);
 }
 
 void SetupPage::resizeEvent(QResizeEvent* event) {

@@ -49,6 +49,7 @@ class SetupPage : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -58,6 +59,7 @@ class SetupPage : public QWidget {
   OwnerDrawComboBox* addList(QGroupBox* group, ListKind kind, const char* labelName, const QString& caption,
                              const char* listName, QPoint place);
   QCheckBox* addCheckBox(QGroupBox* group, const char* name, const QString& caption, const QString& hint, int top);
+  void placeStyleItems();
   void setTabOrder();
 
   BiorhythmSettings& m_settings;

@@ -50,6 +50,7 @@ std::vector<std::uint8_t> countingBytes(std::size_t count) {
 }
 
 TYPED_TEST(RegistryBackendTest, EveryTypeComesBackAsWritten) {
+  static constexpr char WithBreaksAndNul[] = "two\nlines\r\nand a NUL \0 inside";
   const std::vector<NamedRegistryValue> values{
       {"zero", RegistryValue{std::uint32_t{0}}},
       {"all ones", RegistryValue{std::uint32_t{0xFFFFFFFF}}},
@@ -60,7 +61,7 @@ TYPED_TEST(RegistryBackendTest, EveryTypeComesBackAsWritten) {
       {"empty text", RegistryValue{std::string()}},
       {"path with quotes", RegistryValue{std::string("C:\\Program Files\\\"Luna\"\\")}},
       {"non-ASCII", RegistryValue{std::string("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x8C\x99")}},
-      {"line breaks", RegistryValue{std::string("two\nlines\r\nand a NUL \0 inside", 32)}},
+      {"line breaks", RegistryValue{std::string(WithBreaksAndNul, sizeof WithBreaksAndNul - 1)}},
       {"Name \"with\" \\ odd = characters ]", RegistryValue{std::string("x")}},
       {"", RegistryValue{std::string("the default value")}},
   };
