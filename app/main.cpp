@@ -13,6 +13,7 @@
 #include "app/SettingsStore.h"
 #include "platform/LinuxHostServices.h"
 #include "setup/SetupEntry.h"
+#include "setup/TfrmCopyProgram.h"
 #include "ui/ChartProgramStart.h"
 #include "ui/PointerShapes.h"
 #include "ui/TfrmBio.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv) {
     window.setCalendarOpener([&popup = *calendar](QComboBox* field, QPoint screenTopLeft) {
       popup.execute(field, screenTopLeft);
     });
+    window.setCopyProgramDialog([&context](QWidget* parent) { openCopyProgramDialog(context, parent); });
   });
   application.setLocaleChangeHandler([&window = *frmBio] { window.reloadInputLocale(); });
   return application.exec();

@@ -12,7 +12,7 @@ DateField::DateField(QWidget* parent) : QComboBox(parent) {
   setInsertPolicy(QComboBox::NoInsert);
   setMaxCount(0);
   lineEdit()->setMaxLength(MaxLength);
-  connect(lineEdit(), &QLineEdit::textChanged, this, [this] { Q_EMIT userEdited(); });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this] { Q_EMIT userEdited(); });
 }
 
 void DateField::showPopup() { Q_EMIT dropDownRequested(); }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 
 namespace lunasoma {
 
@@ -15,6 +16,12 @@ bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
   // stays on offer: on a desktop without printers it is the only way to print at all.
   dlgPrint.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   dlgPrint.setPrintRange(QAbstractPrintDialog::AllPages);
+  // Qt 6 shows its "Print range" box (with "Pages from") whatever the options say, and sets it up
+  // again each time the dialog is shown; so it is hidden once the dialog is on screen. Should a
+  // later Qt name the box otherwise, nothing is hidden and "Print all" is still the default.
+  QTimer::singleShot(0, &dlgPrint, [&dlgPrint] {
+    if (auto* range = dlgPrint.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+  });
   return dlgPrint.exec() == QDialog::Accepted;
 }
 

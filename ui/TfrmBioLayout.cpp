@@ -158,7 +158,7 @@ void TfrmBio::panDivMouseDown() {
 
 void TfrmBio::panDivMouseMove(QMouseEvent* event) {
   if (event->buttons() != Qt::LeftButton) return;
-  (void)0;
+  if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
   const int x = event->position().toPoint().x();
   const int left = draggedDividerLeft(m_panDiv->x(), x, LeftMinimum, m_tabLeft->width(), m_tabRight->width(), RightMinimum);
   m_panDiv->move(left, m_panDiv->y());
