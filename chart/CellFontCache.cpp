@@ -50,12 +50,13 @@ CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, const 
   return *m_entries.back().resolved;
 }
 
-const CellFontCache::LaidOutText& CellFontCache::layOut(ResolvedFont& font, std::string_view utf8, const QString& text) {
+const CellFontCache::LaidOutText& CellFontCache::layOut(ResolvedFont& font, std::string_view utf8) {
   const auto found = font.m_texts.find(utf8);
   if (found != font.m_texts.end()) return found->second;
   // The day numbers, marks and legend names come back at every drawing; the header changes with
   // the dates, so the collection is started afresh now and then rather than allowed to grow.
   if (font.m_texts.size() >= 512) font.m_texts.clear();
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   LaidOutText laidOut;
   laidOut.text.setText(text);
   laidOut.text.setTextFormat(Qt::PlainText);

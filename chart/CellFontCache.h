@@ -49,7 +49,7 @@ class CellFontCache {
   ResolvedFont& resolve(const FontSpec& spec, const QPaintDevice* device);
 
   // The text laid out in the font; valid until the next call for the same font.
-  const LaidOutText& layOut(ResolvedFont& font, std::string_view utf8, const QString& text);
+  const LaidOutText& layOut(ResolvedFont& font, std::string_view utf8);
 
   // The installed family that stands in for a face name of the original platform.
   static QString familyFor(const std::string& face);

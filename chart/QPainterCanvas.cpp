@@ -3,8 +3,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 
-#include <algorithm>
-
 #include "app/BiorhythmSettings.h"
 
 namespace lunasoma {
@@ -91,22 +89,8 @@ CellFontCache::ResolvedFont& QPainterCanvas::resolvedFont() {
   return *m_resolved;
 }
 
-const QString& QPainterCanvas::toQString(std::string_view utf8) {
-  // The chart's texts are nearly all ASCII; those are copied into one reused buffer rather than
-  // decoded into a new string per call.
-  const bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (!ascii) {
-    m_text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    return m_text;
-  }
-  m_text.resize(static_cast<qsizetype>(utf8.size()));
-  QChar* out = m_text.data();
-  for (const char c : utf8) *out++ = QLatin1Char(c);
-  return m_text;
-}
-
 const CellFontCache::LaidOutText& QPainterCanvas::layOut(std::string_view utf8) {
-  return m_fonts.layOut(resolvedFont(), utf8, toQString(utf8));
+  return m_fonts.layOut(resolvedFont(), utf8);
 }
 
 int QPainterCanvas::textWidth(std::string_view utf8) { return layOut(utf8).width; }

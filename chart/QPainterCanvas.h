@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPen>
 #include <QPoint>
-#include <QString>
 
 #include <deque>
 #include <memory>
@@ -62,7 +61,6 @@ class QPainterCanvas : public Canvas {
   const PenEntry& penFor(std::uint32_t color, int width, PenStyle style);
   CellFontCache::ResolvedFont& resolvedFont();
   const CellFontCache::LaidOutText& layOut(std::string_view utf8);
-  const QString& toQString(std::string_view utf8);
   void activate(const QPen* pen);
   void stampDot(const QPoint& at);
 
@@ -79,7 +77,6 @@ class QPainterCanvas : public Canvas {
   const QPen* m_activePen = nullptr;
   QColor m_brush{Qt::white};
   QPoint m_position;
-  QString m_text;
 };
 
 }  // namespace lunasoma

@@ -1,5 +1,6 @@
 #include "chart/RecordingCanvas.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -27,11 +28,14 @@ void RecordingCanvas::appendInt(int value) {
 }
 
 void RecordingCanvas::appendCall(std::string_view verb, std::initializer_list<int> numbers) {
-  m_text += verb;
+  // Most calls are a verb and a few numbers; they are put together first and appended at once.
+  char line[80];
+  char* end = std::copy(verb.begin(), verb.end(), line);
   for (const int n : numbers) {
-    m_text += ' ';
-    appendInt(n);
+    *end++ = ' ';
+    end = std::to_chars(end, line + sizeof line, n).ptr;
   }
+  m_text.append(line, end);
 }
 
 void RecordingCanvas::appendColor(std::uint32_t color) {
