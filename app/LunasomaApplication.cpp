@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 #include "app/ProductInfo.h"
@@ -13,7 +14,9 @@ LunasomaApplication::LunasomaApplication(int& argc, char** argv) : QApplication(
   setApplicationName(title);
   setApplicationDisplayName(title);
   setApplicationVersion(QString::fromUtf8(Product.productVersion.data(), static_cast<qsizetype>(Product.productVersion.size())));
-  setWindowIcon(QIcon(QStringLiteral(":/logos/lunasoma-icon.png")));
+  // From a pixmap: an icon made from a file name first consults the MIME database, which costs
+  // more of the start-up than the whole rest of the application object.
+  setWindowIcon(QIcon(QPixmap(QStringLiteral(":/logos/lunasoma-icon.png"))));
 }
 
 bool LunasomaApplication::notify(QObject* receiver, QEvent* event) {
