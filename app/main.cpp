@@ -4,13 +4,13 @@
 // the chart program (flash screen, main window, calendar pop-up) until the main window closes.
 
 #include <QComboBox>
-#include <QLocale>
 
 #include <memory>
 
 #include "app/LunasomaApplication.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
+#include "app/StartMode.h"
 #include "platform/LinuxHostServices.h"
 #include "setup/SetupEntry.h"
 #include "setup/TfrmCopyProgram.h"
@@ -34,11 +34,9 @@ int main(int argc, char** argv) {
 
   loadSettings(settings, services.userHive, localToday(services.system));
 
-  // Only the first argument counts, compared exactly once upper-cased: "setup" runs the wizard,
-  // "SETUPX" does not.
-  const QString mode = QLocale::system().toUpper(QCoreApplication::arguments().value(1));
-  if (mode == QLatin1String("SETUP")) return runSetupWizard(context);
-  if (mode == QLatin1String("UNINSTALL") && runUninstall(context)) return 0;
+  const StartMode mode = startModeFor(QCoreApplication::arguments());
+  if (mode == StartMode::Setup) return runSetupWizard(context);
+  if (mode == StartMode::Uninstall && runUninstall(context)) return 0;
 
   std::unique_ptr<TfrmCal> calendar;
   const std::unique_ptr<TfrmBio> frmBio = startChartProgram(context, pointers, [&](TfrmBio& window) {
