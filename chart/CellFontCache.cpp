@@ -29,24 +29,24 @@ QString CellFontCache::familyFor(const std::string& face) {
   return QString::fromStdString(face);
 }
 
-CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& spec, const QPaintDevice* device) {
+CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& wanted, const QPaintDevice* device) {
   const int dpi = device ? device->logicalDpiY() : 0;
   for (Entry& entry : m_entries) {
-    if (entry.cellHeight == spec.cellHeight && entry.bold == spec.bold && entry.dpi == dpi && entry.face == spec.face)
+    if (entry.cellHeight == wanted.cellHeight && entry.bold == wanted.bold && entry.dpi == dpi && entry.face == wanted.face)
       return *entry.resolved;
   }
 
   // The largest pixel size whose cell still fits; the cell grows with the pixel size, so the search
   // walks down from a first guess and then up as long as the next size fits too.
-  const QString family = familyFor(spec.face);
-  const int cell = std::max(1, spec.cellHeight);
+  const QString family = familyFor(wanted.face);
+  const int cell = std::max(1, wanted.cellHeight);
   int size = std::max(1, cell * 7 / 8);
-  while (size > 1 && cellOf(fontOfPixelSize(family, size, spec.bold), device) > cell) --size;
-  while (size < cell && cellOf(fontOfPixelSize(family, size + 1, spec.bold), device) <= cell) ++size;
+  while (size > 1 && cellOf(fontOfPixelSize(family, size, wanted.bold), device) > cell) --size;
+  while (size < cell && cellOf(fontOfPixelSize(family, size + 1, wanted.bold), device) <= cell) ++size;
 
-  QFont font = fontOfPixelSize(family, size, spec.bold);
+  QFont font = fontOfPixelSize(family, size, wanted.bold);
   const QFontMetrics metrics(font, device);
-  m_entries.push_back({spec.face, spec.cellHeight, spec.bold, dpi, std::make_unique<ResolvedFont>(std::move(font), metrics)});
+  m_entries.push_back({wanted.face, wanted.cellHeight, wanted.bold, dpi, std::make_unique<ResolvedFont>(std::move(font), metrics)});
   return *m_entries.back().resolved;
 }
 

@@ -46,7 +46,7 @@ class CellFontCache {
   };
 
   // The reference stays valid as long as the cache lives.
-  ResolvedFont& resolve(const FontSpec& spec, const QPaintDevice* device);
+  ResolvedFont& resolve(const FontSpec& wanted, const QPaintDevice* device);
 
   // The text laid out in the font; valid until the next call for the same font.
   const LaidOutText& layOut(ResolvedFont& font, std::string_view utf8);
