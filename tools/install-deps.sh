@@ -6,13 +6,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6svg6
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6
   qt6-qpa-plugins libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick x11-utils
-  cups-bsd
 )
 
 missing=()
