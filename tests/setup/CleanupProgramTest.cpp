@@ -25,13 +25,7 @@ QByteArray embeddedCleanupProgram() {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& contents = "x") {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-}
-
+using test::writeFile;
 QStringList treeOf(const QString& root) {
   QStringList entries;
   QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,

@@ -33,12 +33,7 @@ QString driveError(const QString& root) {
          ". If this is a removable drive make sure there is a disk in the drive and try again.";
 }
 
-void writeFile(const QString& path, const QByteArray& contents = "x") {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-}
+using test::writeFile;
 
 struct Scene : InstallFixture {
   QString floppy() { return host.drives.driveA().root; }

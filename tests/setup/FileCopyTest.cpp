@@ -24,11 +24,7 @@ QByteArray patterned(qsizetype size) {
   return bytes;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using test::writeFile;
 
 QByteArray readFile(const QString& path) {
   QFile file(path);

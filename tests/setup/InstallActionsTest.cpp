@@ -24,15 +24,7 @@ const char* const FolderQuestion =
 
 class InstallActions : public ::testing::Test, protected InstallFixture {
  protected:
-  InstallRequest request(InstallOptions options = {}) {
-    InstallRequest r;
-    r.sourceFolder = dist;
-    r.programFileName = "Lunasoma.exe";
-    r.installFolder = installFolder();
-    r.targets = finishListFor(r.installFolder, context.windowsFolder, context.systemFolder);
-    r.options = options;
-    return r;
-  }
+  InstallRequest request(InstallOptions options = {}) { return requestFor(options); }
 
   InstallResult install(const InstallRequest& r) {
     const InstallEnvironment environment{services, nullptr, [this](int seconds) {

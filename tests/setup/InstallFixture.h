@@ -14,6 +14,7 @@
 #include "app/BiorhythmSettings.h"
 #include "app/InstallFileTable.h"
 #include "app/ProgramContext.h"
+#include "setup/InstallActions.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/TempFolder.h"
 
@@ -77,6 +78,17 @@ struct InstallFixture {
 
   QString parent() { return host.folders.programFilesFolder(); }
   QString installFolder() { return parent() + "/Lunasoma"; }
+
+  // What the wizard hands over on Finish for the default folder and the shipped file list.
+  InstallRequest requestFor(InstallOptions options = {}) {
+    InstallRequest r;
+    r.sourceFolder = dist;
+    r.programFileName = "Lunasoma.exe";
+    r.installFolder = installFolder();
+    r.targets = finishListFor(r.installFolder, context.windowsFolder, context.systemFolder);
+    r.options = options;
+    return r;
+  }
 };
 
 }  // namespace lunasoma::test

@@ -39,24 +39,14 @@ QStringList treeOf(const QString& root) {
   return entries;
 }
 
-void writeFile(const QString& path, const QByteArray& contents) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(contents);
-}
+using test::writeFile;
 
 // An installation into temporary folders, made with the real installation actions.
 struct Scene : InstallFixture {
   Scene() { makeDistribution(); }
 
   void installWith(InstallOptions options = {}) {
-    InstallRequest r;
-    r.sourceFolder = dist;
-    r.programFileName = "Lunasoma.exe";
-    r.installFolder = installFolder();
-    r.targets = finishListFor(r.installFolder, context.windowsFolder, context.systemFolder);
-    r.options = options;
+    const InstallRequest r = requestFor(options);
     const InstallEnvironment environment{services, nullptr, [](int) {}, [] {}};
     ASSERT_EQ(finishInstall(r, environment).outcome, InstallOutcome::Complete);
     host.userHive.writeString(std::string(SettingsKeyPath), "Version", "1.0");

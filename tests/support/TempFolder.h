@@ -1,12 +1,24 @@
 #pragma once
 // A temporary folder for one test, removed with everything in it when the test ends.
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 namespace lunasoma::test {
+
+// Writes the whole file, creating the folders on the way; the test fails when any byte does not land.
+inline void writeFile(const QString& path, const QByteArray& contents = "x") {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+  ASSERT_EQ(file.write(contents), contents.size()) << path.toStdString();
+}
 
 class TempFolder {
  public:
