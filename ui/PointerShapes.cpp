@@ -1,23 +1,19 @@
 #include "ui/PointerShapes.h"
 
-#include <QBitmap>
 #include <QImage>
+#include <QPixmap>
 
 namespace lunasoma {
 
 namespace {
 
-// A pointer from a two-colour picture: black pixels draw black, white ones white, and transparent
-// ones show what lies below. A picture that cannot be read gives the ordinary arrow rather than
-// an invisible pointer.
+// A pointer from a two-colour picture, kept in full colour (black outline, white fill, transparent
+// elsewhere): Wayland draws only colour pointers, and a bitmap-and-mask pointer there shows nothing.
+// A picture that cannot be read gives the ordinary arrow rather than an invisible pointer.
 QCursor loadPointer(const QString& path, QPoint hotSpot) {
   const QImage picture(path);
   if (picture.isNull()) return QCursor(Qt::ArrowCursor);
-  const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-  // In a pointer's bitmap a set bit draws black; in its mask a set bit is opaque.
-  const QBitmap black = QBitmap::fromImage(argb.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor));
-  const QBitmap opaque = QBitmap::fromImage(argb.createAlphaMask());
-  return QCursor(black, opaque, hotSpot.x(), hotSpot.y());
+  return QCursor(QPixmap::fromImage(picture.convertToFormat(QImage::Format_ARGB32)), hotSpot.x(), hotSpot.y());
 }
 
 }  // namespace
