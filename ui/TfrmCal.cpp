@@ -33,13 +33,23 @@ QRect availableScreenArea(QPoint point) {
   return screen ? screen->availableGeometry() : QRect();
 }
 
+Qt::WindowFlags windowFlagsFor(TfrmCal::WindowKind kind) {
+  return (kind == TfrmCal::WindowKind::AttachedPopup ? Qt::Popup : Qt::Tool) | Qt::FramelessWindowHint;
+}
+
 }  // namespace
 
+TfrmCal::WindowKind TfrmCal::windowKindFor(const QString& platformName) {
+  // "wayland" and "wayland-egl" alike.
+  return platformName.startsWith(QLatin1String("wayland")) ? WindowKind::AttachedPopup : WindowKind::ToolWindow;
+}
+
 TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint),
+    : QWidget(parent, windowFlagsFor(windowKindFor(QGuiApplication::platformName()))),
       m_context(context),
       m_repaintChart(std::move(repaintChart)),
-      m_screenArea(availableScreenArea) {
+      m_screenArea(availableScreenArea),
+      m_windowKind(windowKindFor(QGuiApplication::platformName())) {
   setObjectName(QStringLiteral("frmCal"));
   resize(createdSize);
   createControls();
@@ -50,6 +60,11 @@ TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QW
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
   connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfrmCal::focusWindowChanged);
+}
+
+void TfrmCal::setWindowKind(WindowKind kind) {
+  m_windowKind = kind;
+  setWindowFlags(windowFlagsFor(kind));
 }
 
 void TfrmCal::createControls() {
@@ -108,7 +123,11 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
   m_returnArmed = false;
   m_targetField = field;
 
-  const QPoint position = popupPosition(screenTopLeft, field->height(), size(), m_screenArea(screenTopLeft));
+  // An attached pop-up's screen position is only the field's place in its window: the compositor
+  // knows where that window is and keeps the pop-up on the screen.
+  const bool attached = m_windowKind == WindowKind::AttachedPopup;
+  const QPoint position =
+      popupPosition(screenTopLeft, field->height(), size(), attached ? QRect() : m_screenArea(screenTopLeft));
 
   const CivilDate now = today();
   const DayNumber todayNumber = encodeDate(now.year, now.month, now.day).value_or(0);
@@ -122,10 +141,18 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
 
   m_hasFocus = QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == windowHandle();
   setGeometry(QRect(position, openedSize));
+  if (attached) attachTo(field->window());
   show();
   raise();
   activateWindow();
   m_cal->setFocus();
+}
+
+void TfrmCal::attachTo(QWidget* mainWindow) {
+  // The platform reads the parent when the pop-up is shown, so it must be known by then; it need
+  // not own the pop-up, which lives as long as the program.
+  if (!windowHandle()) create();
+  if (windowHandle() && mainWindow) windowHandle()->setTransientParent(mainWindow->windowHandle());
 }
 
 void TfrmCal::checkDate() {

@@ -32,6 +32,13 @@ class TfrmCal : public QWidget {
   // The part of the screen a pop-up opened at a point may use.
   using ScreenArea = std::function<QRect(QPoint)>;
 
+  // A free tool window places itself on the screen. Where programs can neither place their
+  // windows nor learn where they are (Wayland), the pop-up is instead the main window's pop-up,
+  // placed by the compositor relative to the field and closed by it when the user turns to
+  // another program, as drop-down lists are there.
+  enum class WindowKind { ToolWindow, AttachedPopup };
+  static WindowKind windowKindFor(const QString& platformName);
+
   // repaintChart is called after a date has been returned, so that the chart shows it.
   TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent = nullptr);
 
@@ -42,11 +49,16 @@ class TfrmCal : public QWidget {
   // By default the available geometry of the screen under the field.
   void setScreenArea(ScreenArea area) { m_screenArea = std::move(area); }
 
+  // By default the kind the running platform needs; the pop-up must be hidden.
+  void setWindowKind(WindowKind kind);
+  WindowKind windowKind() const { return m_windowKind; }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createControls();
+  void attachTo(QWidget* mainWindow);
   QPushButton* createButton(const char* name, const QString& caption, int left, int width, const QString& hint);
   void checkDate();
   void calChange();
@@ -64,6 +76,7 @@ class TfrmCal : public QWidget {
   ProgramContext& m_context;
   std::function<void()> m_repaintChart;
   ScreenArea m_screenArea;
+  WindowKind m_windowKind;
 
   CivilDate m_workingDate{};
   bool m_syncEnabled = true;

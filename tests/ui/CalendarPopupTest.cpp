@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -213,6 +214,50 @@ TEST_F(CalendarPopup, OpensUnderTheFieldUnlessAScreenEdgeIsInTheWay) {
   EXPECT_EQ(popup.pos(), QPoint(1024 - 195, 100 + start.height()));
   popup.execute(&start, QPoint(100, 700));
   EXPECT_EQ(popup.pos(), QPoint(100, 700 - 148));
+}
+
+TEST(CalendarWindowKind, APopupOfTheMainWindowOnlyOnWayland) {
+  struct Row {
+    const char* platform;
+    TfrmCal::WindowKind kind;
+  };
+  for (const Row& r : {Row{"xcb", TfrmCal::WindowKind::ToolWindow}, Row{"offscreen", TfrmCal::WindowKind::ToolWindow},
+                       Row{"wayland", TfrmCal::WindowKind::AttachedPopup},
+                       Row{"wayland-egl", TfrmCal::WindowKind::AttachedPopup}}) {
+    EXPECT_EQ(TfrmCal::windowKindFor(r.platform), r.kind) << r.platform;
+  }
+}
+
+// As the program makes it: owned by nobody, so only the platform's parent ties it to the main window.
+TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
+  TfrmCal attached{context, [this] { ++repaints; }};
+  EXPECT_EQ(attached.windowType(), Qt::Tool) << "a free tool window off Wayland";
+  attached.setWindowKind(TfrmCal::WindowKind::AttachedPopup);
+  // Window positions are not real there, so no screen edge moves the pop-up off the field.
+  attached.setScreenArea([](QPoint) { return QRect(0, 0, 50, 50); });
+  start.setEditText("3/5/26");
+  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)));
+  EXPECT_TRUE(attached.isVisible());
+  EXPECT_EQ(attached.windowType(), Qt::Popup);
+  ASSERT_NE(attached.windowHandle(), nullptr);
+  EXPECT_EQ(attached.windowHandle()->transientParent(), main.windowHandle());
+  EXPECT_EQ(attached.geometry(), QRect(start.mapToGlobal(QPoint(0, start.height())), QSize(194, 148)));
+
+  auto* attachedCal = attached.findChild<TCalendar*>("cal");
+  QTest::keyClick(attachedCal, Qt::Key_Right);
+  QTest::keyClick(attachedCal, Qt::Key_Return);
+  EXPECT_FALSE(attached.isVisible());
+  EXPECT_EQ(start.currentText(), "3/6/2026");
+  EXPECT_EQ(repaints, 1);
+
+  // A click into the main window closes it, as any drop-down, and returns nothing.
+  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(attached.isVisible());
+  QTest::keyClick(attachedCal, Qt::Key_Right);
+  QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, QPoint(250, 150));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !attached.isVisible(); }));
+  EXPECT_EQ(start.currentText(), "3/6/2026");
+  EXPECT_EQ(repaints, 1);
 }
 
 TEST(CalendarPlacement, KeepsThePopupOnTheScreensRightAndBottomEdges) {
