@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
@@ -136,6 +137,18 @@ QString TfrmAbout::rightsText(const ProductInfo& product) {
   return text(product.productName) + QStringLiteral(" - Version ") + text(product.productVersion) + QLatin1Char('\n') +
          QStringLiteral("Copyright \u00A9 ") + text(product.productYear) + QLatin1Char(' ') + text(product.makerName) +
          QLatin1Char('\n') + QStringLiteral("All rights reserved.");
+}
+
+void TfrmAbout::stayAbove(QWidget& mainWindow) {
+  QWindow* parent = mainWindow.windowHandle();
+  if (!parent || !windowHandle() || windowHandle()->transientParent() == parent) return;
+  windowHandle()->setTransientParent(parent);
+  // The desktop learns a window's parent when the window is shown, and the flash screen was shown
+  // before the main window existed.
+  if (!isVisible()) return;
+  hide();
+  show();
+  raise();
 }
 
 void TfrmAbout::FormCreate(const ProductInfo& product) {

@@ -31,6 +31,10 @@ class TfrmAbout : public QDialog {
 
   static QString rightsText(const ProductInfo& product);
 
+  // Makes the flash screen a child window of the main window, so that it stays in front of it
+  // wherever the desktop does not keep windows on top.
+  void stayAbove(QWidget& mainWindow);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QPointer>
+#include <QWindow>
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/ChartProgramStart.h"
@@ -39,6 +41,77 @@ TEST_F(StartUpTest, TheFlashScreenCoversTheMainWindowsCreationUnlessHidden) {
     destroyClosedWindows();
     EXPECT_TRUE(flashScreens(false).isEmpty()) << "and destroyed";
     EXPECT_TRUE(window->isVisible());
+  }
+}
+
+// Records, in order, the first paint of any widget of the main window and the flash screen's
+// close. A compositor shows a new window only some event rounds after it was asked to; a main
+// window that cannot paint until a few rounds after it is shown stands in for it.
+class StartUpOrder : public QObject {
+ public:
+  explicit StartUpOrder(int lateRounds) : m_lateRounds(lateRounds) { qApp->installEventFilter(this); }
+  ~StartUpOrder() override { qApp->removeEventFilter(this); }
+  StartUpOrder(const StartUpOrder&) = delete;
+  StartUpOrder& operator=(const StartUpOrder&) = delete;
+
+  QStringList events;
+  bool flashShownAtFirstPaint = false;
+  bool flashAboveAtFirstPaint = false;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    if (event->type() == QEvent::Show && qobject_cast<TfrmBio*>(widget) && !m_main) {
+      m_main = widget;
+      if (m_lateRounds > 0) {
+        widget->setUpdatesEnabled(false);
+        allowPaintIn(m_lateRounds);
+      }
+    } else if (event->type() == QEvent::Paint && m_main && widget->window() == m_main &&
+               !events.contains("main painted")) {
+      events << "main painted";
+      const QList<TfrmAbout*> shown = flashScreens(true);
+      flashShownAtFirstPaint = shown.size() == 1;
+      flashAboveAtFirstPaint =
+          flashShownAtFirstPaint && shown.front()->windowHandle()->transientParent() == m_main->windowHandle();
+    } else if (event->type() == QEvent::Close && qobject_cast<TfrmAbout*>(widget)) {
+      events << "flash closed";
+    }
+    return false;
+  }
+
+ private:
+  void allowPaintIn(int rounds) {
+    if (rounds == 0) {
+      if (!m_main) return;
+      m_main->setUpdatesEnabled(true);
+      // A window exposed while its updates were off does not repaint by itself when they come on.
+      m_main->repaint();
+      return;
+    }
+    QMetaObject::invokeMethod(this, [this, rounds] { allowPaintIn(rounds - 1); }, Qt::QueuedConnection);
+  }
+
+  int m_lateRounds;
+  QPointer<QWidget> m_main;
+};
+
+TEST_F(StartUpTest, TheFlashScreenStaysInFrontOfTheMainWindowUntilItHasPainted) {
+  struct Row {
+    const char* name;
+    int lateRounds;
+  };
+  for (const Row& row : {Row{"at once", 0}, Row{"five rounds late", 5}}) {
+    SCOPED_TRACE(row.name);
+    StartUpOrder order(row.lateRounds);
+    auto window = startChartProgram(context, pointers, {});
+    EXPECT_EQ(order.events, QStringList({"main painted", "flash closed"}));
+    EXPECT_TRUE(order.flashShownAtFirstPaint);
+    EXPECT_TRUE(order.flashAboveAtFirstPaint) << "a child window of the main window";
+    EXPECT_TRUE(flashScreens(true).isEmpty());
+    window.reset();
+    destroyClosedWindows();
   }
 }
 
