@@ -11,6 +11,7 @@
 
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
+#include "ui/FirstPaintWatch.h"
 #include "ui/OverrideCursorGuard.h"
 
 namespace lunasoma {
@@ -57,10 +58,12 @@ QPointer<TfrmAbout> TfrmAbout::execute(const ProductInfo& product, ShellService&
     window->exec();
     return window;  // exec() has destroyed it: the pointer is null by now
   }
+  // It must be on the screen before the main window is built, not merely asked for.
+  FirstPaintWatch firstPaint(*window);
   window->show();
   window->raise();
   QCoreApplication::processEvents();
-  if (window) window->repaint();
+  if (window) firstPaint.waitUntilPainted(window);
   return window;
 }
 
