@@ -6,7 +6,7 @@ CMAKE_FLAGS += -DLUNASOMA_WERROR=ON
 endif
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test bench fuzz fuzz-build asan clean
+.PHONY: all deps build run test bench fuzz fuzz-build asan package clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 
 test: build
 	ctest --preset default
+
+# A Debian package made from the install rules (bin/lunasoma, help, desktop entry, icons, AppStream).
+package: build
+	cd build && cpack -G DEB
 
 bench: build
 	@for b in build/bench/bench_*; do echo "== $$b"; "$$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done

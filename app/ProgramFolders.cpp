@@ -1,6 +1,8 @@
 #include "app/ProgramFolders.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "model/DateText.h"
 
@@ -18,6 +20,39 @@ QString programFolderOf(const QString& programFile) {
   return withTrailingSeparator(QFileInfo(programFile).absolutePath());
 }
 
+namespace {
+
+// The folder of the shared files of a program installed into a prefix: <prefix>/share/lunasoma/.
+QString sharedFilesFolderOf(const QString& programFile) {
+  return withTrailingSeparator(QDir::cleanPath(programFolderOf(programFile) + QStringLiteral("../share/lunasoma")));
+}
+
+}  // namespace
+
+QString programFilesFolderOf(const QString& programFile) {
+  const QString own = programFolderOf(programFile);
+  const QString help = QStringLiteral("Lunasoma.hlp");
+  if (QFileInfo::exists(own + help)) return own;
+  const QString shared = sharedFilesFolderOf(programFile);
+  if (QFileInfo::exists(shared + help)) return shared;
+  return own;
+}
+
+QString userFilesFolder(const ProgramContext& context, const QString& dataHome) {
+  // Installed into a prefix, the program's folders belong to the system and are shared by every
+  // user; anywhere else the program keeps its files beside itself.
+  if (context.programFolder != sharedFilesFolderOf(context.programFile) || dataHome.isEmpty()) {
+    return context.programFolder;
+  }
+  const QString folder = withTrailingSeparator(dataHome) + QStringLiteral("Lunasoma/");
+  QDir().mkpath(folder);
+  return folder;
+}
+
+QString userFilesFolder(const ProgramContext& context) {
+  return userFilesFolder(context, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
 DayNumber dayNumberOf(const QDate& date) {
   if (!date.isValid()) return 0;
   return encodeDate(date.year(), date.month(), date.day()).value_or(0);
@@ -32,7 +67,7 @@ ProgramContext makeProgramContext(HostServices& services, BiorhythmSettings& set
       services,
       settings,
       programFile,
-      programFolderOf(programFile),
+      programFilesFolderOf(programFile),
       withTrailingSeparator(services.folders.windowsFolder()),
       withTrailingSeparator(services.folders.systemFolder()),
       std::move(locale),

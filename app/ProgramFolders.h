@@ -17,6 +17,18 @@ QString withTrailingSeparator(const QString& folder);
 // The folder of a program file, ending in '/'.
 QString programFolderOf(const QString& programFile);
 
+// The folder that holds the program's help and distribution files, ending in '/': the program's
+// own folder when the help file lies there (the wizard's installation, the build folder), else
+// <folder>/../share/lunasoma/ when it lies there (an installation by the build system into a
+// prefix), else the program's own folder.
+QString programFilesFolderOf(const QString& programFile);
+
+// Where the program writes files for the user (the wallpaper bitmap), ending in '/': the program
+// folder, except for an installation into a prefix (its files under share/lunasoma), whose folders
+// are the system's: then the user's data folder dataHome/Lunasoma/, created when missing.
+QString userFilesFolder(const ProgramContext& context, const QString& dataHome);
+QString userFilesFolder(const ProgramContext& context);
+
 // The whole day number of a calendar date; 0 for a date outside years 1..9999 or an invalid one.
 DayNumber dayNumberOf(const QDate& date);
 

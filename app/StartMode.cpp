@@ -8,7 +8,21 @@ StartMode startModeFor(const QStringList& arguments) {
   const QString first = arguments.value(1).toUpper();
   if (first == QLatin1String("SETUP")) return StartMode::Setup;
   if (first == QLatin1String("UNINSTALL")) return StartMode::Uninstall;
+  if (first == QLatin1String(HelpArgument)) return StartMode::Help;
   return StartMode::Chart;
+}
+
+}  // namespace lunasoma
+
+namespace lunasoma {
+
+QString programHelpFile(const ProgramContext& context) { return context.programFolder + QStringLiteral("Lunasoma.hlp"); }
+
+bool showProgramHelp(ProgramContext& context) {
+  const QString helpFile = programHelpFile(context);
+  if (context.services.help.showContents(nullptr, helpFile)) return true;
+  context.services.messages.error(nullptr, QStringLiteral("The help file \"%1\" cannot be opened.").arg(helpFile));
+  return false;
 }
 
 }  // namespace lunasoma

@@ -4,13 +4,30 @@
 
 #include <QStringList>
 
+#include "app/ProgramContext.h"
+
 namespace lunasoma {
 
-enum class StartMode { Chart, Setup, Uninstall };
+enum class StartMode { Chart, Setup, Uninstall, Help };
+
+// The word that opens the program's own help viewer instead of the chart: the desktop's help
+// entry starts the installed program with it.
+inline constexpr char HelpArgument[] = "HELP";
 
 // The arguments as the process got them, the program itself first. Only the first argument after
-// it counts: upper-cased, it must equal "SETUP" or "UNINSTALL" exactly; anything else, or none,
-// starts the chart program.
+// it counts: upper-cased, it must equal "SETUP", "UNINSTALL" or "HELP" exactly; anything else, or
+// none, starts the chart program.
 StartMode startModeFor(const QStringList& arguments);
+
+}  // namespace lunasoma
+
+namespace lunasoma {
+
+// The program's help file: Lunasoma.hlp in the folder of the program's files.
+QString programHelpFile(const ProgramContext& context);
+
+// Help mode: opens the help viewer on the program's help file, or says that the file cannot be
+// opened. True when the viewer shows; the caller then runs until it is closed.
+bool showProgramHelp(ProgramContext& context);
 
 }  // namespace lunasoma

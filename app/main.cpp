@@ -1,5 +1,5 @@
 // Lunasoma.exe: the chart program, and with the first argument SETUP or UNINSTALL its own
-// installer and uninstaller. Start-up runs in a fixed order: the application object and the host,
+// installer and uninstaller, with HELP only its help viewer. Start-up runs in a fixed order: the application object and the host,
 // the program-wide constants and pointer shapes, the settings, the installation modes, and then
 // the chart program (flash screen, main window, calendar pop-up) until the main window closes.
 
@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
 
   // Pointers, folders and the locale need the application object, so it comes first here.
   LunasomaApplication application(argc, argv);
-  LinuxHostServices host;
+  const StartMode mode = startModeFor(QCoreApplication::arguments());
+  // Setup may be left without installing, so it writes nothing, not even a new machine hive, until
+  // Finish is pressed.
+  LinuxHostServices host(mode == StartMode::Setup ? MachineHiveSeeding::OnRequest : MachineHiveSeeding::AtOpen);
   HostServices services = host.services();
   application.setErrorServices(&services.messages, &services.beeper);
 
@@ -34,8 +37,8 @@ int main(int argc, char** argv) {
 
   loadSettings(settings, services.userHive, localToday(services.system));
 
-  const StartMode mode = startModeFor(QCoreApplication::arguments());
-  if (mode == StartMode::Setup) return runSetupWizard(context);
+  if (mode == StartMode::Setup) return runSetupWizard(context, [&host] { host.seedMachineHive(); });
+  if (mode == StartMode::Help) return showProgramHelp(context) ? application.exec() : 1;
   if (mode == StartMode::Uninstall && runUninstall(context)) return 0;
 
   std::unique_ptr<TfrmCal> calendar;

@@ -81,6 +81,8 @@ QString DesktopEntry::text(const ShortcutInfo& shortcut, TargetKind kind) {
   if (!shortcut.workingFolder.isEmpty()) text += QStringLiteral("Path=") + escapeValue(shortcut.workingFolder) + QLatin1Char('\n');
   if (!shortcut.iconPath.isEmpty()) text += QStringLiteral("Icon=") + escapeValue(shortcut.iconPath) + QLatin1Char('\n');
   text += QStringLiteral("Terminal=false\n");
+  // Without a main category GNOME, KDE and Xfce file the entry under "Other" or leave it out.
+  text += QStringLiteral("Categories=Utility;\n");
   return text;
 }
 

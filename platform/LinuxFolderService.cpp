@@ -63,7 +63,8 @@ QString LinuxFolderService::programFilesFolder() {
   } catch (const RegistryError&) {
   }
   if (value && !value->empty()) return withoutTrailingSeparator(QString::fromStdString(*value));
-  return created(m_xdg.home + QStringLiteral("/.local/opt"));
+  // Not created here: the wizard shows it as the default and only Finish makes it.
+  return m_xdg.home + QStringLiteral("/.local/opt");
 }
 
 QString LinuxFolderService::windowsFolder() {

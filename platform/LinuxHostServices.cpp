@@ -4,10 +4,13 @@
 
 namespace lunasoma {
 
-LinuxHostServices::LinuxHostServices() : LinuxHostServices(openRegistryHives(registryFolder())) {}
+LinuxHostServices::LinuxHostServices(MachineHiveSeeding seeding)
+    : LinuxHostServices(openRegistryHives(registryFolder(), seeding)) {}
 
 LinuxHostServices::LinuxHostServices(RegistryHives hives)
-    : LinuxHostServices(std::move(hives.user), std::move(hives.machine)) {}
+    : LinuxHostServices(std::move(hives.user), std::unique_ptr<Registry>(hives.machine.release())) {
+  m_machineFile = dynamic_cast<HiveFile*>(m_machineHive.get());
+}
 
 LinuxHostServices::LinuxHostServices(std::unique_ptr<Registry> userHive, std::unique_ptr<Registry> machineHive)
     : m_userHive(std::move(userHive)),
@@ -16,6 +19,10 @@ LinuxHostServices::LinuxHostServices(std::unique_ptr<Registry> userHive, std::un
       m_folders(*m_userHive, *m_machineHive, LinuxFolderService::XdgFolders::fromEnvironment()),
       m_drives(m_volumes, QDir::homePath()),
       m_help(m_shell) {}
+
+void LinuxHostServices::seedMachineHive() {
+  if (m_machineFile) lunasoma::seedMachineHive(*m_machineFile);
+}
 
 HostServices LinuxHostServices::services() {
   return HostServices{*m_userHive, *m_machineHive, m_messages, m_beeper, m_shell,  m_shortcuts,

@@ -27,18 +27,22 @@ namespace lunasoma {
 class LinuxHostServices {
  public:
   // The file-backed hives in the registry folder ($LUNASOMA_REGISTRY_DIR, else the XDG one).
-  LinuxHostServices();
+  explicit LinuxHostServices(MachineHiveSeeding seeding = MachineHiveSeeding::AtOpen);
   LinuxHostServices(std::unique_ptr<Registry> userHive, std::unique_ptr<Registry> machineHive);
   LinuxHostServices(const LinuxHostServices&) = delete;
   LinuxHostServices& operator=(const LinuxHostServices&) = delete;
 
   HostServices services();
 
+  // Gives a new machine hive its uninstall key, for hives opened with MachineHiveSeeding::OnRequest.
+  void seedMachineHive();
+
  private:
   explicit LinuxHostServices(RegistryHives hives);
 
   std::unique_ptr<Registry> m_userHive;
   std::unique_ptr<Registry> m_machineHive;
+  HiveFile* m_machineFile = nullptr;  // m_machineHive when it is file-backed
   QtMessageService m_messages;
   QtBeeper m_beeper;
   DesktopShellService m_shell;

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 #include <QSysInfo>
+#include <QVersionNumber>
+#include <QtGlobal>
 
 #include <algorithm>
 
@@ -40,7 +42,15 @@ int LinuxSystemService::versionNumberFrom(QStringView release) {
   return std::min(major, 1'000'000) * 100 + std::min(minor, 99);
 }
 
-OsFacts LinuxSystemService::osFacts() { return OsFacts{versionNumberFrom(m_kernelRelease), m_startShowValue}; }
+int LinuxSystemService::versionNumberForRuntime(QStringView runtimeQt) {
+  const QVersionNumber running = QVersionNumber::fromString(runtimeQt);
+  const QVersionNumber builtAgainst(QT_VERSION_MAJOR, QT_VERSION_MINOR);
+  return running.majorVersion() == builtAgainst.majorVersion() && running >= builtAgainst ? RunnableVersionNumber : 0;
+}
+
+// The kernel's own version says nothing about whether this build runs: what it needs is the Qt
+// and C library it was linked against, which the dynamic loader has checked before main().
+OsFacts LinuxSystemService::osFacts() { return OsFacts{versionNumberForRuntime(QString::fromLatin1(qVersion())), m_startShowValue}; }
 
 DateLocale LinuxSystemService::dateLocale() { return dateLocaleFrom(QLocale::system()); }
 

@@ -44,19 +44,22 @@ std::string registryFolder() {
   return withoutTrailingSlashes(config) + "/Corvanti/registry";
 }
 
-RegistryHives openRegistryHives(const std::string& folder) {
+RegistryHives openRegistryHives(const std::string& folder, MachineHiveSeeding seeding) {
   const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
   RegistryHives hives{std::make_unique<HiveFile>(base + "user.reg", std::string(CurrentUserRoot)),
                       std::make_unique<HiveFile>(base + "system.reg", std::string(LocalMachineRoot))};
-  struct stat info{};
-  if (::stat(hives.machine->path().c_str(), &info) != 0) {
-    try {
-      hives.machine->createKey(UninstallKeyPath);
-    } catch (const RegistryError&) {
-      // Reported by the first write that needs the folder; see the header.
-    }
-  }
+  if (seeding == MachineHiveSeeding::AtOpen) seedMachineHive(*hives.machine);
   return hives;
+}
+
+void seedMachineHive(HiveFile& machine) {
+  struct stat info{};
+  if (::stat(machine.path().c_str(), &info) == 0) return;
+  try {
+    machine.createKey(UninstallKeyPath);
+  } catch (const RegistryError&) {
+    // Reported by the first write that needs the folder; see the header.
+  }
 }
 
 }  // namespace lunasoma

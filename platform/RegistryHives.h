@@ -23,9 +23,16 @@ struct RegistryHives {
 // or relative XDG_CONFIG_HOME means ~/.config.
 std::string registryFolder();
 
+// When a machine hive that does not exist yet gets its uninstall key: at once, or only when the
+// caller asks (setup writes nothing before the user presses Finish).
+enum class MachineHiveSeeding { AtOpen, OnRequest };
+
 // The hives in the folder (created on the first write). A machine hive that does not exist yet is
-// created holding the uninstall key; if that cannot be written now, the installer's own first
-// write reports the problem, so opening never throws.
-RegistryHives openRegistryHives(const std::string& folder);
+// created holding the uninstall key (see seedMachineHive); opening never throws.
+RegistryHives openRegistryHives(const std::string& folder, MachineHiveSeeding seeding = MachineHiveSeeding::AtOpen);
+
+// Gives a machine hive that does not exist yet its uninstall key. If that cannot be written now,
+// the installer's own first write reports the problem, so this never throws.
+void seedMachineHive(HiveFile& machine);
 
 }  // namespace lunasoma

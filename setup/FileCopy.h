@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 
 namespace lunasoma {
@@ -26,6 +27,14 @@ class EMissingFile : public std::runtime_error {
 // replaces it only once every byte is written, so a failed copy never leaves a truncated target
 // and an existing target stays as it was. Raises EMissingFile when the source does not exist and
 // FileIoError when it cannot be read or the target cannot be written.
+//
+// A small drive may hold the old target but not a second, temporary one beside it. Then, and only
+// when the old target's room plus the free room takes the new file, the target is rewritten in
+// place; when even that cannot hold it, nothing is touched and FileIoError says so.
 void copyFileKeepingDate(const QString& source, const QString& target);
+
+// The same with the free bytes of a folder's file system given by the caller (tests).
+void copyFileKeepingDate(const QString& source, const QString& target,
+                         const std::function<qint64(const QString& folder)>& freeBytesIn);
 
 }  // namespace lunasoma

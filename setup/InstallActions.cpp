@@ -1,10 +1,17 @@
 #include "setup/InstallActions.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 #include "app/InstallFileTable.h"
 #include "app/ProductInfo.h"
+#include "app/StartMode.h"
 #include "platform/Registry.h"
 #include "setup/FileCopy.h"
 #include "setup/InstallLayout.h"
@@ -20,20 +27,82 @@ QString fileNameAt(std::size_t entry) { return fromProductText(InstallFiles.file
 bool hasShortcuts(std::size_t entry) { return InstallFiles.shortcutFlags[entry] == '1'; }
 bool isProgram(const QString& fileName) { return QFileInfo(fileName).suffix().toUpper() == QStringLiteral("EXE"); }
 
-// Creates the installation folder, or asks whether to install over the folder that is there.
-// False when the user declined; then nothing has been changed.
-bool prepareInstallFolder(const QString& installFolder, const InstallEnvironment& environment) {
-  if (QDir().mkdir(installFolder)) return true;
-  environment.services.beeper.beep(Beep::Exclamation);
-  const QString question = fillPercentS(
-      QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
-      {installFolder});
-  const MessageButton answer = environment.services.messages.confirm(
-      environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel));
-  if (answer == MessageButton::Yes) return true;
-  environment.services.messages.information(
-      environment.parent, QStringLiteral("No changes have been made. Please select a different folder to install to."));
-  return false;
+enum class FolderReady { Created, Existing, Declined, Failed };
+
+// The installation folder after the first step: ready to receive the files, or not, and which
+// folders this installation made (deepest last), so that a failed copy can take them back.
+struct PreparedFolder {
+  FolderReady state = FolderReady::Failed;
+  std::vector<std::filesystem::path> created;
+};
+
+std::filesystem::path nativePath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+
+// Removes the folders an installation made, deepest first, each only when it is empty.
+void removeCreatedFolders(const std::vector<std::filesystem::path>& created) {
+  for (auto folder = created.rbegin(); folder != created.rend(); ++folder) {
+    std::error_code ignored;
+    std::filesystem::remove(*folder, ignored);  // an empty folder only: remove() leaves one that holds files
+  }
+}
+
+// Creates the installation folder (and a missing default parent such as ~/.local/opt, which the
+// wizard does not create before Finish), or asks whether to install over the folder that is
+// there. A folder that cannot be created is reported with the system's reason.
+PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallEnvironment& environment) {
+  PreparedFolder prepared;
+  if (QFileInfo(installFolder).isDir()) {
+    environment.services.beeper.beep(Beep::Exclamation);
+    const QString question = fillPercentS(
+        QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
+        {installFolder});
+    const MessageButton answer = environment.services.messages.confirm(
+        environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel));
+    if (answer == MessageButton::Yes) {
+      prepared.state = FolderReady::Existing;
+      return prepared;
+    }
+    environment.services.messages.information(
+        environment.parent, QStringLiteral("No changes have been made. Please select a different folder to install to."));
+    prepared.state = FolderReady::Declined;
+    return prepared;
+  }
+
+  std::vector<std::filesystem::path> missing;
+  std::error_code error;
+  for (std::filesystem::path folder = nativePath(QDir::cleanPath(installFolder));
+       !folder.empty() && !std::filesystem::exists(std::filesystem::symlink_status(folder, error));
+       folder = folder.parent_path()) {
+    missing.push_back(folder);
+    if (folder == folder.parent_path()) break;
+  }
+  for (auto folder = missing.rbegin(); folder != missing.rend(); ++folder) {
+    if (!std::filesystem::create_directory(*folder, error) || error) {
+      if (!error) error = std::make_error_code(std::errc::file_exists);
+      removeCreatedFolders(prepared.created);
+      environment.services.beeper.beep(Beep::Exclamation);
+      environment.services.messages.error(
+          environment.parent,
+          fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
+                                      "Please select a different folder to install to."),
+                       {installFolder, QString::fromLocal8Bit(error.message())}));
+      prepared.created.clear();
+      return prepared;
+    }
+    prepared.created.push_back(*folder);
+  }
+  if (missing.empty()) {
+    // The path exists but is no folder (a file, or a link to one): nothing can be installed there.
+    environment.services.beeper.beep(Beep::Exclamation);
+    environment.services.messages.error(
+        environment.parent,
+        fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
+                                    "Please select a different folder to install to."),
+                     {installFolder, QString::fromLocal8Bit(std::make_error_code(std::errc::file_exists).message())}));
+    return prepared;
+  }
+  prepared.state = FolderReady::Created;
+  return prepared;
 }
 
 // Whether a file outside the installation folder should be replaced: only a target older than
@@ -97,10 +166,37 @@ QString writeUninstallEntry(const InstallRequest& request, Registry& machine) {
   }
 }
 
-bool makeShortcut(ShortcutService& shortcuts, const QString& installFolder, const QString& fileName,
+bool isHelpFile(const QString& fileName) { return QFileInfo(fileName).suffix().toUpper() == QStringLiteral("HLP"); }
+
+// No desktop opens a help file of this kind, so the help shortcut starts the installed program
+// with the word that opens its own help viewer; every other shortcut starts its file.
+bool makeShortcut(ShortcutService& shortcuts, const InstallRequest& request, const QString& fileName,
                   const QString& linkFile) {
-  return createShortcutFile(shortcuts, QString(), joinPath(installFolder, fileName), installFolder, QString(),
-                            QString(), linkFile, 0, 0);
+  const QString& folder = request.installFolder;
+  const QString icon = installedIconFile(folder);
+  if (isHelpFile(fileName)) {
+    return createShortcutFile(shortcuts, withProductName(QStringLiteral("Read the %s help")),
+                              joinPath(folder, request.programFileName), folder, QString::fromLatin1(HelpArgument),
+                              icon, linkFile, 0, 0);
+  }
+  return createShortcutFile(shortcuts, QStringLiteral("Biorhythm charts for the days ahead"),
+                            joinPath(folder, fileName), folder, QString(), icon, linkFile, 0, 0);
+}
+
+// The program's icon beside it, from the program's own resources; the desktop entries name it.
+// A missing icon costs the entries their picture only, so a failure here is not reported.
+void installIcons(const QString& installFolder) {
+  const std::pair<QString, QString> icons[] = {
+      {QStringLiteral(":/icons/lunasoma.svg"), installedIconFile(installFolder)},
+      {QStringLiteral(":/icons/lunasoma-128.png"), installedIconBitmap(installFolder)},
+  };
+  for (const auto& [resource, target] : icons) {
+    QFile::remove(target);
+    if (QFile::copy(resource, target)) {
+      QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                        QFileDevice::ReadOther);
+    }
+  }
 }
 
 bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& environment) {
@@ -119,7 +215,7 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
     for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
       if (!hasShortcuts(entry)) continue;
       const QString fileName = fileNameAt(entry);
-      complete &= makeShortcut(shortcuts, request.installFolder, fileName, startMenuLinkFor(programs, fileName));
+      complete &= makeShortcut(shortcuts, request, fileName, startMenuLinkFor(programs, fileName));
     }
     environment.services.shell.openFolder(startMenuGroupFolder(programs));
   }
@@ -128,7 +224,7 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
     for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
       const QString fileName = fileNameAt(entry);
       if (!hasShortcuts(entry) || !isProgram(fileName)) continue;
-      complete &= makeShortcut(shortcuts, request.installFolder, fileName, folderLink(folder));
+      complete &= makeShortcut(shortcuts, request, fileName, folderLink(folder));
     }
   };
   programShortcutsIn(options.onStartup, startup);
@@ -153,15 +249,23 @@ QStringList finishListFor(const QString& installFolder, const QString& windowsFo
 
 InstallResult finishInstall(const InstallRequest& request, const InstallEnvironment& environment) {
   InstallResult result;
-  if (!prepareInstallFolder(request.installFolder, environment)) {
-    result.outcome = InstallOutcome::FolderDeclined;
+  const PreparedFolder folder = prepareInstallFolder(request.installFolder, environment);
+  if (folder.state == FolderReady::Declined || folder.state == FolderReady::Failed) {
+    result.outcome = folder.state == FolderReady::Declined ? InstallOutcome::FolderDeclined
+                                                           : InstallOutcome::FolderNotCreated;
     return result;
   }
   {
     const OverrideCursorGuard hourglass;
     result.filesComplete = copyFiles(request, environment);
-    result.uninstallEntryError = writeUninstallEntry(request, environment.services.machineHive);
-    result.shortcutsComplete = makeShortcuts(request, environment);
+    if (result.filesComplete) {
+      installIcons(request.installFolder);
+      result.uninstallEntryError = writeUninstallEntry(request, environment.services.machineHive);
+      result.shortcutsComplete = makeShortcuts(request, environment);
+    } else {
+      // Entries for a program that is not there would start nothing and could not be removed.
+      removeCreatedFolders(folder.created);
+    }
     if (environment.wait) environment.wait(3);
     if (environment.bringToFront) environment.bringToFront();
     environment.services.beeper.beep(Beep::Default);

@@ -30,7 +30,8 @@ struct InstallRequest {
 };
 
 enum class InstallOutcome {
-  FolderDeclined,  // the folder existed and the user chose another one; nothing was changed
+  FolderDeclined,    // the folder existed and the user chose another one; nothing was changed
+  FolderNotCreated,  // the folder could not be made and the user was told why; nothing was changed
   Complete,
   Incomplete,
 };

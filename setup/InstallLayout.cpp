@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "app/ProductInfo.h"
 #include "setup/InstallText.h"
 
@@ -12,9 +14,62 @@ std::string uninstallEntryKey() {
 }
 
 QString uninstallCommand(const QString& installFolder, const QString& programFileName) {
-  QString program = joinPath(installFolder, programFileName);
-  if (program.contains(QLatin1Char(' '))) program = QLatin1Char('"') + program + QLatin1Char('"');
-  return program + QStringLiteral(" Uninstall");
+  return shellQuoted(joinPath(installFolder, programFileName)) + QStringLiteral(" Uninstall");
+}
+
+QString shellQuoted(const QString& word) {
+  static const QString plain = QStringLiteral(
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_/.,:+-@%");
+  const bool needsQuotes =
+      word.isEmpty() || std::any_of(word.begin(), word.end(), [](QChar c) { return !plain.contains(c); });
+  if (!needsQuotes) return word;
+  QString quoted = word;
+  quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+  return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QString programOfCommand(const QString& command) {
+  QString word;
+  bool started = false;
+  qsizetype at = 0;
+  while (at < command.size() && command.at(at).isSpace()) ++at;
+  for (; at < command.size(); ++at) {
+    const QChar c = command.at(at);
+    if (c.isSpace()) break;
+    started = true;
+    if (c == QLatin1Char('\'')) {
+      const qsizetype end = command.indexOf(QLatin1Char('\''), at + 1);
+      if (end < 0) return {};
+      word += command.mid(at + 1, end - at - 1);
+      at = end;
+    } else if (c == QLatin1Char('"')) {
+      // Inside double quotes a backslash escapes only the characters a shell lets it escape.
+      for (++at;; ++at) {
+        if (at >= command.size()) return {};
+        const QChar d = command.at(at);
+        if (d == QLatin1Char('"')) break;
+        if (d == QLatin1Char('\\') && at + 1 < command.size() &&
+            QStringLiteral("$`\"\\").contains(command.at(at + 1))) {
+          ++at;
+        }
+        word += command.at(at);
+      }
+    } else if (c == QLatin1Char('\\')) {
+      if (++at >= command.size()) return {};
+      word += command.at(at);
+    } else {
+      word += c;
+    }
+  }
+  return started ? word : QString();
+}
+
+QString installedIconFile(const QString& installFolder) {
+  return joinPath(installFolder, installProductName() + QStringLiteral(".svg"));
+}
+
+QString installedIconBitmap(const QString& installFolder) {
+  return joinPath(installFolder, installProductName() + QStringLiteral(".png"));
 }
 
 QString joinPath(const QString& folder, const QString& name) {

@@ -19,9 +19,23 @@ inline constexpr char UninstallStringValue[] = "UninstallString";
 std::string uninstallEntryKey();
 
 // The command stored as "UninstallString": the installed program followed by " Uninstall". The
-// program's path is quoted when it contains blanks, because an unquoted path with blanks names
-// another program.
+// readme tells the user to run it as written, so the program's path is quoted for a POSIX shell
+// whenever it holds anything a shell would act on (blanks, $, backquotes, quotes, wildcards...).
 QString uninstallCommand(const QString& installFolder, const QString& programFileName);
+
+// One word quoted for a POSIX shell: unchanged when it holds only characters no shell acts on,
+// else in single quotes, a single quote itself written as '\''.
+QString shellQuoted(const QString& word);
+
+// The program an uninstall command names: its first word as a POSIX shell would read it (single
+// and double quotes and backslashes honoured). Empty when the command names none or its quotes
+// are not closed.
+QString programOfCommand(const QString& command);
+
+// The program's icon, installed beside it: a scalable drawing and a bitmap for desktops that want
+// one. The desktop entries name the scalable one.
+QString installedIconFile(const QString& installFolder);
+QString installedIconBitmap(const QString& installFolder);
 
 // folder + '/' + name, without doubling the separator when the folder already ends in one (a
 // root such as "/" keeps its single separator).

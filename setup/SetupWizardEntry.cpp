@@ -5,7 +5,7 @@
 
 namespace lunasoma {
 
-int runSetupWizard(ProgramContext& context) {
+int runSetupWizard(ProgramContext& context, std::function<void()> beforeInstall) {
   HostServices& services = context.services;
   if (!systemSupported(services.system.osFacts().versionNumber)) {
     services.beeper.beep(Beep::Stop);
@@ -14,6 +14,7 @@ int runSetupWizard(ProgramContext& context) {
     return 1;
   }
   TfrmInstall wizard(context);
+  wizard.setBeforeInstall(std::move(beforeInstall));
   wizard.exec();
   return 0;
 }

@@ -245,9 +245,9 @@ void TfrmInstall::formCreate() {
   m_drvInstallTo->clear();
   for (const Drive& drive : m_drives) m_drvInstallTo->addItem(drive.root);
   const QString programFiles = services.folders.programFilesFolder();
-  // The folder list can only show a folder that exists, and the installation makes one level
-  // only; a default parent that is not there yet is replaced by its nearest existing parent.
-  selectFolder(programFiles.isEmpty() ? QDir::homePath() : nearestExistingFolder(programFiles));
+  // The default parent may not exist yet (~/.local/opt on a new account). It stays the default
+  // all the same: nothing may be created before Finish, and Finish makes the missing folders.
+  selectFolder(programFiles.isEmpty() ? QDir::homePath() : programFiles);
 
   m_lblWWW2->setText(fromProductText(Product.makerWebAddress));
   for (QLabel* label : findChildren<QLabel*>()) {

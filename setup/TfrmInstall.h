@@ -32,6 +32,9 @@ class TfrmInstall : public QDialog {
 
   // Replaces the pause before the result page; tests pass one that returns at once.
   void setWaiter(std::function<void(int)> wait);
+  // Runs when the user presses Finish, before anything is installed: the host prepares what it
+  // must not create while the user may still cancel.
+  void setBeforeInstall(std::function<void()> prepare) { m_beforeInstall = std::move(prepare); }
 
   // The one handler of the three buttons. Finish also calls it with a result page as the sender
   // to show that page.
@@ -71,6 +74,7 @@ class TfrmInstall : public QDialog {
 
   ProgramContext& m_context;
   std::function<void(int)> m_wait;
+  std::function<void()> m_beforeInstall;
   bool m_installing = false;
   std::vector<Drive> m_drives;
   QString m_selectedFolder;

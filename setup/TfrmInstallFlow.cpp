@@ -106,6 +106,7 @@ void TfrmInstall::finishInstall() {
     refreshButtons();
   });
 
+  if (m_beforeInstall) m_beforeInstall();
   const QFileInfo program(m_context.programFile);
   InstallRequest request;
   request.sourceFolder = program.absolutePath();
@@ -123,6 +124,7 @@ void TfrmInstall::finishInstall() {
 
   switch (result.outcome) {
     case InstallOutcome::FolderDeclined:
+    case InstallOutcome::FolderNotCreated:
       activatePage(static_cast<int>(WizardPage::InstallTo));
       break;
     case InstallOutcome::Complete:

@@ -5,7 +5,12 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -58,6 +63,23 @@ QString helpIndexFile(const QString& programFolder) {
   return joinPath(programFolder, QFileInfo(helpFile).completeBaseName() + QStringLiteral(".gid"));
 }
 
+// True when no part of the path below the base folder is a symbolic link: a link in the Start Menu
+// group path would steer the deletion into the folder it points to.
+bool noLinkBelow(const QString& base, const QString& path) {
+  const QString cleanBase = QDir::cleanPath(base);
+  QString current = QDir::cleanPath(path);
+  if (!current.startsWith(cleanBase + QLatin1Char('/'))) return false;
+  while (current.size() > cleanBase.size()) {
+    if (QFileInfo(current).isSymLink()) return false;
+    current = QFileInfo(current).path();
+  }
+  return true;
+}
+
+void removeShortcutFile(const QString& shellFolder, const QString& file) {
+  if (noLinkBelow(shellFolder, file)) removeFileOnly(file);
+}
+
 void removeShortcuts(const UninstallEnvironment& environment) {
   FolderService& folders = environment.services.folders;
   ShortcutService& shortcuts = environment.services.shortcuts;
@@ -66,12 +88,12 @@ void removeShortcuts(const UninstallEnvironment& environment) {
   const QString desktop = folders.desktopFolder();
 
   if (!programs.isEmpty()) {
-    removeFileOnly(shortcuts.shortcutFileFor(startMenuProgramLink(programs)));
-    removeFileOnly(shortcuts.shortcutFileFor(startMenuHelpLink(programs)));
+    removeShortcutFile(programs, shortcuts.shortcutFileFor(startMenuProgramLink(programs)));
+    removeShortcutFile(programs, shortcuts.shortcutFileFor(startMenuHelpLink(programs)));
     removeEmptyFolder(startMenuGroupFolder(programs));
   }
   for (const QString& folder : {startup, desktop}) {
-    if (!folder.isEmpty()) removeFileOnly(shortcuts.shortcutFileFor(folderLink(folder)));
+    if (!folder.isEmpty()) removeShortcutFile(folder, shortcuts.shortcutFileFor(folderLink(folder)));
   }
 }
 
@@ -96,6 +118,38 @@ void removeProductFiles(const UninstallRequest& request, const UninstallEnvironm
   }
 }
 
+// The installation the uninstall entry names: its program file, or empty when there is no entry.
+QString registeredProgram(Registry& machine) {
+  try {
+    const std::optional<std::string> command = machine.readString(uninstallEntryKey(), UninstallStringValue);
+    return command ? programOfCommand(QString::fromStdString(*command)) : QString();
+  } catch (const RegistryError&) {
+    return {};
+  }
+}
+
+QString notInstalledText(const QString& registered, const QString& programFile) {
+  if (registered.isEmpty()) {
+    return fillPercentS(QStringLiteral("No installation of %s is registered, so the copy in\n\n%s\n\n"
+                                       "cannot be uninstalled. Nothing has been changed."),
+                        {installProductName(), QFileInfo(programFile).absolutePath()});
+  }
+  return fillPercentS(QStringLiteral("The copy of %s in\n\n%s\n\nis not the installed one. The uninstall entry names "
+                                     "the installation in\n\n%s\n\nRun the uninstall from there. Nothing has been changed."),
+                      {installProductName(), QFileInfo(programFile).absolutePath(), QFileInfo(registered).absolutePath()});
+}
+
+// When the cleanup program cannot do it: a running program may delete its own file on Linux. The
+// folder goes too when nothing else is left in it. True when the program file is gone.
+bool removeProgramDirectly(const UninstallRequest& request, const UninstallEnvironment& environment,
+                           const QString& programFolder) {
+  const bool removed = environment.removeProgramFile ? environment.removeProgramFile(request.programFile)
+                                                     : QFile::remove(request.programFile);
+  if (!removed && QFileInfo::exists(request.programFile)) return false;
+  removeEmptyFolder(programFolder);
+  return true;
+}
+
 QString manualRemovalNote(const QString& programFolder) {
   return fillPercentS(QStringLiteral("The program file and the folder\n\n%s\n\ncould not be removed automatically. "
                                      "Please delete them by hand."),
@@ -104,8 +158,28 @@ QString manualRemovalNote(const QString& programFolder) {
 
 }  // namespace
 
-QString writeCleanupProgram(const QByteArray& program, const QString& tempFolder) {
-  if (program.isEmpty() || tempFolder.isEmpty()) return {};
+QString cleanupProgramFolder(const QString& runtimeFolder, const QString& tempFolder) {
+  if (!runtimeFolder.isEmpty() && QDir::isAbsolutePath(runtimeFolder) && QFileInfo(runtimeFolder).isDir()) {
+    return runtimeFolder.endsWith(QLatin1Char('/')) ? runtimeFolder : runtimeFolder + QLatin1Char('/');
+  }
+  if (tempFolder.isEmpty()) return {};
+  const QString folder = joinPath(tempFolder, QStringLiteral("lunasoma-%1").arg(::getuid())) + QLatin1Char('/');
+  // Without the trailing separator, so that lstat looks at a link itself rather than its target.
+  const QByteArray native = QFile::encodeName(folder.chopped(1));
+  if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
+  struct stat info{};
+  // Someone else may have made it first, to catch what is written there: only a real folder of
+  // this user's that no one else may enter will do.
+  if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
+      (info.st_mode & 077) != 0) {
+    return {};
+  }
+  return folder;
+}
+
+QString writeCleanupProgram(const QByteArray& program, const QString& folder) {
+  if (program.isEmpty() || folder.isEmpty()) return {};
+  const QString tempFolder = folder;
   const QString path = joinPath(tempFolder, QString::fromLatin1(CleanupProgramName));
   // The bytes go into a fresh file of a unique name that is then renamed over the final name. A
   // rename replaces a link planted under that name in a shared temporary folder instead of
@@ -130,6 +204,15 @@ QString writeCleanupProgram(const QByteArray& program, const QString& tempFolder
 UninstallResult uninstall(const UninstallRequest& request, const UninstallEnvironment& environment) {
   HostServices& services = environment.services;
   UninstallResult result;
+  // Any copy of the program can be started with the uninstall word; only the installation the
+  // entry names may take the entry, the shortcuts and the product's files with it.
+  const QString registered = registeredProgram(services.machineHive);
+  if (registered.isEmpty() || !sameFile(registered, request.programFile)) {
+    services.beeper.beep(Beep::Exclamation);
+    services.messages.error(environment.parent, notInstalledText(registered, request.programFile));
+    result.outcome = UninstallOutcome::NotInstalled;
+    return result;
+  }
   const QString question = withProductName(QStringLiteral("Are you sure you want to uninstall %s?"));
   if (services.messages.confirm(environment.parent, question,
                                 static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel)) !=
@@ -144,13 +227,21 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   const QString programFolder = QDir::cleanPath(request.programFolder);
   removeShortcuts(environment);
   removeFileOnly(helpIndexFile(programFolder));
+  removeFileOnly(installedIconFile(programFolder));
+  removeFileOnly(installedIconBitmap(programFolder));
   removeProductFiles(request, environment, programFolder);
 
-  result.cleanupFile = writeCleanupProgram(request.cleanupProgram, services.folders.tempFolder());
+  result.cleanupFile = writeCleanupProgram(request.cleanupProgram,
+                                           cleanupProgramFolder(request.runtimeFolder, services.folders.tempFolder()));
+  bool removedByHandNeeded = false;
+  if (result.cleanupFile.isEmpty()) {
+    result.removedDirectly = removeProgramDirectly(request, environment, programFolder);
+    removedByHandNeeded = !result.removedDirectly;
+  }
 
   services.beeper.beep(Beep::Default);
   QString done = withProductName(QStringLiteral("%s has been uninstalled."));
-  if (result.cleanupFile.isEmpty()) done += QStringLiteral("\n\n") + manualRemovalNote(programFolder);
+  if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(programFolder);
   services.messages.information(environment.parent, done);
   if (environment.processEvents) environment.processEvents();
 
@@ -160,8 +251,12 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   const QString program = canonicalProgram.isEmpty() ? request.programFile : canonicalProgram;
   result.cleanupStarted = services.shell.startProgram(result.cleanupFile, {program});
   if (!result.cleanupStarted) {
-    services.beeper.beep(Beep::Exclamation);
-    services.messages.error(environment.parent, manualRemovalNote(programFolder));
+    QFile::remove(result.cleanupFile);
+    result.removedDirectly = removeProgramDirectly(request, environment, programFolder);
+    if (!result.removedDirectly) {
+      services.beeper.beep(Beep::Exclamation);
+      services.messages.error(environment.parent, manualRemovalNote(programFolder));
+    }
   }
   return result;
 }

@@ -13,9 +13,9 @@ bool runUninstall(ProgramContext& context) {
   const QByteArray cleanupProgram = embedded.open(QIODevice::ReadOnly) ? embedded.readAll() : QByteArray();
 
   const UninstallRequest request{context.programFile, context.programFolder, context.windowsFolder,
-                                 context.systemFolder, cleanupProgram};
-  const UninstallEnvironment environment{context.services, nullptr, [] { QCoreApplication::processEvents(); }};
-  return uninstall(request, environment).outcome == UninstallOutcome::Uninstalled;
+                                 context.systemFolder, cleanupProgram, qEnvironmentVariable("XDG_RUNTIME_DIR")};
+  const UninstallEnvironment environment{context.services, nullptr, [] { QCoreApplication::processEvents(); }, {}};
+  return uninstall(request, environment).outcome != UninstallOutcome::Cancelled;
 }
 
 }  // namespace lunasoma

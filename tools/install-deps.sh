@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-dev
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

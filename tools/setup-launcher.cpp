@@ -1,27 +1,44 @@
 // Setup.exe: starts the Lunasoma.exe that lies in the same folder in setup mode. It passes the
-// single argument SETUP and nothing else, whatever it was itself started with.
+// single argument SETUP and nothing else, whatever it was itself started with. When that program
+// cannot be started it says why, in an error box as well when a display is there: started from a
+// file manager, its standard error is seen by no one.
 #include <unistd.h>
 
+#include <QApplication>
+#include <QFile>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
-int main() {
+#include "platform/QtMessageService.h"
+#include "setup/SetupLauncher.h"
+
+int main(int argc, char** argv) {
+  using namespace lunasoma;
   std::vector<char> self(4096);
   const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
-  if (length <= 0) {
-    std::fprintf(stderr, "Setup: cannot find its own folder: %s\n", std::strerror(errno));
+  QString program = QStringLiteral("Lunasoma.exe");
+  int error = errno;
+  if (length > 0) {
+    program = launchedProgramFor(QFile::decodeName(QByteArray(self.data(), static_cast<qsizetype>(length))));
+    std::string first = QFile::encodeName(program).toStdString();
+    std::string setup = "SETUP";
+    std::vector<char*> arguments{first.data(), setup.data(), nullptr};
+    ::execv(first.c_str(), arguments.data());
+    error = errno;
+  }
+
+  const QString text = launchFailureText(program, QString::fromLocal8Bit(std::strerror(error)));
+  const bool display = displayAvailable(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"));
+  if (!display) {
+    QtMessageService none;
+    reportLaunchFailure(text, false, none);
     return 127;
   }
-  const std::string own(self.data(), static_cast<std::size_t>(length));
-  const std::string program = own.substr(0, own.rfind('/') + 1) + "Lunasoma.exe";
-
-  std::string first = program;
-  std::string setup = "SETUP";
-  std::vector<char*> arguments{first.data(), setup.data(), nullptr};
-  ::execv(program.c_str(), arguments.data());
-  std::fprintf(stderr, "Setup: cannot start %s: %s\n", program.c_str(), std::strerror(errno));
+  QApplication application(argc, argv);
+  QtMessageService messages;
+  reportLaunchFailure(text, true, messages);
   return 127;
 }

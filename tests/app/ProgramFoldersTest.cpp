@@ -1,3 +1,6 @@
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include "app/ProgramFolders.h"
@@ -42,6 +45,44 @@ TEST(ProgramFolders, ContextHoldsTheStartConstants) {
   EXPECT_EQ(&context.settings, &settings);
   EXPECT_EQ(localToday(host.system), encodeDate(2024, 3, 15).value());
   EXPECT_EQ(dayNumberOf(QDate()), 0);
+}
+
+}  // namespace
+}  // namespace lunasoma
+
+namespace lunasoma {
+namespace {
+
+// Installed into a prefix, the program finds its help under share/lunasoma and writes the user's
+// files into the user's data folder; anywhere else everything stays beside the program.
+TEST(ProgramFolders, AnInstallationIntoAPrefixUsesItsSharedAndTheUsersFolders) {
+  struct Row {
+    const char* name;
+    QString helpAt;  // relative to the root; empty for none
+    QString filesFolder;
+    bool userData;
+  };
+  const Row rows[] = {
+      {"help beside the program", "usr/bin/Lunasoma.hlp", "usr/bin/", false},
+      {"help in the prefix's share folder", "usr/share/lunasoma/Lunasoma.hlp", "usr/share/lunasoma/", true},
+      {"no help anywhere", "", "usr/bin/", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::FakeHostServices host;
+    const QString root = host.root.path() + "/";
+    QDir().mkpath(root + "usr/bin");
+    if (!row.helpAt.isEmpty()) test::writeFile(root + row.helpAt, "help");
+    HostServices services = host.services();
+    BiorhythmSettings settings;
+    const ProgramContext context = makeProgramContext(services, settings, root + "usr/bin/lunasoma");
+
+    EXPECT_EQ(context.programFolder, root + row.filesFolder);
+    const QString dataHome = root + "home/.local/share";
+    const QString userFiles = userFilesFolder(context, dataHome);
+    EXPECT_EQ(userFiles, row.userData ? dataHome + "/Lunasoma/" : context.programFolder);
+    EXPECT_TRUE(QFileInfo(userFiles).isDir());
+  }
 }
 
 }  // namespace

@@ -116,7 +116,8 @@ TEST_F(DesktopShortcutFiles, ProgramShortcutRunsTheProgramInItsFolder) {
                         "Comment=Biorhythm\\ncharts\n"
                         "Exec=\"" + QString(folder).replace("$", "\\\\$") + "/Lunasoma.exe\"\n"
                         "Path=" + folder + "\n"
-                        "Terminal=false\n");
+                        "Terminal=false\n"
+                        "Categories=Utility;\n");
   const auto permissions = QFileInfo(file).permissions();
   EXPECT_TRUE(permissions & QFileDevice::ExeOwner);
   EXPECT_TRUE(permissions & QFileDevice::ExeOther);

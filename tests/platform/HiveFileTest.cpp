@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdlib>
 #include <fstream>
@@ -277,6 +278,28 @@ TEST(RegistryHivesTest, ANewMachineHiveHoldsTheUninstallKey) {
   RegistryHives again = openRegistryHives(base);
   EXPECT_EQ(again.user->readDword("Software\\Corvanti\\Lunasoma", "Range"), 4u);
   EXPECT_EQ(contentsOf(base + "/system.reg"), machineText);
+}
+
+}  // namespace
+}  // namespace lunasoma
+
+namespace lunasoma {
+namespace {
+
+// Setup that is left without installing must leave no hive behind; Finish asks for the seed.
+TEST(RegistryHivesTest, OnRequestNothingIsWrittenUntilTheSeedIsAskedFor) {
+  test::TempFolder folder;
+  const std::string base = folder.path().toStdString() + "/registry";
+  RegistryHives hives = openRegistryHives(base, MachineHiveSeeding::OnRequest);
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(base)));
+  EXPECT_FALSE(hives.machine->keyExists(UninstallKeyPath));
+
+  seedMachineHive(*hives.machine);
+  EXPECT_TRUE(hives.machine->keyExists(UninstallKeyPath));
+  // A hive that exists is the user's: a removed key is not put back.
+  hives.machine->deleteKey(UninstallKeyPath);
+  seedMachineHive(*hives.machine);
+  EXPECT_FALSE(hives.machine->keyExists(UninstallKeyPath));
 }
 
 }  // namespace

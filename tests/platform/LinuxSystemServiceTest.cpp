@@ -42,3 +42,26 @@ TEST(LinuxSystem, FactsComeFromTheInjectedReleaseAndShowValue) {
 
 }  // namespace
 }  // namespace lunasoma
+
+namespace lunasoma {
+namespace {
+
+// The kernel's version is no Windows version: the check passes wherever this build runs, and
+// fails only for a Qt library this build cannot work with.
+TEST(LinuxSystem, TheSystemCheckFollowsTheQtLibraryNotTheKernel) {
+  for (const char* kernel : {"2.6.32-754.el6", "3.10.0", "3.2", "6.1.0-18-amd64"}) {
+    SCOPED_TRACE(kernel);
+    EXPECT_GE(LinuxSystemService(kernel).osFacts().versionNumber, 390);
+  }
+  const QString built = QStringLiteral("%1.%2.0").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR);
+  const QString older = QStringLiteral("%1.%2.0").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR - 1);
+  const QString nextMajor = QStringLiteral("%1.0.0").arg(QT_VERSION_MAJOR + 1);
+  const std::pair<QString, bool> rows[] = {{built, true}, {older, QT_VERSION_MINOR == 0}, {nextMajor, false}, {"", false}};
+  for (const auto& [runtime, runs] : rows) {
+    SCOPED_TRACE(runtime.toStdString());
+    EXPECT_EQ(LinuxSystemService::versionNumberForRuntime(runtime) >= 390, runs);
+  }
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -138,3 +138,50 @@ TEST(FileCopy, ATargetFolderThatDoesNotExistIsAWriteError) {
 
 }  // namespace
 }  // namespace lunasoma
+
+namespace lunasoma {
+namespace {
+
+// A drive that holds the old copy but has no room for a second, temporary one beside it.
+TEST(FileCopySmallDrive, ReplacesInPlaceWhenOnlyTheOldFilesRoomIsLeft) {
+  struct Row {
+    const char* name;
+    qsizetype oldSize;
+    qsizetype newSize;
+    qint64 freeBytes;
+    bool copied;
+  };
+  const Row rows[] = {
+      {"same size, nothing free", 20000, 20000, 0, true},
+      {"larger, the difference free", 20000, 24000, 4000, true},
+      {"smaller, nothing free", 20000, 9000, 0, true},
+      {"larger than old plus free", 20000, 24001, 4000, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::TempFolder folder;
+    const QString source = folder.file("source.exe");
+    const QString target = folder.file("drive/Lunasoma.exe");
+    QDir().mkpath(folder.file("drive"));
+    writeFile(source, patterned(row.newSize));
+    writeFile(target, QByteArray(row.oldSize, 'o'));
+    const auto modified = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1000);
+    std::filesystem::last_write_time(fsPath(source), modified);
+    const auto freeIn = [&row](const QString&) { return row.freeBytes; };
+
+    if (row.copied) {
+      copyFileKeepingDate(source, target, freeIn);
+      EXPECT_EQ(readFile(target), patterned(row.newSize));
+      EXPECT_EQ(std::filesystem::last_write_time(fsPath(target)), modified);
+    } else {
+      EXPECT_THROW(copyFileKeepingDate(source, target, freeIn), FileIoError);
+      EXPECT_EQ(readFile(target), QByteArray(row.oldSize, 'o'));
+    }
+    // No temporary second file was left beside it.
+    EXPECT_EQ(QDir(folder.file("drive")).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"Lunasoma.exe"});
+  }
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -63,11 +63,11 @@ TEST_F(InstallActions, AFreshInstallationCopiesRegistersAndMakesTheFourShortcuts
   }
   EXPECT_TRUE(QFileInfo(installFolder() + "/Lunasoma.exe").isExecutable());
 
-  // The folder holds a blank ("Program Files"), so the program's path is quoted.
+  // The folder holds a blank ("Program Files"), so the program's path is quoted for a shell.
   const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lunasoma";
   EXPECT_EQ(host.machineHive.readString(key, "DisplayName"), "Lunasoma");
   EXPECT_EQ(host.machineHive.readString(key, "UninstallString"),
-            ("\"" + installFolder() + "/Lunasoma.exe\" Uninstall").toStdString());
+            ("'" + installFolder() + "/Lunasoma.exe' Uninstall").toStdString());
 
   const QString programs = host.folders.programsFolder();
   const QString exec = "Exec=\"" + installFolder() + "/Lunasoma.exe\"";
@@ -79,7 +79,7 @@ TEST_F(InstallActions, AFreshInstallationCopiesRegistersAndMakesTheFourShortcuts
   };
   const Entry entries[] = {
       {programs + "/Lunasoma", "Lunasoma.desktop", exec},
-      {programs + "/Lunasoma", "Lunasoma Help.desktop", "Exec=xdg-open \"" + installFolder() + "/Lunasoma.hlp\""},
+      {programs + "/Lunasoma", "Lunasoma Help.desktop", exec + " HELP"},
       {host.folders.startupFolder(), "Lunasoma.desktop", exec},
       {host.folders.desktopFolder(), "Lunasoma.desktop", exec},
   };
@@ -143,18 +143,18 @@ TEST_F(InstallActions, DecliningAnExistingFolderChangesNothing) {
   EXPECT_TRUE(waits.isEmpty());
 }
 
-TEST_F(InstallActions, AMissingFileLeavesTheOthersAndTheShortcutsInPlace) {
+TEST_F(InstallActions, AMissingFileLeavesTheOthersButNoShortcuts) {
   makeDistribution({"Readme.txt"});
   const InstallResult result = install(request());
 
   EXPECT_EQ(result.outcome, InstallOutcome::Incomplete);
   EXPECT_FALSE(result.filesComplete);
-  EXPECT_TRUE(result.shortcutsComplete);
   QStringList six = productFileNames();
   six.removeAll("Readme.txt");
   six.sort();
   EXPECT_EQ(filesIn(installFolder()), six);
-  EXPECT_TRUE(QFileInfo::exists(host.shortcuts.shortcutFileFor(folderLink(host.folders.desktopFolder()))));
+  // An incomplete program gets no entries that would start it or could not remove it.
+  EXPECT_FALSE(QFileInfo::exists(host.shortcuts.shortcutFileFor(folderLink(host.folders.desktopFolder()))));
   EXPECT_TRUE(incompleteResultShowsWebAddress(result));
   EXPECT_TRUE(incompleteResultText(result, QString())
                   .startsWith("Could not find or copy one or more files to the target folder."));

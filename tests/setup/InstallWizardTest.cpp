@@ -18,6 +18,7 @@
 #include <memory>
 #include <utility>
 
+#include "setup/InstallLayout.h"
 #include "setup/SetupEntry.h"
 #include "tests/setup/InstallFixture.h"
 
@@ -56,6 +57,7 @@ class InstallWizard : public ::testing::Test, protected InstallFixture {
   QString installTo() { return child<QLabel>("lblInstallTo")->text(); }
   bool closed() const { return m_finished->count() > 0; }
   void selectFolder(const QString& folder) { m_wizard->selectFolder(folder); }
+  void setBeforeInstall(std::function<void()> prepare) { m_wizard->setBeforeInstall(std::move(prepare)); }
   // Calls the button handler directly, as a press that reached it despite a disabled button would.
   void pressDirectly(const char* name) { m_wizard->btnControls(button(name)); }
   void press(const char* name, int times = 1) {
@@ -269,6 +271,26 @@ TEST_F(InstallWizard, DecliningAnExistingFolderReturnsToTheFolderPage) {
   EXPECT_EQ(page(), "tabInstallTo");
   EXPECT_EQ(buttonState(), "Back enabled visible | Next > enabled visible | Cancel");
   EXPECT_TRUE(waits.isEmpty());
+}
+
+TEST_F(InstallWizard, AFolderThatCannotBeCreatedReturnsToTheFolderPageAndFinishPreparesFirst) {
+  // A plain file stands where the parent folder should be.
+  const QString blocker = work.path() + "/not a folder";
+  test::writeFile(blocker, "x");
+  open();
+  int prepared = 0;
+  setBeforeInstall([&prepared] { ++prepared; });
+  press("btnNext");
+  selectFolder(blocker);
+  press("btnNext", 2);
+  press("btnNext");
+
+  EXPECT_EQ(prepared, 1);
+  EXPECT_EQ(page(), "tabInstallTo");
+  ASSERT_EQ(host.messages.texts().size(), 1);
+  EXPECT_TRUE(host.messages.texts()[0].startsWith("The folder\n\n" + blocker + "/Lunasoma\n\ncould not be created: "));
+  EXPECT_TRUE(waits.isEmpty());
+  EXPECT_FALSE(host.machineHive.keyExists(uninstallEntryKey()));
 }
 
 TEST(SetupWizardEntry, AnOperatingSystemBelowVersion390IsRefused) {

@@ -1,11 +1,14 @@
 // The UNINSTALL start: the answer to the question decides whether the program ends, and a confirmed
 // uninstall writes out the cleanup program that the build compiled into the resources.
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 
+#include "setup/InstallLayout.h"
 #include "setup/SetupEntry.h"
 #include "tests/setup/InstallFixture.h"
 
@@ -26,8 +29,23 @@ TEST(UninstallEntry, YesEndsTheProgramWithTheEmbeddedCleanupProgramStartedAndCan
     SCOPED_TRACE(row.name);
     InstallFixture t;
     t.makeDistribution();
+    // The running program is the registered installation, and the cleanup program goes into the
+    // user's runtime folder (a temporary one here).
+    t.host.machineHive.writeString(uninstallEntryKey(), UninstallStringValue,
+                                   uninstallCommand(t.dist, "Lunasoma.exe").toStdString());
+    const QString runtime = t.work.path() + "/runtime";
+    QDir().mkpath(runtime);
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    const auto restore = qScopeGuard([&oldRuntime] {
+      if (oldRuntime.isNull()) {
+        qunsetenv("XDG_RUNTIME_DIR");
+      } else {
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+      }
+    });
     t.host.messages.queueAnswers({row.answer});
-    const QString cleanup = t.host.folders.tempFolder() + "CorvantiUninstall.exe";
+    const QString cleanup = runtime + "/CorvantiUninstall.exe";
 
     EXPECT_EQ(runUninstall(t.context), row.ends);
 

@@ -58,8 +58,8 @@ struct Scene : InstallFixture {
   // The program as started from its uninstall entry: the installed Lunasoma.exe.
   UninstallResult runUninstall(const QByteArray& cleanup = CleanupBytes) {
     const UninstallRequest request{installFolder() + "/Lunasoma.exe", installFolder() + "/", context.windowsFolder,
-                                   context.systemFolder, cleanup};
-    const UninstallEnvironment environment{services, nullptr, [this] { ++eventRounds; }};
+                                   context.systemFolder, cleanup, {}};
+    const UninstallEnvironment environment{services, nullptr, [this] { ++eventRounds; }, {}};
     return uninstall(request, environment);
   }
 
@@ -70,6 +70,8 @@ struct Scene : InstallFixture {
             shortcutFile(folderLink(host.folders.startupFolder())), shortcutFile(folderLink(host.folders.desktopFolder()))};
   }
   QString tempCleanup() { return host.folders.tempFolder() + "CorvantiUninstall.exe"; }
+  // Where the uninstall writes it without a runtime folder: the user's own folder under the temporary one.
+  QString privateCleanup() { return cleanupProgramFolder({}, host.folders.tempFolder()) + "CorvantiUninstall.exe"; }
 
   int eventRounds = 0;
 };
@@ -108,12 +110,12 @@ TEST(Uninstall, RemovesEverythingTheInstallationMadeAndStartsTheCleanupOnTheProg
   EXPECT_EQ(installed.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
             (QStringList{"Lunasoma.exe", "my notes.txt"}));
 
-  EXPECT_EQ(result.cleanupFile, t.tempCleanup());
-  EXPECT_EQ(contentsOf(t.tempCleanup()), CleanupBytes);
-  EXPECT_TRUE(QFileInfo(t.tempCleanup()).isExecutable());
+  EXPECT_EQ(result.cleanupFile, t.privateCleanup());
+  EXPECT_EQ(contentsOf(t.privateCleanup()), CleanupBytes);
+  EXPECT_TRUE(QFileInfo(t.privateCleanup()).isExecutable());
   ASSERT_EQ(t.host.shell.calls().size(), 1u);
   EXPECT_EQ(t.host.shell.calls()[0].kind, test::FakeShell::Kind::Program);
-  EXPECT_EQ(t.host.shell.calls()[0].target, t.tempCleanup());
+  EXPECT_EQ(t.host.shell.calls()[0].target, t.privateCleanup());
   // One argument, blanks ("Program Files") and all.
   EXPECT_EQ(t.host.shell.calls()[0].arguments, QStringList{t.installFolder() + "/Lunasoma.exe"});
   EXPECT_TRUE(result.cleanupStarted);
@@ -204,7 +206,7 @@ TEST(Uninstall, LeavesWhatIsNotTheProgramsAndSkipsWhatIsAlreadyGone) {
   }
 }
 
-TEST(Uninstall, WhenTheCleanupCannotRunTheMessageSaysWhatToRemoveByHand) {
+TEST(Uninstall, WhenTheCleanupCannotRunTheProgramFileGoesAtOnceAndOnlyAFailureIsReported) {
   const QString note = "The program file and the folder\n\n%1\n\ncould not be removed automatically. "
                        "Please delete them by hand.";
   struct Row {
@@ -212,14 +214,19 @@ TEST(Uninstall, WhenTheCleanupCannotRunTheMessageSaysWhatToRemoveByHand) {
     bool tempFolderMissing;
     QByteArray cleanup;
     bool startSucceeds;
+    bool removalSucceeds;
     QStringList journal;  // %1 is the installation folder
   };
   const Row rows[] = {
-      {"temporary folder missing", true, CleanupBytes, true,
+      {"temporary folder missing", true, CleanupBytes, true, true,
+       {"confirm " + Question, "beep Default", "information " + Done}},
+      {"no cleanup program built in", false, QByteArray(), true, true,
+       {"confirm " + Question, "beep Default", "information " + Done}},
+      {"the cleanup program does not start", false, CleanupBytes, false, true,
+       {"confirm " + Question, "beep Default", "information " + Done}},
+      {"no cleanup program and the file stays", false, QByteArray(), true, false,
        {"confirm " + Question, "beep Default", "information " + Done + "\n\n" + note}},
-      {"no cleanup program built in", false, QByteArray(), true,
-       {"confirm " + Question, "beep Default", "information " + Done + "\n\n" + note}},
-      {"the cleanup program does not start", false, CleanupBytes, false,
+      {"the cleanup program does not start and the file stays", false, CleanupBytes, false, false,
        {"confirm " + Question, "beep Default", "information " + Done, "beep Exclamation", "error " + note}},
   };
   for (const Row& row : rows) {
@@ -230,10 +237,17 @@ TEST(Uninstall, WhenTheCleanupCannotRunTheMessageSaysWhatToRemoveByHand) {
     t.host.shell.setResult(row.startSucceeds);
     t.host.messages.queueAnswers({MessageButton::Yes});
 
-    const UninstallResult result = t.runUninstall(row.cleanup);
+    const UninstallRequest request{t.installFolder() + "/Lunasoma.exe", t.installFolder() + "/", t.context.windowsFolder,
+                                   t.context.systemFolder, row.cleanup, {}};
+    const UninstallEnvironment environment{t.services, nullptr, [] {}, [&row](const QString& file) {
+                                             return row.removalSucceeds && QFile::remove(file);
+                                           }};
+    const UninstallResult result = uninstall(request, environment);
 
     EXPECT_EQ(result.outcome, UninstallOutcome::Uninstalled);
     EXPECT_FALSE(result.cleanupStarted);
+    EXPECT_EQ(result.removedDirectly, row.removalSucceeds);
+    EXPECT_EQ(QFileInfo::exists(t.installFolder()), !row.removalSucceeds);
     QStringList expected;
     for (const QString& line : row.journal) expected << QString(line).replace("%1", t.installFolder());
     EXPECT_EQ(t.host.journal, expected);
