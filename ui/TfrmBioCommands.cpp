@@ -102,7 +102,7 @@ void TfrmBio::moveStart(QObject* sender) {
     settings.Start =
         movedStart(item.move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
     // Text written by the program runs no change handler, so the settings were set first.
-    m_cboStart->setEditText(dateText(settings.Start));
+    m_cboStart->setDateText(dateText(settings.Start));
     repaintChart();
     return;
   }
