@@ -111,6 +111,8 @@ void TfrmBio::moveStart(QObject* sender) {
 void TfrmBio::printChart() {
   QPrinter printer(QPrinter::HighResolution);
   if (!m_chartDialogs->choosePrinter(printer, this)) return;
+  // Set after the dialog, whose choice of printer may bring a resolution of its own.
+  printer.setResolution(PrintResolution);
   repaint();
 
   const int copies = printer.copyCount();
