@@ -74,7 +74,7 @@ bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& pic
 }  // namespace
 
 void TfrmBio::connectChartCommands() {
-  m_chartDialogs = std::make_unique<QtChartDialogs>();
+  m_chartDialogs = std::make_unique<QtChartDialogs>(m_context.services.messages);
   connect(m_pntBio, &PaintBox::mouseMoved, this, &TfrmBio::pntBioMouseMove);
   connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
 }
