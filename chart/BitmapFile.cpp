@@ -67,13 +67,23 @@ QString writeBitmapFile(const QImage& picture, const QString& path) {
   const QByteArray bytes = encodeBitmap24(picture);
   if (bytes.isEmpty()) return QStringLiteral("There is no picture to write.");
   // QSaveFile writes beside the target and renames over it on commit; any failure on the way
-  // removes its temporary file and leaves the target as it was.
+  // removes its temporary file and leaves the target as it was. It is unbuffered because a
+  // buffered file that fills the disk while it is flushed at commit reports success with a
+  // file cut short.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes) != bytes.size()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return reason;
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+  // A write that fills the disk stores what fits and reports no error ("Unknown error"); only a
+  // write that then stores nothing carries the system's reason, so the rest is written again
+  // until all of it is stored or a write fails.
+  qint64 written = 0;
+  while (written < bytes.size()) {
+    const qint64 stored = file.write(bytes.constData() + written, bytes.size() - written);
+    if (stored <= 0) {
+      const QString reason = file.errorString();
+      file.cancelWriting();
+      return reason;
+    }
+    written += stored;
   }
   if (!file.commit()) return file.errorString();
   return {};

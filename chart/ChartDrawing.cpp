@@ -58,6 +58,26 @@ Scale printerScale(const ChartDevice& device) {
           {margin, margin, device.pageWidth - 2 * margin, device.pageHeight - 2 * margin}};
 }
 
+constexpr std::uint32_t Black = 0x000000;
+constexpr std::uint32_t White = 0xFFFFFF;
+
+// The relative luminance of a palette colour, 0 for black to 1 for white, with the sRGB channels
+// made linear first so that pure green counts as much lighter than pure blue, as the eye sees it.
+double relativeLuminance(std::uint32_t color) {
+  const auto linear = [](int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(paletteRed(color)) + 0.7152 * linear(paletteGreen(color)) +
+         0.0722 * linear(paletteBlue(color));
+}
+
+// The text colour is chosen against the screen's background, often a dark one, while paper is
+// white: a light text colour would leave the page without header, labels or frame.
+std::uint32_t textColorFor(ChartMode mode, std::uint32_t color) {
+  return mode == ChartMode::Printer && relativeLuminance(color) > 0.6 ? Black : color;
+}
+
 std::string_view decimal(int value, std::array<char, 16>& buffer) {
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
@@ -79,7 +99,9 @@ class ChartPainter {
         m_settings(settings),
         m_locale(locale),
         m_scale(device.mode == ChartMode::Printer ? printerScale(device) : screenScale(device)),
-        m_textColor(paletteColor(settings.ColorText)) {}
+        m_textColor(textColorFor(device.mode, paletteColor(settings.ColorText))),
+        // The legend names stand on the paper itself rather than in boxes of the screen's colour.
+        m_legendBrush(device.mode == ChartMode::Printer ? White : paletteColor(settings.ColorBack)) {}
 
   void draw(const std::array<int, 4>& widths) {
     layOutBox();
@@ -208,7 +230,7 @@ class ChartPainter {
     // The legend is spaced by the frame's right coordinate, measured from the canvas origin.
     const int legendStep = m_right / 4;
     const int legendY = m_scale.outer.top + m_scale.outer.height;
-    m_canvas.setBrush(paletteColor(m_settings.ColorBack));
+    m_canvas.setBrush(m_legendBrush);
     font(m_scale.small, false);
     for (std::size_t k = 0; k < names.size(); ++k) {
       const int strokeLeft = m_box.left + static_cast<int>(k) * legendStep;
@@ -230,6 +252,7 @@ class ChartPainter {
   const DateLocale& m_locale;
   const Scale m_scale;
   const std::uint32_t m_textColor;
+  const std::uint32_t m_legendBrush;
   Box m_box;           // B, the plot box
   int m_bottom = 0;    // Yb, the box's bottom edge
   int m_mid = 0;       // the zero line

@@ -68,7 +68,7 @@ ChartFileResult ChartFileWriter::writePdf(const QString& path) const {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(document.fileName());
   printer.setPageSize(QPageSize(QPageSize::A4));
-  printer.setResolution(300);
+  printer.setResolution(PrintResolution);
   printer.setColorMode(QPrinter::Color);
   printer.setDocName(QStringLiteral("Lunasoma"));
   {

@@ -1,5 +1,7 @@
 #include "chart/ExportDialogSetup.h"
 
+#include <QFileInfo>
+
 namespace lunasoma {
 
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
@@ -18,6 +20,11 @@ ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& r
   setup.folder = remembered.left(split + 1);
   setup.fileName = remembered.mid(split + 1);
   return setup;
+}
+
+QString missingExportFolder(const QString& filePath) {
+  const QString folder = QFileInfo(filePath).absolutePath();
+  return QFileInfo(folder).isDir() ? QString() : folder;
 }
 
 }  // namespace lunasoma

@@ -31,4 +31,8 @@ struct ExportChoice {
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
                                     std::uint8_t recExportIndex);
 
+// The folder a chosen file would be saved in, when that folder does not exist (the dialog then
+// refuses the choice); an empty text when it does.
+QString missingExportFolder(const QString& filePath);
+
 }  // namespace lunasoma

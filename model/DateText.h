@@ -29,7 +29,9 @@ enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 DateOrder dateOrderOf(std::string_view shortDatePattern);
 
 // The short pattern with "yy" put before its first lowercase y (or in front), so that the year is
-// always written with four digits: "m/d/yy" becomes "m/d/yyyy".
+// always written with four digits: "m/d/yy" becomes "m/d/yyyy". Invisible format characters
+// (Unicode category Cf, such as direction marks) are left out: they would only make the text
+// longer and harder to read back.
 std::string displayDatePattern(std::string_view shortDatePattern);
 
 // Pattern letters are d, m and y in any case, a run of one letter being one element: d and dd the
@@ -44,6 +46,10 @@ std::string formatDate(DayNumber date, std::string_view pattern, const DateLocal
 // separator and at the end, the fields ordered by the locale's short pattern. Two numbers take
 // currentYear; a three-number year of 0..99 gets currentYear's century added. Anything that is
 // not a valid date by that rule gives the fallback. Never throws and reads only within the view.
+// So that every date text the program writes reads back, the text a three-element short pattern
+// writes around its numbers is accepted too: in place of a separator ("dd/MM yyyy" separates month
+// and year by a blank), before the first number and after the last (a word for "year" after it).
+// Format characters (Cf) are skipped wherever blanks are.
 DayNumber parseDateText(std::string_view text, DayNumber fallback, const DateLocale& locale, int currentYear);
 
 }  // namespace lunasoma

@@ -1,12 +1,45 @@
 #include "ui/QtChartDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 
+#include "platform/HostServices.h"
+
 namespace lunasoma {
+
+namespace {
+
+// A save dialog whose file must lie in a folder that exists. Qt's dialog takes any path and
+// leaves the failure to the writing, after the dialog has gone; here the user is told at once
+// and can correct the path in the dialog itself.
+class SaveDialog : public QFileDialog {
+ public:
+  SaveDialog(QWidget* parent, const QString& caption, const QString& folder, MessageService& messages)
+      : QFileDialog(parent, caption, folder), m_messages(messages) {}
+
+  void accept() override {
+    const QStringList files = selectedFiles();
+    // A folder typed as the name is the dialog's to open, not a file to refuse.
+    if (!files.isEmpty() && !QFileInfo(files.constFirst()).isDir()) {
+      const QString missing = missingExportFolder(files.constFirst());
+      if (!missing.isEmpty()) {
+        m_messages.error(this, QStringLiteral("The folder \"%1\" does not exist.\nCheck the path and try again.")
+                                   .arg(QDir::toNativeSeparators(missing)));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  MessageService& m_messages;
+};
+
+}  // namespace
 
 bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
   printer.setCopyCount(1);
@@ -26,7 +59,7 @@ bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
 }
 
 std::optional<ExportChoice> QtChartDialogs::chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) {
-  QFileDialog dlgSave(parent, setup.title, setup.folder);
+  SaveDialog dlgSave(parent, setup.title, setup.folder, m_messages);
   dlgSave.setObjectName(QStringLiteral("dlgSave"));
   dlgSave.setOption(QFileDialog::DontUseNativeDialog);
   dlgSave.setAcceptMode(QFileDialog::AcceptSave);

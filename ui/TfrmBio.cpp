@@ -157,9 +157,9 @@ void TfrmBio::FormShow() {
 
   m_chartReady = true;
   m_panDiv->move(dividerLeftForPercent(frameGeometry().width(), m_context.settings.DivLeft), m_panDiv->y());
-  m_cboBirth->setEditText(dateText(m_context.settings.Birth));
+  m_cboBirth->setDateText(dateText(m_context.settings.Birth));
   if (!m_context.settings.SaveStartDate) m_context.settings.Start = localToday(m_context.services.system);
-  m_cboStart->setEditText(dateText(m_context.settings.Start));
+  m_cboStart->setDateText(dateText(m_context.settings.Start));
   m_tabRight->setCurrentIndex(0);
   tabRightChange();
   m_initializing = false;

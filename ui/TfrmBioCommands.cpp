@@ -74,7 +74,7 @@ bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& pic
 }  // namespace
 
 void TfrmBio::connectChartCommands() {
-  m_chartDialogs = std::make_unique<QtChartDialogs>();
+  m_chartDialogs = std::make_unique<QtChartDialogs>(m_context.services.messages);
   connect(m_pntBio, &PaintBox::mouseMoved, this, &TfrmBio::pntBioMouseMove);
   connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
 }
@@ -102,7 +102,7 @@ void TfrmBio::moveStart(QObject* sender) {
     settings.Start =
         movedStart(item.move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
     // Text written by the program runs no change handler, so the settings were set first.
-    m_cboStart->setEditText(dateText(settings.Start));
+    m_cboStart->setDateText(dateText(settings.Start));
     repaintChart();
     return;
   }
@@ -111,6 +111,8 @@ void TfrmBio::moveStart(QObject* sender) {
 void TfrmBio::printChart() {
   QPrinter printer(QPrinter::HighResolution);
   if (!m_chartDialogs->choosePrinter(printer, this)) return;
+  // Set after the dialog, whose choice of printer may bring a resolution of its own.
+  printer.setResolution(PrintResolution);
   repaint();
 
   const int copies = printer.copyCount();

@@ -17,6 +17,7 @@
 #include "chart/CellFontCache.h"
 #include "model/CalendarSteps.h"
 #include "model/DateText.h"
+#include "ui/DateField.h"
 #include "ui/PopupPlacement.h"
 #include "ui/TCalendar.h"
 
@@ -240,7 +241,11 @@ void TfrmCal::stepDays(int days) {
 void TfrmCal::returnDate() {
   if (!m_returnArmed) return;
   const DayNumber date = m_cal->ShownDate();
-  if (m_targetField) m_targetField->setEditText(dateText(date));
+  if (auto* dateField = qobject_cast<DateField*>(m_targetField.data())) {
+    dateField->setDateText(dateText(date));
+  } else if (m_targetField) {
+    m_targetField->setEditText(dateText(date));
+  }
   hide();
   if (!m_targetField) return;
   const QString name = m_targetField->objectName();

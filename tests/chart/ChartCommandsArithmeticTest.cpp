@@ -2,16 +2,21 @@
 // the set-up of the save dialog.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <string>
 
 #include "chart/BitmapFile.h"
 #include "chart/ChartPaging.h"
 #include "chart/ExportDialogSetup.h"
 #include "chart/PointerZones.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -139,6 +144,38 @@ TEST(BitmapFile, ReplacesAnOldFileOrLeavesItAsItWas) {
   EXPECT_FALSE(QFile::exists(inMissingFolder));
   EXPECT_FALSE(writeBitmapFile(QImage(), target).isEmpty()) << "no picture, no file";
   EXPECT_EQ(QImage(target).size(), QSize(40, 30)) << "the failed write left the earlier file";
+}
+
+// A disk that fills up while the file is written: the user is told the system's reason, and the
+// old file is kept whole whether the disk fills in the first write or only at the end.
+TEST(BitmapFile, AFullDiskGivesTheSystemsReasonAndKeepsTheOldFile) {
+  struct Row {
+    const char* name;
+    QSize size;
+  };
+  const Row rows[] = {
+      {"a picture smaller than a write buffer", QSize(20, 20)},
+      {"a picture much larger than what fits", QSize(300, 200)},
+  };
+  const std::string diskFull = std::strerror(EFBIG);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    test::TempFolder folder;
+    const QString target = folder.file(QStringLiteral("chart.bmp"));
+    test::writeFile(target, "old chart");
+    QImage picture(row.size, QImage::Format_RGB32);
+    picture.fill(qRgb(0x80, 0x80, 0));
+    std::string reason;
+    {
+      test::FileSizeLimit fullDisk(1000);
+      reason = writeBitmapFile(picture, target).toStdString();
+    }
+    EXPECT_EQ(reason, diskFull);
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old chart");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"chart.bmp"}) << "no temporary file is left";
+  }
 }
 
 TEST(ExportDialogSetup, TitleFiltersAndTheRememberedFile) {

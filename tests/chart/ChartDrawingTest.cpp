@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -425,8 +426,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ChartDrawing, PrinterModeScalesAndLeavesThePageUnpainted) {
   const Chart chart = draw(chartSettings(Birth, day(2026, 12, 1)), printer(256));
   ASSERT_GE(chart.lines.size(), 3u);
-  EXPECT_EQ(chart.lines[0], "font Arial 56 bold FFFFFF");
-  EXPECT_EQ(chart.lines[1], "font Arial 62 bold FFFFFF");
+  EXPECT_EQ(chart.lines[0], "font Arial 56 bold 000000");
+  EXPECT_EQ(chart.lines[1], "font Arial 62 bold 000000");
   EXPECT_NE(chart.indexOf("text 258 240 Born on Thursday, May 10, 1990 (Taurus)"), -1);
   EXPECT_NE(chart.indexOf("frame 258 363 2150 3014"), -1);
   // Nothing fills the page, and the strings before the frame stand on whatever brush the printer
@@ -435,12 +436,86 @@ TEST(ChartDrawing, PrinterModeScalesAndLeavesThePageUnpainted) {
   for (int i = 0; i < static_cast<int>(chart.ops.size()) && firstBrushOrFill < 0; ++i) {
     if (chart.ops[i].verb == "brush" || chart.ops[i].verb == "fill") firstBrushOrFill = i;
   }
-  EXPECT_EQ(chart.lines[firstBrushOrFill], "brush FFFFFF");
+  EXPECT_EQ(chart.lines[firstBrushOrFill], "brush 000000");
   EXPECT_GT(firstBrushOrFill, chart.indexOfText(" Dec 26 "));
   // A window that reports no resolution still scales as one of 96 ppi.
   const Chart noPpi = draw(chartSettings(Birth, day(2026, 12, 1)), printer(256, 0));
   EXPECT_EQ(noPpi.lines, chart.lines);
 }
+
+// Paper is white, so text and lines in a colour too light to read there (relative luminance
+// above 0.6) are drawn black, and the legend names stand on white rather than on the background
+// colour. The curves keep their colours, and the screen keeps the text colour as it is.
+struct InkCase {
+  const char* name;
+  std::uint8_t colorText;
+  std::string onScreen;
+  std::string onPaper;
+};
+
+class PrinterInk : public testing::TestWithParam<InkCase> {};
+
+TEST_P(PrinterInk, TextTooLightForPaperPrintsBlack) {
+  const InkCase& c = GetParam();
+  BiorhythmSettings settings = chartSettings(Birth, day(2026, 11, 20));
+  settings.ColorText = c.colorText;
+  settings.ColorBack = 6;  // teal
+  settings.ShowLines = true;
+
+  // Fonts, the pens of everything before the legend, and the brushes, as drawn.
+  struct Inks {
+    std::set<std::string> fonts, pens, brushes;
+    std::vector<std::string> legendPens;
+  };
+  const auto inksOf = [](const Chart& chart) {
+    Inks inks;
+    const int firstLegend = chart.indexOfText("Physical") - 3;
+    for (int i = 0; i < static_cast<int>(chart.ops.size()); ++i) {
+      const Op& op = chart.ops[i];
+      std::istringstream words(op.rest);
+      std::string word;
+      if (op.verb == "font") {
+        while (words >> word) {
+        }
+        inks.fonts.insert(word);
+      } else if (op.verb == "pen" && i < firstLegend) {
+        words >> word;
+        inks.pens.insert(word);
+      } else if (op.verb == "brush") {
+        inks.brushes.insert(op.rest);
+      }
+    }
+    for (const char* name : {"Physical", "Mental", "Emotional", "Overall"}) {
+      inks.legendPens.push_back(chart.lines[chart.indexOfText(name) - 3]);
+    }
+    return inks;
+  };
+  const std::vector<std::string> curvePens{"pen 00FF00 3 solid", "pen 00FFFF 3 solid", "pen FF0000 3 solid",
+                                           "pen FFFF00 6 solid"};
+
+  const Inks paper = inksOf(draw(settings, printer(256)));
+  EXPECT_EQ(paper.fonts, std::set<std::string>{c.onPaper});
+  EXPECT_EQ(paper.pens, std::set<std::string>{c.onPaper});
+  EXPECT_EQ(paper.brushes, (std::set<std::string>{c.onPaper, "FFFFFF"}));
+  EXPECT_EQ(paper.legendPens, curvePens);
+
+  const Inks screenInks = inksOf(draw(settings, screen(640, 400)));
+  EXPECT_EQ(screenInks.fonts, std::set<std::string>{c.onScreen});
+  EXPECT_EQ(screenInks.pens, std::set<std::string>{c.onScreen});
+  EXPECT_EQ(screenInks.brushes, (std::set<std::string>{c.onScreen, "008080"}));
+  EXPECT_EQ(screenInks.legendPens, curvePens);
+}
+
+INSTANTIATE_TEST_SUITE_P(ChartDrawing, PrinterInk,
+                         testing::Values(InkCase{"White", 15, "FFFFFF", "000000"},
+                                         InkCase{"Aqua", 14, "00FFFF", "000000"},
+                                         InkCase{"Yellow", 11, "FFFF00", "000000"},
+                                         InkCase{"Lime", 10, "00FF00", "000000"},
+                                         // Silver is light to look at but still reads on white.
+                                         InkCase{"Silver", 8, "C0C0C0", "C0C0C0"},
+                                         InkCase{"Navy", 4, "000080", "000080"},
+                                         InkCase{"Black", 0, "000000", "000000"}),
+                         CaseName());
 
 TEST(ChartDrawing, ZeroWidthCurveKeepsItsLegend) {
   BiorhythmSettings settings = chartSettings(Birth, day(2026, 12, 1));

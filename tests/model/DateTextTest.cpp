@@ -38,6 +38,8 @@ TEST(DateText, DisplayPatternAlwaysWritesAFourDigitYear) {
   } rows[] = {
       {"m/d/yy", "m/d/yyyy"},         {"dd.MM.yy", "dd.MM.yyyy"},  {"yyyy-MM-dd", "yyyyyy-MM-dd"},
       {"d/M/YY", "yyd/M/YY"},         {"", "yy"},                  {"y.M.d", "yyy.M.d"},
+      // Invisible format marks are left out: U+200F, U+200E and U+061C.
+      {"d\xE2\x80\x8F/M\xE2\x80\x8E/\xD8\x9Cyy", "d/M/yyyy"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.pattern));

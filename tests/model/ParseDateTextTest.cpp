@@ -23,6 +23,12 @@ DateLocale localeWith(std::string pattern, char separator) {
 const DateLocale monthDayYear;
 const DateLocale dayMonthYear = localeWith("dd.MM.yy", '.');
 const DateLocale yearMonthDay = localeWith("yyyy-MM-dd", '-');
+// Short patterns of locales that write more than a separator between the numbers, or marks that
+// cannot be seen (U+200F, the right-to-left mark).
+const DateLocale blankBeforeYear = localeWith("dd/MM yyyy", '/');
+const DateLocale wordAfterYear = localeWith("d.MM.yy \"\xD0\xB3\".", '.');
+const DateLocale spacedDots = localeWith("dd. MM. yyyy.", '.');
+const DateLocale rightToLeft = localeWith("d\xE2\x80\x8F/M\xE2\x80\x8F/yyyy", '/');
 
 void expectParse(std::string_view text, std::optional<CivilDate> date, const DateLocale& locale,
                  int currentYear = thisYear) {
@@ -83,6 +89,21 @@ TEST(ParseDateText, FollowsTheRule) {
       {"two-digit year first", yearMonthDay, "26-3-5", CivilDate{2026, 3, 5}},
       {"two numbers are month and day", yearMonthDay, "3-5", CivilDate{2026, 3, 5}},
       {"31 April", yearMonthDay, "2026-4-31", no},
+      {"format marks count as blanks", monthDayYear, "\xE2\x80\x8F" "1\xE2\x80\x8E/2/\xD8\x9C" "2003 \xE2\x80\x8F",
+       CivilDate{2003, 1, 2}},
+      {"a format mark does not join digits", monthDayYear, "1/2/20\xE2\x80\x8F" "03", no},
+      {"a letter is no format mark", monthDayYear, "1/2/2003\xD8\xA7", no},
+      {"the marks of the locale's own form", rightToLeft, "5\xE2\x80\x8F/3\xE2\x80\x8F/2026", CivilDate{2026, 3, 5}},
+      {"a blank where the pattern has one", blankBeforeYear, "28/12 2026", CivilDate{2026, 12, 28}},
+      {"the separator in its place", blankBeforeYear, "28/12/2026", CivilDate{2026, 12, 28}},
+      {"trailing blanks are no third number", blankBeforeYear, "28/12  ", CivilDate{2026, 12, 28}},
+      {"a blank gap needs a number after it", blankBeforeYear, "28/12 x", no},
+      {"blanks only where the pattern has them", blankBeforeYear, "28 12 2026", no},
+      {"the word after the year", wordAfterYear, "28.12.2026 \xD0\xB3.", CivilDate{2026, 12, 28}},
+      {"the word cut short", wordAfterYear, "28.12.2026 \xD0\xB3", no},
+      {"the word without the year", wordAfterYear, "28.12 \xD0\xB3.", no},
+      {"blanks after dots", spacedDots, "28. 12. 2026.", CivilDate{2026, 12, 28}},
+      {"the closing dot is taken once", spacedDots, "28. 12. 2026..", no},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

@@ -13,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "chart/ChartFileWriter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/ChartDialogs.h"
@@ -29,6 +30,7 @@ class ScriptedChartDialogs : public ChartDialogs {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfFile);
     printer.setCopyCount(copies);
+    if (printerResolution) printer.setResolution(*printerResolution);
     return true;
   }
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget*) override {
@@ -38,6 +40,7 @@ class ScriptedChartDialogs : public ChartDialogs {
 
   bool printAccepted = true;
   int copies = 1;
+  std::optional<int> printerResolution;  // as a chosen printer may bring
   QString pdfFile;
   int printDialogs = 0;
   std::optional<ExportChoice> exportChoice;
@@ -214,6 +217,52 @@ TEST_F(ChartCommandsTest, CopiesPrintAsSeparateOnePageDocuments) {
   trigger("mnuPrint");
   EXPECT_EQ(m_dialogs->printDialogs, 2);
   EXPECT_FALSE(QFile::exists(m_dialogs->pdfFile)) << "a cancelled dialog prints nothing";
+}
+
+// The scale of the first page's drawing: points per device pixel, 72 / dpi. Qt keeps the page
+// content in zlib streams and sets the device's scale with its first "cm" operator.
+double pageScale(const QString& pdf) {
+  QFile file(pdf);
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  const QByteArray bytes = file.readAll();
+  static const QRegularExpression stream(QStringLiteral("(?<!end)stream\r?\n"));
+  static const QRegularExpression scale(QStringLiteral("(\\d+\\.\\d+) 0 0 -\\1 \\S+ \\S+ cm"));
+  const QString latin1 = QString::fromLatin1(bytes);
+  for (auto match = stream.globalMatch(latin1); match.hasNext();) {
+    const auto found = match.next();
+    const qsizetype begin = found.capturedEnd();
+    const qsizetype end = bytes.indexOf("endstream", begin);
+    if (end < 0) break;
+    // qUncompress wants the length up front; it is only a first guess of the buffer it needs.
+    const QByteArray packed = QByteArray("\0\0\x10\0", 4) + bytes.mid(begin, end - begin);
+    const QString content = QString::fromLatin1(qUncompress(packed));
+    const auto matrix = scale.match(content);
+    if (matrix.hasMatch()) return matrix.captured(1).toDouble();
+  }
+  return 0;
+}
+
+// Widths are device pixels, so the print is made at 300 dpi whatever the dialog's printer would
+// choose, the same as the command-line renderer's PDF.
+TEST_F(ChartCommandsTest, PrintsAtThreeHundredDpiLikeTheCommandLineRenderer) {
+  openChart();
+  const QString folder = host.root.path() + QStringLiteral("/print");
+  QDir().mkpath(folder);
+  const ChartFileWriter renderer(settings, DateLocale{}, 640, 480);
+  ASSERT_TRUE(renderer.write(folder + QStringLiteral("/renderer.pdf")).written);
+  EXPECT_DOUBLE_EQ(pageScale(folder + QStringLiteral("/renderer.pdf")), 0.24);
+
+  struct Row {
+    const char* name;
+    std::optional<int> printerResolution;
+  };
+  const Row rows[] = {{"a PDF file", std::nullopt}, {"a printer of 600 dpi", 600}, {"a printer of 1200 dpi", 1200}};
+  for (const Row& row : rows) {
+    m_dialogs->pdfFile = folder + QLatin1Char('/') + QString::fromLatin1(row.name) + QStringLiteral(".pdf");
+    m_dialogs->printerResolution = row.printerResolution;
+    trigger("mnuPrint");
+    EXPECT_DOUBLE_EQ(pageScale(m_dialogs->pdfFile), 0.24) << row.name;
+  }
 }
 
 TEST_F(ChartCommandsTest, APrintThatCannotStartIsReported) {

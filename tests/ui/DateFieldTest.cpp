@@ -1,0 +1,121 @@
+// The date fields under every locale Qt knows: the text the program writes always stands whole in
+// the field and reads back as the date it was written for, while typing keeps its limit.
+#include <QLineEdit>
+#include <QLocale>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ProgramFolders.h"
+#include "model/DateText.h"
+#include "platform/QtDateLocale.h"
+#include "tests/support/FakeHostServices.h"
+#include "ui/DateField.h"
+#include "ui/PointerShapes.h"
+#include "ui/TCalendar.h"
+#include "ui/TfrmBio.h"
+#include "ui/TfrmCal.h"
+
+namespace lunasoma {
+namespace {
+
+// Not a whole day number, so a failed parse can never pass for a date.
+constexpr DayNumber noDate = -0.25;
+
+void typeOver(DateField& field, const QString& keys) {
+  field.lineEdit()->selectAll();
+  QTest::keyClicks(field.lineEdit(), keys);
+}
+
+TEST(DateField, ProgramTextStandsWholeWhileTypingKeepsItsLimit) {
+  struct Row {
+    const char* name;
+    QString written;  // by the program
+    QString typed;    // over the whole text, afterwards
+    QString kept;
+  };
+  // In the order given, so that a limit left over from a longer text would show.
+  const Row rows[] = {
+      {"a long date text of the locale", QStringLiteral("28. 12. 2026."), QStringLiteral("123456789012345"),
+       QStringLiteral("1234567890123")},
+      {"a date text of ten characters", QStringLiteral("12/31/2026"), QStringLiteral("123456789012"),
+       QStringLiteral("1234567890")},
+      {"a short date text", QStringLiteral("3/5/2026"), QStringLiteral("123456789012"), QStringLiteral("1234567890")},
+  };
+  DateField field;
+  int edits = 0;
+  QObject::connect(&field, &DateField::userEdited, &field, [&edits] { ++edits; });
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    const int before = edits;
+    field.setDateText(row.written);
+    EXPECT_EQ(field.currentText(), row.written);
+    EXPECT_EQ(edits, before) << "text written by the program is no edit of the user's";
+    typeOver(field, row.typed);
+    EXPECT_EQ(field.currentText(), row.kept);
+  }
+}
+
+// Every locale Qt knows, with dates at the ends of the calendar, in a leap year and with two-digit
+// days and months: the program's text stands in the field unchanged and parses back.
+TEST(DateField, EveryLocalesDateTextStandsWholeAndReadsBack) {
+  const CivilDate dates[] = {{2000, 1, 1}, {2026, 12, 28}, {2024, 2, 29}, {9999, 12, 31}};
+  const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  ASSERT_GT(locales.size(), 300);
+  DateField field;
+  std::vector<std::string> failures;
+  for (const QLocale& qtLocale : locales) {
+    const DateLocale locale = dateLocaleFrom(qtLocale);
+    const std::string pattern = displayDatePattern(locale.shortDatePattern);
+    for (const CivilDate& date : dates) {
+      const DayNumber day = encodeDate(date.year, date.month, date.day).value();
+      const std::string text = formatDate(day, pattern, locale);
+      field.setDateText(QString::fromStdString(text));
+      const std::string shown = field.currentText().toStdString();
+      const DayNumber parsed = parseDateText(shown, noDate, locale, 2026);
+      if (shown != text || parsed != day) {
+        failures.push_back(qtLocale.name().toStdString() + ": \"" + text + "\" shown as \"" + shown + "\" reads as " +
+                           formatDate(parsed, "yyyy-mm-dd", DateLocale{}));
+      }
+    }
+  }
+  EXPECT_EQ(failures, std::vector<std::string>{});
+}
+
+// A locale whose date text is longer than the typing limit, through the main window and the
+// calendar pop-up: the start field shows the whole date, and the pop-up opens on it and returns it.
+TEST(DateField, ALongLocaleDateSurvivesThePopUp) {
+  test::FakeHostServices host;
+  host.system.setNow(QDateTime(QDate(2026, 6, 15), QTime(9, 30)));
+  host.system.setDateLocale(dateLocaleFrom(QLocale(QStringLiteral("hr_HR"))));
+  HostServices services = host.services();
+  BiorhythmSettings settings;
+  settings.Birth = encodeDate(1990, 5, 10).value();
+  settings.Start = encodeDate(2026, 12, 28).value();
+  settings.SaveStartDate = true;
+  ProgramContext context = makeProgramContext(services, settings, host.root.file("dist/Lunasoma.exe"));
+  const PointerShapes pointers;
+  TfrmBio window(context, pointers);
+  TfrmCal popup(context, [] {}, &window);
+  window.setCalendarOpener([&popup](QComboBox* field, QPoint at) { popup.execute(field, at); });
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+  auto* cboStart = window.findChild<DateField*>(QStringLiteral("cboStart"));
+  ASSERT_NE(cboStart, nullptr);
+  EXPECT_EQ(cboStart->currentText(), "28. 12. 2026.");
+  cboStart->showPopup();
+  ASSERT_TRUE(popup.isVisible());
+  auto* cal = popup.findChild<TCalendar*>(QStringLiteral("cal"));
+  ASSERT_NE(cal, nullptr);
+  EXPECT_EQ(cal->ShownDate(), settings.Start) << "the pop-up opens on the field's date, not on today";
+  QTest::keyClick(cal, Qt::Key_Return);
+  EXPECT_EQ(settings.Start, encodeDate(2026, 12, 28).value());
+  EXPECT_EQ(cboStart->currentText(), "28. 12. 2026.");
+}
+
+}  // namespace
+}  // namespace lunasoma

@@ -1,0 +1,80 @@
+// The real "Save As Bitmap" dialog, driven as a user would from inside its own modal loop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+#include "chart/ExportDialogSetup.h"
+#include "tests/support/FakeHostServices.h"
+#include "tests/support/TempFolder.h"
+#include "ui/QtChartDialogs.h"
+
+namespace lunasoma {
+namespace {
+
+QFileDialog* openSaveDialog() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QFileDialog*>(widget);
+    if (dialog && dialog->isVisible() && dialog->objectName() == QLatin1String("dlgSave")) return dialog;
+  }
+  return nullptr;
+}
+
+// A file in a folder that does not exist is refused inside the dialog, which stays open with the
+// user told why; a file in a folder that exists is then taken.
+TEST(QtChartDialogs, TheSaveDialogRefusesAFileInAFolderThatDoesNotExist) {
+  test::TempFolder folder;
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  const ExportDialogSetup setup = exportDialogSetup(QStringLiteral("Lunasoma"), "", 1);
+
+  struct Attempt {
+    const char* name;
+    QString typed;
+    bool staysOpen;
+  };
+  const Attempt attempts[] = {
+      {"a folder that does not exist", folder.path() + QStringLiteral("/gone/chart.BMP"), true},
+      {"below a file, which is no folder", folder.path() + QStringLiteral("/old.BMP/chart.BMP"), true},
+      {"a folder that exists", folder.path() + QStringLiteral("/chart.BMP"), false},
+  };
+  test::writeFile(folder.path() + QStringLiteral("/old.BMP"));
+
+  std::vector<bool> stayedOpen;
+  bool dialogFound = false;
+  QTimer::singleShot(0, [&] {
+    QFileDialog* dialog = openSaveDialog();
+    if (!dialog) return;
+    dialogFound = true;
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!name) return dialog->reject();
+    for (const Attempt& attempt : attempts) {
+      name->setText(attempt.typed);
+      QTest::keyClick(name, Qt::Key_Return);
+      stayedOpen.push_back(dialog->isVisible());
+    }
+    // Whatever happened above, the dialog must not be left waiting for a user.
+    if (dialog->isVisible()) dialog->reject();
+  });
+  const std::optional<ExportChoice> choice = dialogs.chooseExportFile(setup, nullptr);
+
+  ASSERT_TRUE(dialogFound);
+  ASSERT_EQ(stayedOpen.size(), std::size(attempts));
+  for (std::size_t i = 0; i < std::size(attempts); ++i) {
+    EXPECT_EQ(stayedOpen[i], attempts[i].staysOpen) << attempts[i].name;
+  }
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->filePath, folder.path() + QStringLiteral("/chart.BMP"));
+  ASSERT_EQ(messages.texts().size(), 2);
+  EXPECT_EQ(messages.count(test::FakeMessageService::Kind::Error), 2);
+  EXPECT_TRUE(messages.texts().front().contains(folder.path() + QStringLiteral("/gone")))
+      << qPrintable(messages.texts().front());
+}
+
+}  // namespace
+}  // namespace lunasoma
