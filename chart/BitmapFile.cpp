@@ -63,9 +63,7 @@ QByteArray encodeBitmap24(const QImage& picture) {
   return file;
 }
 
-QString writeBitmapFile(const QImage& picture, const QString& path) {
-  const QByteArray bytes = encodeBitmap24(picture);
-  if (bytes.isEmpty()) return QStringLiteral("There is no picture to write.");
+QString writeFileWhole(const QByteArray& bytes, const QString& path) {
   // QSaveFile writes beside the target and renames over it on commit; any failure on the way
   // removes its temporary file and leaves the target as it was. It is unbuffered because a
   // buffered file that fills the disk while it is flushed at commit reports success with a
@@ -87,6 +85,12 @@ QString writeBitmapFile(const QImage& picture, const QString& path) {
   }
   if (!file.commit()) return file.errorString();
   return {};
+}
+
+QString writeBitmapFile(const QImage& picture, const QString& path) {
+  const QByteArray bytes = encodeBitmap24(picture);
+  if (bytes.isEmpty()) return QStringLiteral("There is no picture to write.");
+  return writeFileWhole(bytes, path);
 }
 
 }  // namespace lunasoma

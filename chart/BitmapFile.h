@@ -15,8 +15,11 @@ namespace lunasoma {
 // Transparency is dropped. A null picture gives an empty array.
 QByteArray encodeBitmap24(const QImage& picture);
 
-// Writes the picture to path through a temporary file beside it that replaces the target only once
-// complete. Returns the system's reason on failure and an empty text on success.
+// Writes the bytes as the file at path, whole or not at all; the system's reason when it fails, an
+// empty text when it succeeds. The old file, if any, survives every failure.
+QString writeFileWhole(const QByteArray& bytes, const QString& path);
+
+// Writes the picture to path as a bitmap file, the same way.
 QString writeBitmapFile(const QImage& picture, const QString& path);
 
 }  // namespace lunasoma

@@ -1,13 +1,14 @@
 #include "chart/ChartFileWriter.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
+#include "chart/BitmapFile.h"
 #include "chart/ChartDrawing.h"
 #include "chart/PrinterChartDevice.h"
 #include "chart/QPainterCanvas.h"
@@ -48,13 +49,11 @@ ChartFileResult ChartFileWriter::writeBitmap(const QString& path, const char* fo
     device.height = m_height;
     drawChart(canvas, m_settings, device, m_locale);
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failed(path, file.errorString());
-  if (!image.save(&file, format)) {
-    file.cancelWriting();
-    return failed(path, QStringLiteral("the bitmap could not be written"));
-  }
-  return commit(file, path);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, format)) return failed(path, QStringLiteral("the bitmap could not be written"));
+  return store(bytes, path);
 }
 
 ChartFileResult ChartFileWriter::writePdf(const QString& path) const {
@@ -81,17 +80,18 @@ ChartFileResult ChartFileWriter::writePdf(const QString& path) const {
 
   if (!document.open()) return failed(path, QStringLiteral("the PDF could not be read back: ") + document.errorString());
   const QByteArray bytes = document.readAll();
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return failed(path, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return failed(path, file.errorString());
+  // The printer does not report a write that failed, so a document cut short by a full temporary
+  // folder is known only by its missing end-of-file mark.
+  if (!bytes.trimmed().endsWith("%%EOF")) {
+    return failed(path, QStringLiteral("the PDF could not be written whole in %1 (is the disk full?)")
+                            .arg(QDir::toNativeSeparators(QDir::tempPath())));
   }
-  return commit(file, path);
+  return store(bytes, path);
 }
 
-ChartFileResult ChartFileWriter::commit(QSaveFile& file, const QString& path) {
-  if (!file.commit()) return failed(path, file.errorString());
+ChartFileResult ChartFileWriter::store(const QByteArray& bytes, const QString& path) {
+  const QString reason = writeFileWhole(bytes, path);
+  if (!reason.isEmpty()) return failed(path, reason);
   return {true, {}};
 }
 

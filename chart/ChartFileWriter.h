@@ -1,11 +1,12 @@
 #pragma once
 // Writes the chart to a file: a screen-mode drawing as a BMP or PNG bitmap, or a printer-mode
 // drawing as a one-page A4 PDF at 300 dpi. The file appears whole or not at all: it is written
-// beside the target under another name and renamed over it only when complete (QSaveFile).
+// beside the target under another name and renamed over it only when complete, and a full disk
+// is reported as such rather than leaving a file cut short.
 
 #include <QString>
 
-class QSaveFile;
+class QByteArray;
 
 #include "app/BiorhythmSettings.h"
 #include "model/DateText.h"
@@ -28,7 +29,7 @@ class ChartFileWriter {
  private:
   ChartFileResult writeBitmap(const QString& path, const char* format) const;
   ChartFileResult writePdf(const QString& path) const;
-  static ChartFileResult commit(QSaveFile& file, const QString& path);
+  static ChartFileResult store(const QByteArray& bytes, const QString& path);
 
   const BiorhythmSettings& m_settings;
   const DateLocale& m_locale;

@@ -1,12 +1,16 @@
 // The command-line renderer's arguments, the settings they make, and the files it writes.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 
 #include "chart/ChartFileWriter.h"
 #include "chart/ChartRequest.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -139,6 +143,37 @@ TEST(ChartFileWriter, UnwritableTargetsLeaveNothingBehind) {
   }
   EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
   EXPECT_TRUE(QDir(folder.path() + QStringLiteral("/taken.png")).isEmpty());
+}
+
+// A disk that fills while the file is written must not leave a file cut short behind a success,
+// for a bitmap small enough to sit in a write buffer as for a whole PDF page.
+TEST(ChartFileWriter, AFullDiskIsReportedAndKeepsTheOldFile) {
+  const BiorhythmSettings settings = sampleSettings();
+  const DateLocale locale;
+  const ChartFileWriter writer(settings, locale, 32, 32);
+  const std::string diskFull = std::strerror(EFBIG);
+  for (const QString& name : {QStringLiteral("chart.png"), QStringLiteral("chart.bmp"), QStringLiteral("chart.pdf")}) {
+    SCOPED_TRACE(name.toStdString());
+    test::TempFolder folder;
+    const QString target = folder.file(name);
+    test::writeFile(target, "old chart");
+    ChartFileResult result;
+    {
+      test::FileSizeLimit fullDisk(100);
+      result = writer.write(target);
+    }
+    EXPECT_FALSE(result.written);
+    // A PDF is made in the temporary folder first, so there the disk fills before the target is
+    // touched; a bitmap carries the system's reason from the target's own write.
+    if (!name.endsWith(QLatin1String(".pdf"))) {
+      EXPECT_NE(result.error.toStdString().find(diskFull), std::string::npos) << result.error.toStdString();
+    }
+    EXPECT_FALSE(result.error.isEmpty());
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old chart");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name}) << "no temporary file left";
+  }
 }
 
 }  // namespace
