@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -23,6 +24,18 @@ OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem dra
   if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
   view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setMaxVisibleItems(std::max(itemCount, 1));
+  // A list the pointer merely passes over while the page is scrolled or the wheel turned for
+  // another control must not change a setting: the wheel neither gives it the focus nor, without
+  // the focus, changes its item.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void OwnerDrawComboBox::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  QComboBox::wheelEvent(event);
 }
 
 void OwnerDrawComboBox::setClampedIndex(int index) {

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -400,6 +401,36 @@ TEST_F(SetupPageTest, TabOrderRunsRangeStyleWidthsGeneralColors) {
     widget = widget->nextInFocusChain();
   } while (widget != child<QSlider>("trkSetRange"));
   EXPECT_EQ(order, expected);
+}
+
+TEST_F(SetupPageTest, TheWheelChangesAListOnlyWhileItHasTheFocus) {
+  m_page->loadFromSettings();
+  auto* text = child<QComboBox>("cboSetTextColor");
+  auto* overall = child<QComboBox>("cboSetOverWidth");
+  showActive(child<QSlider>("trkSetRange"));
+  struct Row {
+    const char* name;
+    QComboBox* list;
+    bool focused;
+    int change;  // of the item index for one notch up (white text is the last colour)
+  };
+  const Row rows[] = {
+      {"colour list without the focus", text, false, 0},
+      {"width list without the focus", overall, false, 0},
+      {"colour list with the focus", text, true, -1},
+      {"width list with the focus", overall, true, -1},
+  };
+  for (const Row& row : rows) {
+    if (row.focused) row.list->setFocus();
+    const int before = row.list->currentIndex();
+    const QPoint inside = row.list->rect().center();
+    QWheelEvent notch(inside, row.list->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(row.list, &notch);
+    EXPECT_EQ(row.list->currentIndex() - before, row.change) << row.name;
+    EXPECT_EQ(row.list->hasFocus(), row.focused) << row.name << ": the wheel gives no focus";
+  }
+  EXPECT_EQ(m_settings.ColorText, text->currentIndex());
 }
 
 TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
