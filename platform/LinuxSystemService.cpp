@@ -1,5 +1,6 @@
 #include "platform/LinuxSystemService.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <QSysInfo>
 
@@ -40,7 +41,11 @@ int LinuxSystemService::versionNumberFrom(QStringView release) {
   return std::min(major, 1'000'000) * 100 + std::min(minor, 99);
 }
 
-OsFacts LinuxSystemService::osFacts() { return OsFacts{versionNumberFrom(m_kernelRelease), m_startShowValue}; }
+OsFacts LinuxSystemService::osFacts() {
+  // Qt's Wayland plugins are all named "wayland" or "wayland-" something.
+  const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  return OsFacts{versionNumberFrom(m_kernelRelease), m_startShowValue, !wayland};
+}
 
 DateLocale LinuxSystemService::dateLocale() { return dateLocaleFrom(QLocale::system()); }
 
