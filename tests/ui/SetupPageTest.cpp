@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -112,6 +114,15 @@ TEST_F(SetupPageTest, TrackBarSetsRangeAndCaptionWithoutApplying) {
       {"two weeks are plural", 2, " Show 2 Weeks ", 1},
       {"eight weeks", 8, " Show 8 Weeks ", 7},
   };
+  // Under a style that writes group captions across the frame line, in the window's font, every
+  // control keeps its designed place. A style sets on one widget only, so each one gets it.
+  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
+  ASSERT_NE(captionsOnTheLine, nullptr);
+  QFont windowFont(QStringLiteral("Liberation Sans"));
+  windowFont.setPixelSize(11);
+  m_page->setFont(windowFont);
+  m_page->setStyle(captionsOnTheLine.get());
+  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
   m_page->loadFromSettings();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -454,6 +465,15 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"grpSetColors", {143, 112, 137, 156}, " Color Settings ", "Color settings for graphic"},
       {"cboSetOverColor", {76, 128, 50, 19}, "", ""},
   };
+  // Under a style that writes group captions across the frame line, in the window's font, every
+  // control keeps its designed place. A style sets on one widget only, so each one gets it.
+  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
+  ASSERT_NE(captionsOnTheLine, nullptr);
+  QFont windowFont(QStringLiteral("Liberation Sans"));
+  windowFont.setPixelSize(11);
+  m_page->setFont(windowFont);
+  m_page->setStyle(captionsOnTheLine.get());
+  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
   m_page->loadFromSettings();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -483,6 +503,7 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
     EXPECT_TRUE(label->alignment() & Qt::AlignRight) << name;
     EXPECT_LE(label->geometry().right(), label->buddy()->geometry().left()) << name << " sits left of its list";
   }
+  m_page.reset();  // before the style it uses
 }
 
 }  // namespace
