@@ -159,23 +159,6 @@ TEST(OpeningBounds, KeepsTheTitleStripOnTheScreenAndShrinksToItsAvailableArea) {
   EXPECT_EQ(openingBounds(Bounds{}, small, minimum), (Bounds{0, 0, 600, 400})) << "a first run on a small screen";
 }
 
-TEST(ClosingDivider, IsRecordedAgainstTheNormalWidthAndAtMost100) {
-  struct Row {
-    const char* name;
-    int dividerLeft;
-    int normalWidth;
-    int percent;
-  };
-  const Row rows[] = {
-      {"where it opened in a maximised window", 128, 640, 20},
-      {"moved right in a maximised window", 448, 640, 70},
-      {"beyond the normal window's right edge", 1100, 640, 100},
-      {"left in a window shrunk after a drag", 628, 300, 100},
-  };
-  for (const Row& row : rows) EXPECT_EQ(closingDividerPercent(row.dividerLeft, row.normalWidth, 7), row.percent) << row.name;
-  EXPECT_EQ(closingDividerPercent(128, 0, 7), 7) << "a window without width keeps the old value";
-}
-
 TEST(OpeningDivider, StaysInsideTheClientAreaWithTheRightMinimum) {
   struct Row {
     const char* name;

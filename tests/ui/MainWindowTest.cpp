@@ -3,12 +3,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 
@@ -197,26 +195,6 @@ TEST_F(MainWindowTest, AStoredDividerIsKeptInsideTheClientArea) {
     EXPECT_TRUE(client.contains(divider)) << row.name << ": the divider can be seen and grabbed";
     EXPECT_LE(divider.right(), client.right() - 6) << row.name << ": with the right margin";
     EXPECT_GE(child<QTabWidget>("tabRight")->width(), 0) << row.name;
-  }
-}
-
-TEST_F(MainWindowTest, AStoredRectangleIsKeptOnTheScreen) {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  ASSERT_EQ(screen.topLeft(), QPoint(0, 0));
-  struct Row {
-    const char* name;
-    Bounds stored;
-    QRect opened;
-  };
-  const Row rows[] = {
-      {"larger than the screen", {0, 0, 3000, 2000}, screen},
-      {"title bar above and left of the screen", {-600, -400, 40, 80}, QRect(0, 0, 640, 480)},
-  };
-  for (const Row& row : rows) {
-    BiorhythmSettings previous;
-    previous.Bounds = row.stored;
-    store(previous);
-    EXPECT_EQ(open().frameGeometry(), row.opened) << row.name;
   }
 }
 
