@@ -9,15 +9,19 @@
 
 namespace lunasoma {
 
-LunasomaApplication::LunasomaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+void applyProductIdentity() {
   const QString title = QString::fromUtf8(Product.productName.data(), static_cast<qsizetype>(Product.productName.size()));
-  setApplicationName(title);
-  setApplicationDisplayName(title);
-  setApplicationVersion(QString::fromUtf8(Product.productVersion.data(), static_cast<qsizetype>(Product.productVersion.size())));
+  // The name is the taskbar's title. No display name is set: the X11 platform appends one to every
+  // window title ("Error — Lunasoma"), and each window's title is exactly its own.
+  QCoreApplication::setApplicationName(title);
+  QCoreApplication::setApplicationVersion(
+      QString::fromUtf8(Product.productVersion.data(), static_cast<qsizetype>(Product.productVersion.size())));
   // From a pixmap: an icon made from a file name first consults the MIME database, which costs
   // more of the start-up than the whole rest of the application object.
-  setWindowIcon(QIcon(QPixmap(QStringLiteral(":/logos/lunasoma-icon.png"))));
+  QGuiApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/logos/lunasoma-icon.png"))));
 }
+
+LunasomaApplication::LunasomaApplication(int& argc, char** argv) : QApplication(argc, argv) { applyProductIdentity(); }
 
 bool LunasomaApplication::notify(QObject* receiver, QEvent* event) {
   return m_errors.run([&] { return QApplication::notify(receiver, event); }, activeWindow());

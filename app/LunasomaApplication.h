@@ -14,6 +14,10 @@ namespace lunasoma {
 class Beeper;
 class MessageService;
 
+// Names the running application after the product (its title and version) and gives it the
+// product's icon. Called by the application object; needs a QGuiApplication.
+void applyProductIdentity();
+
 class LunasomaApplication : public QApplication {
   Q_OBJECT
 

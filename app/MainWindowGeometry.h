@@ -1,8 +1,8 @@
 #pragma once
 // The main window's pixel arithmetic: where the divider opens and what it is stored as, where the
-// left column, divider and right area go for a client size, how far a divider drag may go, and
-// whether a stored window rectangle can be used at all. Plain functions of their inputs; it places
-// no widget itself.
+// left column, divider and right area go for a client size, how far a divider drag may go, where a
+// stored window rectangle opens on the screens there are, and what rectangle a close records.
+// Plain functions of their inputs; it places no widget itself.
 
 #include <QRect>
 #include <QSize>
@@ -24,6 +24,17 @@ int dividerLeftForPercent(int outerWidth, int percent);
 // The percentage stored for a divider position, kept within the byte it is stored in. A window
 // without width has no meaningful percentage: the old value is kept.
 std::uint8_t dividerPercent(int dividerLeft, int outerWidth, std::uint8_t previous);
+
+// The percentage recorded at close, against the outer width of the normal window whatever state
+// the window is in: that is the width it is applied to at the next start. A divider beyond that
+// width (one the user placed in a maximised window, say) records 100.
+std::uint8_t closingDividerPercent(int dividerLeft, int normalOuterWidth, std::uint8_t previous);
+
+// The divider's left edge at the first show: the stored percentage of the outer width, kept inside
+// the client area where it can be seen and grabbed, with the right area at least its minimum wide
+// (a divider stored at 100 % would otherwise hide both itself and the chart).
+int openingDividerLeft(int outerWidth, int percent, int clientWidth, int dividerWidth, int leftMinimum,
+                       int rightMinimum);
 
 struct MainLayoutInput {
   int clientWidth = 0;
@@ -57,9 +68,20 @@ int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth
 QRect boundsToRect(const Bounds& bounds);
 Bounds rectToBounds(const QRect& rect);
 
-// The rectangle the window opens at: the stored one, unless it is smaller than the window's minimum
-// or shows less than a corner of itself on any screen, in which case the default rectangle (where
-// a first run opens) is used.
+// How much of the window's top, from its outer edge, holds the title bar: the part that must stay
+// on a screen for the window to be dragged.
+constexpr int TitleStripHeight = 32;
+
+// The rectangle the window opens at, given the available area of each screen. A stored rectangle
+// smaller than the window's minimum, or of which no screen shows at least a corner, gives way to
+// the default rectangle (where a first run opens). The rectangle is then fitted to the screen that
+// shows most of it: shrunk to that screen's available area where it is larger, and moved as little
+// as needed for its whole title strip to lie on that area.
 Bounds openingBounds(const Bounds& stored, const std::vector<QRect>& screens, QSize minimum);
+
+// The rectangle a normal window records. Where the platform cannot report where a window is
+// (Wayland tells every program its windows are at 0,0), the stored corner stays and only the new
+// size is taken.
+Bounds recordedBounds(const Bounds& stored, const QRect& frame, bool positionKnown);
 
 }  // namespace lunasoma

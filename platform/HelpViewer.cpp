@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <algorithm>
 #include <vector>
 
 namespace lunasoma {
@@ -17,6 +18,16 @@ namespace {
 constexpr int topicRole = Qt::UserRole;
 
 }  // namespace
+
+QRect helpViewerPlace(const QRect& owner, QSize size, const QRect& available) {
+  const QSize fitting = size.boundedTo(available.size());
+  QRect place(QPoint(), fitting);
+  place.moveCenter(owner.center());
+  const int left = std::clamp(place.left(), available.left(), available.left() + available.width() - fitting.width());
+  const int top = std::clamp(place.top(), available.top(), available.top() + available.height() - fitting.height());
+  place.moveTopLeft(QPoint(left, top));
+  return place;
+}
 
 HelpViewer::HelpViewer(ShellService& shell, QWidget* parent)
     : QWidget(parent, Qt::Window), m_shell(shell), m_tree(new QTreeWidget), m_browser(new QTextBrowser) {

@@ -4,6 +4,8 @@
 // inside the document to "#anchor" do the same, any other link is handed to the shell. It reads
 // no files: QtHelpService loads it.
 
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -16,6 +18,10 @@ class QTreeWidgetItem;
 class QUrl;
 
 namespace lunasoma {
+
+// Where the help window opens: centred on its owner's window, then made no larger than the
+// screen's available area and moved as little as needed to lie within it.
+QRect helpViewerPlace(const QRect& owner, QSize size, const QRect& available);
 
 class HelpViewer : public QWidget {
   Q_OBJECT

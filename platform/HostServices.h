@@ -20,8 +20,9 @@ namespace lunasoma {
 
 enum class Beep { Default, Exclamation, Question, Stop, Information };
 
-// Buttons of a confirmation box; the answer is the button pressed (Cancel when the box was closed).
-enum class MessageButton { Ok = 1, Cancel = 2, Yes = 4, No = 8 };
+// Buttons of a box that asks; the answer is the button pressed (Cancel when the box was closed).
+// Discard is shown as "Close without saving".
+enum class MessageButton { Ok = 1, Cancel = 2, Yes = 4, No = 8, Retry = 16, Discard = 32 };
 using MessageButtons = int;  // an OR of MessageButton values
 
 // Modal boxes with the captions "Information", "Confirm" and "Error". The beep that often goes
@@ -32,6 +33,8 @@ class MessageService {
   virtual void information(QWidget* parent, const QString& text) = 0;
   virtual MessageButton confirm(QWidget* parent, const QString& text, MessageButtons buttons) = 0;
   virtual void error(QWidget* parent, const QString& text) = 0;
+  // An error box that offers a way on, such as Retry or Discard.
+  virtual MessageButton errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) = 0;
 };
 
 class Beeper {
@@ -107,6 +110,9 @@ class DriveService {
 struct OsFacts {
   int versionNumber = 0;    // major * 100 + minor (6.1 gives 601)
   int startShowValue = 1;   // the show-window value the process started with (7 minimised, 3 maximised)
+  // False where the windowing system keeps a window's position from the program (Wayland): there
+  // every window reads as lying at 0,0 and a position set is ignored.
+  bool windowPositionsKnown = true;
 };
 
 class SystemService {

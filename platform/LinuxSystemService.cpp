@@ -1,5 +1,6 @@
 #include "platform/LinuxSystemService.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <QSysInfo>
 #include <QVersionNumber>
@@ -50,7 +51,11 @@ int LinuxSystemService::versionNumberForRuntime(QStringView runtimeQt) {
 
 // The kernel's own version says nothing about whether this build runs: what it needs is the Qt
 // and C library it was linked against, which the dynamic loader has checked before main().
-OsFacts LinuxSystemService::osFacts() { return OsFacts{versionNumberForRuntime(QString::fromLatin1(qVersion())), m_startShowValue}; }
+OsFacts LinuxSystemService::osFacts() {
+  // Qt's Wayland plugins are all named "wayland" or "wayland-" something.
+  const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  return OsFacts{versionNumberForRuntime(QString::fromLatin1(qVersion())), m_startShowValue, !wayland};
+}
 
 DateLocale LinuxSystemService::dateLocale() { return dateLocaleFrom(QLocale::system()); }
 

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace lunasoma {
 
@@ -36,8 +38,13 @@ bool QtHelpService::showContents(QWidget* parent, const QString& helpFile) {
     // No parent: the help is a window of its own, not one that disappears with a dialog.
     m_viewer = new HelpViewer(m_shell);
     if (parent) {
-      const QRect frame = parent->window()->frameGeometry();
-      m_viewer->move(frame.center() - m_viewer->rect().center());
+      const QRect owner = parent->window()->frameGeometry();
+      const QScreen* screen = QGuiApplication::screenAt(owner.center());
+      if (screen == nullptr) screen = parent->window()->screen();
+      const QRect place = screen != nullptr ? helpViewerPlace(owner, m_viewer->size(), screen->availableGeometry())
+                                            : QRect(owner.center() - m_viewer->rect().center(), m_viewer->size());
+      m_viewer->resize(place.size());
+      m_viewer->move(place.topLeft());
     }
   }
   m_viewer->load(html, info.absolutePath(), HelpContents::parse(contentsText));

@@ -14,7 +14,9 @@ struct ButtonPair {
 constexpr ButtonPair buttonPairs[] = {{MessageButton::Ok, QMessageBox::Ok},
                                       {MessageButton::Cancel, QMessageBox::Cancel},
                                       {MessageButton::Yes, QMessageBox::Yes},
-                                      {MessageButton::No, QMessageBox::No}};
+                                      {MessageButton::No, QMessageBox::No},
+                                      {MessageButton::Retry, QMessageBox::Retry},
+                                      {MessageButton::Discard, QMessageBox::Discard}};
 
 }  // namespace
 
@@ -42,6 +44,8 @@ std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kin
     if (buttons & static_cast<int>(pair.ours)) standard |= pair.qt;
   }
   box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
+  // The platform's own words for Discard vary ("Discard", "Don't Save"); ours says what happens.
+  if (QAbstractButton* discard = box->button(QMessageBox::Discard)) discard->setText(QStringLiteral("Close without saving"));
   return box;
 }
 
@@ -65,6 +69,12 @@ MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, Me
 
 void QtMessageService::error(QWidget* parent, const QString& text) {
   makeBox(parent, Kind::Error, text, static_cast<int>(MessageButton::Ok))->exec();
+}
+
+MessageButton QtMessageService::errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) {
+  const auto box = makeBox(parent, Kind::Error, text, buttons);
+  box->exec();
+  return answerOf(*box);
 }
 
 }  // namespace lunasoma

@@ -18,6 +18,7 @@ class QtMessageService : public MessageService {
   void information(QWidget* parent, const QString& text) override;
   MessageButton confirm(QWidget* parent, const QString& text, MessageButtons buttons) override;
   void error(QWidget* parent, const QString& text) override;
+  MessageButton errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) override;
 
   // The box as it will be shown, not yet open.
   static std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, MessageButtons buttons);

@@ -4,6 +4,7 @@
 #include <QListView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -11,6 +12,18 @@
 #include "ui/OwnerDrawItemDelegate.h"
 
 namespace lunasoma {
+
+namespace {
+
+constexpr int NarrowArrowWidth = 11;
+
+// The right end of the style's arrow button, at most NarrowArrowWidth wide.
+QRect narrowArrowRect(const QRect& styleArrow) {
+  if (styleArrow.width() <= NarrowArrowWidth) return styleArrow;
+  return {styleArrow.right() + 1 - NarrowArrowWidth, styleArrow.top(), NarrowArrowWidth, styleArrow.height()};
+}
+
+}  // namespace
 
 OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem drawItem, QWidget* parent)
     : QComboBox(parent), m_drawItem(std::move(drawItem)) {
@@ -23,6 +36,18 @@ OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem dra
   if (auto* list = qobject_cast<QListView*>(view())) list->setUniformItemSizes(true);
   view()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setMaxVisibleItems(std::max(itemCount, 1));
+  // A list the pointer merely passes over while the page is scrolled or the wheel turned for
+  // another control must not change a setting: the wheel neither gives it the focus nor, without
+  // the focus, changes its item.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void OwnerDrawComboBox::wheelEvent(QWheelEvent* event) {
+  if (!hasFocus()) {
+    event->ignore();
+    return;
+  }
+  QComboBox::wheelEvent(event);
 }
 
 void OwnerDrawComboBox::setClampedIndex(int index) {
@@ -37,9 +62,22 @@ void OwnerDrawComboBox::paintEvent(QPaintEvent*) {
   // The style would draw the item's (empty) text; the owner draws the item itself instead.
   option.currentText.clear();
   option.currentIcon = QIcon();
+  // The style's arrow button takes nearly half of a box 50 pixels wide and leaves too little of the
+  // item to read ("No L"). The box draws a narrow arrow of its own instead and gives the item the
+  // width the button would have taken.
+  const QRect styleArrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+  const QRect styleField = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  option.subControls &= ~QStyle::SC_ComboBoxArrow;
   painter.drawComplexControl(QStyle::CC_ComboBox, option);
+  const QRect arrow = narrowArrowRect(styleArrow);
+  QStyleOption arrowOption;
+  arrowOption.initFrom(this);
+  arrowOption.rect = arrow;
+  painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrowOption);
+
   if (currentIndex() < 0 || !m_drawItem) return;
-  const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+  QRect field = styleField;
+  field.setRight(std::max(field.right(), arrow.left() - 1));
   m_drawItem(painter, *this, currentIndex(), field, hasFocus() ? QStyle::State_HasFocus : QStyle::State_None);
 }
 

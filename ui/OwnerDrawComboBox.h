@@ -1,7 +1,8 @@
 #pragma once
 // A drop-down list of a fixed number of text-less items, each painted by its owner both in the
 // open list and in the closed box, with every item of the open list visible at once at a fixed
-// item height. It does not know what the items mean.
+// item height. The wheel changes the item only while the list has the focus. It does not know what
+// the items mean.
 
 #include <QComboBox>
 #include <QStyle>
@@ -27,6 +28,7 @@ class OwnerDrawComboBox : public QComboBox {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   DrawItem m_drawItem;

@@ -1,8 +1,36 @@
 #include "ui/SetupItemPainter.h"
 
+#include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
 
 namespace lunasoma {
+
+namespace {
+
+// The font, or the largest smaller pixel size of it, in which `text` fits `width` pixels on the
+// device; never below 6 pixels.
+QFont fittingFont(const QFont& font, const QString& text, int width, const QPaintDevice* device) {
+  constexpr int Smallest = 6;
+  const auto advance = [&text, device](const QFont& candidate) {
+    return device != nullptr ? QFontMetrics(candidate, device).horizontalAdvance(text)
+                             : QFontMetrics(candidate).horizontalAdvance(text);
+  };
+  if (advance(font) <= width) return font;
+  QFont fitting = font;
+  int size = font.pixelSize();
+  if (size <= 0) {
+    const int dpi = device != nullptr ? device->logicalDpiY() : 96;
+    size = static_cast<int>(font.pointSizeF() * dpi / 72.0);
+  }
+  while (size > Smallest) {
+    fitting.setPixelSize(--size);
+    if (advance(fitting) <= width) break;
+  }
+  return fitting;
+}
+
+}  // namespace
 
 QRect colorSwatchRect(const QRect& item) { return item.adjusted(2, 2, -2, -2); }
 
@@ -34,8 +62,11 @@ void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focuse
   painter.drawRect(item.adjusted(0, 0, -1, -1));
   if (width == 0) {
     painter.setPen(Qt::black);
+    const QString noLine = QStringLiteral("No Line");
     const QRect text(item.left() + 2, item.top(), item.width() - 2, item.height());
-    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QStringLiteral("No Line"));
+    // The frame of a focused item takes the last column.
+    painter.setFont(fittingFont(painter.font(), noLine, text.width() - 1, painter.device()));
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, noLine);
   } else {
     painter.fillRect(widthBarRect(item, width), Qt::black);
   }

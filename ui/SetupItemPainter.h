@@ -22,7 +22,8 @@ QRect widthBarRect(const QRect& item, int width);
 void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background);
 
 // Frames the item black when it has the focus (otherwise in the background colour) and fills it
-// with the background; width 0 writes "No Line" in the painter's font, any other width a black bar.
+// with the background; width 0 writes "No Line" in the painter's font, made smaller where the item
+// is too narrow for the whole text, any other width a black bar.
 void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background);
 
 }  // namespace lunasoma

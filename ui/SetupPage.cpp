@@ -13,6 +13,7 @@
 #include <QSlider>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "ui/OwnerDrawComboBox.h"
@@ -49,6 +50,7 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_trkSetRange->setTickInterval(1);
   m_trkSetRange->setTickPosition(QSlider::TicksAbove);
   m_trkSetRange->setGeometry(9, 16, 103, 33);
+  m_designed.emplace_back(m_trkSetRange, m_trkSetRange->geometry());
   m_trkSetRange->installEventFilter(this);
   connect(m_trkSetRange, &QSlider::valueChanged, this, [this] { trkSetRangeChange(); });
 
@@ -92,6 +94,7 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
       addList(colors, ListKind::Color, "lblSetOverallColor", QStringLiteral("Overall"), "cboSetOverColor", {76, 128});
 
   setTabOrder();
+  for (QGroupBox* group : m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) keepRowsOffTheFrame(group);
 }
 
 void SetupPage::setChartReady(std::function<bool()> chartReady) { m_chartReady = std::move(chartReady); }
@@ -103,6 +106,8 @@ QGroupBox* SetupPage::addGroup(const char* name, const QString& caption, const Q
   group->setObjectName(QString::fromLatin1(name));
   group->setToolTip(hint);
   group->setGeometry(place);
+  // The style decides where a group's contents may start; the rows follow when it changes.
+  group->installEventFilter(this);
   return group;
 }
 
@@ -121,6 +126,7 @@ OwnerDrawComboBox* SetupPage::addList(QGroupBox* group, ListKind kind, const cha
   auto* list = new OwnerDrawComboBox(itemCount, listItemHeight, drawItem, group);
   list->setObjectName(QString::fromLatin1(listName));
   list->setGeometry(QRect(place, listSize));
+  m_designed.emplace_back(list, list->geometry());
   connect(list, &QComboBox::currentIndexChanged, this, [this] { setupChanged(); });
 
   // The label ends a few pixels short of its list and is right-aligned against it.
@@ -128,6 +134,7 @@ OwnerDrawComboBox* SetupPage::addList(QGroupBox* group, ListKind kind, const cha
   label->setObjectName(QString::fromLatin1(labelName));
   label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   label->setGeometry(4, place.y(), place.x() - 10, listSize.height());
+  m_designed.emplace_back(label, label->geometry());
   label->setBuddy(list);
   label->installEventFilter(this);
   return list;
@@ -139,19 +146,42 @@ QCheckBox* SetupPage::addCheckBox(QGroupBox* group, const char* name, const QStr
   box->setObjectName(QString::fromLatin1(name));
   box->setToolTip(hint);
   box->setGeometry(9, top, group->width() - 13, 17);
+  m_designed.emplace_back(box, box->geometry());
   connect(box, &QCheckBox::toggled, this, [this] { setupChanged(); });
   return box;
 }
 
 void SetupPage::placeStyleItems() {
-  // The items share the group's height below its caption evenly, one column wide; the caption's
-  // height comes from the font, which the main window sets only after the page exists.
-  const int textHeight = m_rgbSetStyle->fontMetrics().height();
-  const int usable = m_rgbSetStyle->height() - textHeight - 5;
-  const int itemHeight = usable / styleCount;
-  const int topMargin = textHeight + 1 + (usable % styleCount) / 2;
+  // The items share the group's contents area evenly, one column wide; the style and the font
+  // decide where that area starts below the caption.
+  const QRect area = m_rgbSetStyle->contentsRect();
+  const int itemHeight = area.height() / styleCount;
+  const int top = area.top() + (area.height() % styleCount) / 2;
   for (int i = 0; i < styleCount; ++i) {
-    m_styleButtons->button(i)->setGeometry(8, topMargin + i * itemHeight, m_rgbSetStyle->width() - 10, itemHeight);
+    m_styleButtons->button(i)->setGeometry(8, top + i * itemHeight, m_rgbSetStyle->width() - 10, itemHeight);
+  }
+}
+
+void SetupPage::keepRowsOffTheFrame(QGroupBox* group) {
+  if (group == m_rgbSetStyle) {
+    placeStyleItems();
+    return;
+  }
+  // The designed places suit a style that writes the caption across the frame line. Where the
+  // caption sits above the frame instead, the first row would lie on the line: the rows move down
+  // together, as little as the style's contents area needs, and a row that then reaches the
+  // bottom of the frame gives up the height it needs.
+  const QRect area = group->contentsRect();
+  int firstTop = INT_MAX;
+  for (const auto& [widget, place] : m_designed) {
+    if (widget->parentWidget() == group) firstTop = std::min(firstTop, place.top());
+  }
+  const int shift = std::max(0, area.top() - firstTop);
+  for (const auto& [widget, place] : m_designed) {
+    if (widget->parentWidget() != group) continue;
+    QRect moved = place.translated(0, shift);
+    if (shift > 0 && moved.bottom() > area.bottom()) moved.setBottom(std::max(moved.top(), area.bottom()));
+    widget->setGeometry(moved);
   }
 }
 
@@ -255,7 +285,9 @@ void SetupPage::labelClick(QLabel* label) {
 }
 
 bool SetupPage::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_trkSetRange && event->type() == QEvent::FocusOut) {
+  if (event->type() == QEvent::ContentsRectChange) {
+    if (auto* group = qobject_cast<QGroupBox*>(watched)) keepRowsOffTheFrame(group);
+  } else if (watched == m_trkSetRange && event->type() == QEvent::FocusOut) {
     // Leaving the whole window, or opening a pop-up, is not leaving the track bar for another control.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) setupChanged();
@@ -267,11 +299,6 @@ bool SetupPage::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void SetupPage::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::FontChange) placeStyleItems();
-  QWidget::changeEvent(event);
 }
 
 void SetupPage::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/BiorhythmSettings.h"
 
@@ -49,7 +51,6 @@ class SetupPage : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -60,6 +61,7 @@ class SetupPage : public QWidget {
                              const char* listName, QPoint place);
   QCheckBox* addCheckBox(QGroupBox* group, const char* name, const QString& caption, const QString& hint, int top);
   void placeStyleItems();
+  void keepRowsOffTheFrame(QGroupBox* group);
   void setTabOrder();
 
   BiorhythmSettings& m_settings;
@@ -68,6 +70,8 @@ class SetupPage : public QWidget {
   bool m_loading = false;
 
   QWidget* m_client;  // the page's area inside its 9-pixel border
+  // The designed place of each control in the range, width, general and colour groups.
+  std::vector<std::pair<QWidget*, QRect>> m_designed;
   QGroupBox* m_grpSetRange = nullptr;
   QSlider* m_trkSetRange = nullptr;
   QGroupBox* m_rgbSetStyle = nullptr;

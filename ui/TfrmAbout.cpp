@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "app/ProductInfo.h"
+#include "chart/CellFontCache.h"
 #include "platform/HostServices.h"
 #include "ui/FirstPaintWatch.h"
 #include "ui/OverrideCursorGuard.h"
@@ -24,7 +25,8 @@ constexpr int WindowHeight = 247;
 QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QFont aboutFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("MS Sans Serif"));
+  // The same stand-in for "MS Sans Serif" as the main window's and the chart's.
+  QFont font(CellFontCache::familyFor("MS Sans Serif"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;

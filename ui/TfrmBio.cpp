@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QTabWidget>
 
+#include <climits>
+#include <exception>
+
 #include "app/EscapedErrorReport.h"
 #include "app/MainWindowGeometry.h"
 #include "app/ProductInfo.h"
@@ -41,10 +44,15 @@ std::uint8_t windowStateCode(Qt::WindowStates state) {
   return 0;
 }
 
-std::vector<QRect> screenRectangles() {
+// Where windows may go: each screen less its panels and docks.
+std::vector<QRect> availableScreenAreas() {
   std::vector<QRect> screens;
-  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->geometry());
+  for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
   return screens;
+}
+
+int boundsWidth(const Bounds& bounds) {
+  return static_cast<int>(std::clamp<long long>(static_cast<long long>(bounds.right) - bounds.left, 0, INT_MAX));
 }
 
 }  // namespace
@@ -123,9 +131,10 @@ void TfrmBio::FormCreate() {
   m_chartReady = false;
   setWindowTitle(text(Product.productName));
 
+  m_positionsKnown = m_context.services.system.osFacts().windowPositionsKnown;
   // A rectangle the user could never reach (another monitor's, gone since) or a window too small
-  // to grab opens where a first run opens instead.
-  const Bounds bounds = openingBounds(m_context.settings.Bounds, screenRectangles(), minimumSize());
+  // to grab opens where a first run opens instead; any other is kept on the screen it is on.
+  const Bounds bounds = openingBounds(m_context.settings.Bounds, availableScreenAreas(), minimumSize());
   m_openingSize = boundsToRect(bounds).size();
   move(bounds.left, bounds.top);
   resize(m_openingSize);
@@ -156,7 +165,7 @@ void TfrmBio::FormShow() {
   adoptFrame();
 
   m_chartReady = true;
-  m_panDiv->move(dividerLeftForPercent(frameGeometry().width(), m_context.settings.DivLeft), m_panDiv->y());
+  placeOpeningDivider();
   m_cboBirth->setDateText(dateText(m_context.settings.Birth));
   if (!m_context.settings.SaveStartDate) m_context.settings.Start = localToday(m_context.services.system);
   m_cboStart->setDateText(dateText(m_context.settings.Start));
@@ -174,7 +183,13 @@ void TfrmBio::adoptFrame() {
   const QSize frame = frameGeometry().size() - size();
   if (frame.isEmpty()) return;
   m_awaitingFrame = false;
-  if (isNormalState(windowState())) resize(m_openingSize - frame);
+  if (!isNormalState(windowState())) return;
+  resize(m_openingSize - frame);
+  // A frame that comes after the first show narrows the client area the divider was kept inside.
+  if (!m_initializing) {
+    placeOpeningDivider();
+    FormResize();
+  }
 }
 
 void TfrmBio::moveEvent(QMoveEvent* event) {
@@ -193,18 +208,33 @@ void TfrmBio::closeEvent(QCloseEvent* event) {
 bool TfrmBio::FormClose() {
   BiorhythmSettings& settings = m_context.settings;
   HostServices& services = m_context.services;
-  // A failed save keeps the window open, so that the user can try again or first free the disk.
-  EscapedErrorReport report(&services.messages, &services.beeper);
-  const bool saved = report.run(
-      [&] {
-        if (isNormalState(windowState())) settings.Bounds = rectToBounds(frameGeometry());
-        settings.WindowState = windowStateCode(windowState());
-        settings.DivLeft = dividerPercent(m_panDiv->x(), frameGeometry().width(), settings.DivLeft);
-        saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()));
-        return true;
-      },
-      this, [&] { services.help.quit(); });
-  return saved;
+  if (isNormalState(windowState())) settings.Bounds = recordedBounds(settings.Bounds, frameGeometry(), m_positionsKnown);
+  settings.WindowState = windowStateCode(windowState());
+  // Bounds holds the normal rectangle in every state, and the divider opens against its width.
+  settings.DivLeft = closingDividerPercent(m_panDiv->x(), boundsWidth(settings.Bounds), settings.DivLeft);
+
+  bool helpClosed = false;
+  for (;;) {
+    std::optional<QString> failure;
+    try {
+      saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()));
+    } catch (const std::exception& error) {
+      failure = QString::fromUtf8(error.what());
+    } catch (...) {
+      failure = EscapedErrorReport::unknownErrorText();
+    }
+    if (!helpClosed) {
+      services.help.quit();
+      helpClosed = true;
+    }
+    if (!failure) return true;
+    // A store that cannot be written must not keep the user from leaving: after freeing the disk
+    // or mending the folder they may try again, or give up this session's changes.
+    services.beeper.beep(Beep::Stop);
+    const MessageButton answer = services.messages.errorChoice(
+        this, *failure, static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard));
+    if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
+  }
 }
 
 void TfrmBio::iniSettings() {

@@ -110,6 +110,7 @@ class TfrmBio : public QMainWindow {
   void pntBioMouseUp(QMouseEvent* event);
   QAction* dateMoveItem(DateMove move) const;
 
+  void placeOpeningDivider();
   void panDivMouseDown();
   void panDivMouseMove(QMouseEvent* event);
   void panDivMouseUp();
@@ -131,6 +132,7 @@ class TfrmBio : public QMainWindow {
   bool m_initializing = true;
   bool m_chartReady = false;
   bool m_shownOnce = false;
+  bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;  // the outer size the window opened with
   bool m_awaitingFrame = false;
   std::function<void(QComboBox*, QPoint)> m_openCalendar;

@@ -124,7 +124,9 @@ void TfrmBio::resizeEvent(QResizeEvent* event) {
 
 void TfrmBio::FormResize() {
   if (m_initializing || !m_chartReady) return;
-  if (isNormalState(windowState())) m_context.settings.Bounds = rectToBounds(frameGeometry());
+  if (isNormalState(windowState())) {
+    m_context.settings.Bounds = recordedBounds(m_context.settings.Bounds, frameGeometry(), m_positionsKnown);
+  }
 
   MainLayoutInput input;
   input.clientWidth = m_client->width();
@@ -149,6 +151,13 @@ void TfrmBio::FormResize() {
   m_cboBirth->setGeometry(layout.cboBirth);
   m_lblStart->setGeometry(layout.lblStart);
   m_cboStart->setGeometry(layout.cboStart);
+}
+
+void TfrmBio::placeOpeningDivider() {
+  // The window's width is its client width: the central area spans it from edge to edge.
+  m_panDiv->move(openingDividerLeft(frameGeometry().width(), m_context.settings.DivLeft, width(), m_panDiv->width(),
+                                    LeftMinimum, RightMinimum),
+                 m_panDiv->y());
 }
 
 void TfrmBio::panDivMouseDown() {

@@ -123,7 +123,6 @@ TEST(OpeningBounds, UnreachableOrTooSmallRectanglesOpenAtTheDefault) {
   const Row rows[] = {
       {"on the first screen", {100, 50, 740, 530}, true},
       {"on the second screen", {1500, 300, 2140, 780}, true},
-      {"hanging off an edge but reachable", {-600, -20, 40, 460}, true},
       {"on a screen that is gone", {3000, 100, 3640, 580}, false},
       {"only a sliver visible", {1020 + 1280 - 10, 0, 2294 + 640, 480}, false},
       {"narrower than the minimum", {10, 10, 100, 400}, false},
@@ -133,6 +132,75 @@ TEST(OpeningBounds, UnreachableOrTooSmallRectanglesOpenAtTheDefault) {
   for (const Row& row : rows) {
     EXPECT_EQ(openingBounds(row.stored, screens, minimum), row.kept ? row.stored : Bounds{}) << row.name;
   }
+}
+
+TEST(OpeningBounds, KeepsTheTitleStripOnTheScreenAndShrinksToItsAvailableArea) {
+  // A 1280 x 1024 screen with a 30-pixel panel at the bottom, and a second one to its right.
+  const std::vector<QRect> screens{QRect(0, 0, 1280, 994), QRect(1280, 0, 1024, 768)};
+  const QSize minimum(120, 90);
+  struct Row {
+    const char* name;
+    Bounds stored;
+    Bounds opened;
+  };
+  const Row rows[] = {
+      {"larger than the screen", {0, 0, 3000, 2000}, {0, 0, 1280, 994}},
+      {"title bar above and left of the screen", {-600, -400, 40, 80}, {0, 0, 640, 480}},
+      {"title bar above the screen", {100, -20, 740, 460}, {100, 0, 740, 480}},
+      {"hanging off the left edge", {-600, -20, 40, 460}, {0, 0, 640, 480}},
+      {"reaching under the panel keeps its place", {100, 900, 740, 1380}, {100, 900, 740, 1380}},
+      {"across both screens goes to the one showing more", {1000, 100, 1640, 580}, {1280, 100, 1920, 580}},
+      {"taller than the second screen", {1400, 100, 2040, 1100}, {1400, 0, 2040, 768}},
+      {"unreachable opens at the default", {5000, 0, 5640, 480}, {0, 0, 640, 480}},
+  };
+  for (const Row& row : rows) EXPECT_EQ(openingBounds(row.stored, screens, minimum), row.opened) << row.name;
+
+  const std::vector<QRect> small{QRect(0, 0, 600, 400)};
+  EXPECT_EQ(openingBounds(Bounds{}, small, minimum), (Bounds{0, 0, 600, 400})) << "a first run on a small screen";
+}
+
+TEST(OpeningDivider, StaysInsideTheClientAreaWithTheRightMinimum) {
+  struct Row {
+    const char* name;
+    int outerWidth;
+    int percent;
+    int clientWidth;
+    int leftMinimum;
+    int rightMinimum;
+    int left;
+  };
+  const Row rows[] = {
+      {"the default", 640, 20, 630, 0, 0, 128},
+      {"all the way right", 640, 100, 630, 0, 0, 630 - 12},
+      {"all the way right with a right minimum", 640, 100, 630, 0, 50, 630 - 12 - 50},
+      {"all the way left", 640, 0, 630, 0, 0, 6},
+      {"left minimum", 640, 0, 630, 40, 0, 46},
+      {"window narrower than both minimums", 100, 50, 90, 60, 60, 66},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(openingDividerLeft(row.outerWidth, row.percent, row.clientWidth, 6, row.leftMinimum, row.rightMinimum),
+              row.left)
+        << row.name;
+  }
+}
+
+TEST(RecordedBounds, KeepTheStoredCornerWhereThePlatformCannotTellIt) {
+  const Bounds stored{200, 150, 840, 630};
+  struct Row {
+    const char* name;
+    QRect frame;
+    bool positionKnown;
+    Bounds recorded;
+  };
+  const Row rows[] = {
+      {"X11 records the rectangle", QRect(10, 20, 700, 500), true, {10, 20, 710, 520}},
+      {"Wayland's 0,0 is not taken", QRect(0, 0, 700, 500), false, {200, 150, 900, 650}},
+      {"Wayland, size unchanged", QRect(0, 0, 640, 480), false, stored},
+  };
+  for (const Row& row : rows) EXPECT_EQ(recordedBounds(stored, row.frame, row.positionKnown), row.recorded) << row.name;
+  EXPECT_EQ(recordedBounds(Bounds{2147483000, 0, 2147483600, 480}, QRect(0, 0, 800, 480), false),
+            (Bounds{2147483000, 0, 2147483647, 480}))
+      << "a hand-edited corner at the end of the range does not overflow";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/QtMessageService.h"
 
 namespace lunasoma {
@@ -65,6 +67,21 @@ TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
   const auto box = QtMessageService::makeBox(nullptr, Kind::Confirm, "Sure?", yes | no);
   EXPECT_EQ(QtMessageService::answerOf(*box), MessageButton::Cancel);
   EXPECT_EQ(box->buttons().size(), 2);
+}
+
+TEST(ErrorChoice, OffersRetryAndCloseWithoutSavingAndAnswersThePressedOne) {
+  const int retryOrDiscard = static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard);
+  const std::pair<QMessageBox::StandardButton, MessageButton> rows[] = {{QMessageBox::Retry, MessageButton::Retry},
+                                                                        {QMessageBox::Discard, MessageButton::Discard}};
+  for (const auto& [pressed, expected] : rows) {
+    const auto box = QtMessageService::makeBox(nullptr, Kind::Error, "Failed to set data for 'AppPath'", retryOrDiscard);
+    EXPECT_EQ(box->windowTitle(), "Error");
+    EXPECT_EQ(box->buttons().size(), 2);
+    ASSERT_NE(box->button(QMessageBox::Discard), nullptr);
+    EXPECT_EQ(box->button(QMessageBox::Discard)->text(), "Close without saving");
+    box->button(pressed)->click();
+    EXPECT_EQ(QtMessageService::answerOf(*box), expected);
+  }
 }
 
 }  // namespace

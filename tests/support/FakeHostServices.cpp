@@ -43,24 +43,37 @@ void FakeMessageService::information(QWidget*, const QString& text) {
 }
 
 MessageButton FakeMessageService::confirm(QWidget*, const QString& text, MessageButtons buttons) {
-  MessageButton answer = MessageButton::Cancel;
+  MessageButton fallback = MessageButton::Cancel;
+  if (offers(buttons, MessageButton::Yes)) {
+    fallback = MessageButton::Yes;
+  } else if (offers(buttons, MessageButton::Ok)) {
+    fallback = MessageButton::Ok;
+  }
+  const MessageButton answer = nextAnswer(text, buttons, fallback);
+  record(Kind::Confirm, text, buttons, answer);
+  return answer;
+}
+
+MessageButton FakeMessageService::errorChoice(QWidget*, const QString& text, MessageButtons buttons) {
+  const MessageButton answer = nextAnswer(text, buttons | static_cast<int>(MessageButton::Cancel), MessageButton::Cancel);
+  record(Kind::Error, text, buttons, answer);
+  return answer;
+}
+
+MessageButton FakeMessageService::nextAnswer(const QString& text, MessageButtons buttons, MessageButton fallback) {
+  MessageButton answer = fallback;
   if (!m_answers.empty()) {
     answer = m_answers.front();
     m_answers.pop_front();
   } else if (m_defaultAnswer) {
     answer = *m_defaultAnswer;
-  } else if (offers(buttons, MessageButton::Yes)) {
-    answer = MessageButton::Yes;
-  } else if (offers(buttons, MessageButton::Ok)) {
-    answer = MessageButton::Ok;
   }
   // A scripted answer the box could not have given means the test and the code disagree about the
   // question being asked; say so rather than let the test pass on an impossible path.
   if (!offers(buttons, answer)) {
-    ADD_FAILURE() << "Confirmation \"" << text.toStdString() << "\" offers buttons " << buttons
+    ADD_FAILURE() << "The box \"" << text.toStdString() << "\" offers buttons " << buttons
                   << " but was answered with " << static_cast<int>(answer);
   }
-  record(Kind::Confirm, text, buttons, answer);
   return answer;
 }
 

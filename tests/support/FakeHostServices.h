@@ -39,8 +39,8 @@ class FakeMessageService : public MessageService {
   struct Box {
     Kind kind;
     QString text;
-    MessageButtons buttons;  // 0 for information and error boxes
-    MessageButton answer;    // what confirm() returned; Ok for the other kinds
+    MessageButtons buttons;  // 0 for information and plain error boxes
+    MessageButton answer;    // what confirm() or errorChoice() returned; Ok for the other kinds
   };
 
   explicit FakeMessageService(Journal* journal = nullptr) : m_journal(journal) {}
@@ -48,8 +48,11 @@ class FakeMessageService : public MessageService {
   void information(QWidget* parent, const QString& text) override;
   MessageButton confirm(QWidget* parent, const QString& text, MessageButtons buttons) override;
   void error(QWidget* parent, const QString& text) override;
+  // Journalled as an error box. Without a queued or default answer it is Cancel: the box was
+  // closed without a choice.
+  MessageButton errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) override;
 
-  // Answers for the next confirmations, used first in, first out.
+  // Answers for the next confirmations and error choices, used first in, first out.
   void queueAnswers(std::initializer_list<MessageButton> answers);
   // The answer once the queue is empty. Unset (the start), it is Yes or else Ok, whichever the box offers.
   void setDefaultAnswer(MessageButton answer) { m_defaultAnswer = answer; }
@@ -62,6 +65,9 @@ class FakeMessageService : public MessageService {
 
  private:
   void record(Kind kind, const QString& text, MessageButtons buttons, MessageButton answer);
+  // The next queued answer, else the default one, else `fallback`; a failure when the box does not
+  // offer it.
+  MessageButton nextAnswer(const QString& text, MessageButtons buttons, MessageButton fallback);
 
   Journal* m_journal;
   std::vector<Box> m_boxes;

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -66,6 +67,16 @@ TEST_F(AboutTest, TheRightsTextHasThreeLines) {
   EXPECT_EQ(lines[0], "Lunasoma - Version 1.0");
   EXPECT_TRUE(lines[1].contains("1997") && lines[1].contains("Corvanti")) << qPrintable(lines[1]);
   EXPECT_EQ(box.findChild<QLabel*>("lblPhoneDat")->text(), "+1 555 0100 0199");
+}
+
+TEST_F(AboutTest, TextsUseTheProgramsStandInForMsSansSerif) {
+  TfrmAbout box(Product, host.shell, true);
+  QList<QWidget*> widgets{&box};
+  for (QWidget* widget : box.findChildren<QWidget*>()) widgets << widget;
+  for (QWidget* widget : widgets) {
+    const QFontInfo used(widget->font());
+    EXPECT_EQ(used.family(), "Liberation Sans") << widget->objectName().toStdString();
+  }
 }
 
 // Notes whether the hourglass was up while the shell was asked.

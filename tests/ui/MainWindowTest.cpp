@@ -138,6 +138,80 @@ TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalRectangle) {
   EXPECT_EQ(again.frameGeometry(), QRect(40, 30, 640, 480));
 }
 
+TEST_F(MainWindowTest, MaximisedSessionsKeepTheDateColumn) {
+  // Each row is one more session that ends maximised; the divider is where the user sees it.
+  struct Row {
+    const char* name;
+    int dragBy;      // pixels the divider is dragged while maximised
+    int stored;      // DivLeft recorded at close, in percent of the normal width 640
+    int nextLeft;    // where the divider opens in the next, normal session; -1: at the client width - 12
+  };
+  const Row rows[] = {
+      {"first maximised session", 0, 20, 128},
+      {"second", 0, 20, 128},
+      {"third", 0, 20, 128},
+      {"dragged right while maximised", 272, 62, 397},
+      {"dragged past the normal width", 1000, 100, -1},
+  };
+  BiorhythmSettings previous;
+  previous.Bounds = {40, 30, 680, 510};
+  store(previous);
+  for (const Row& row : rows) {
+    TfrmBio& window = open();
+    window.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry().width() > 640; })) << window.frameGeometry().width();
+    QFrame* panDiv = child<QFrame>("panDiv");
+    if (row.dragBy != 0) {
+      sendMouse(panDiv, QEvent::MouseButtonPress, 3, Qt::LeftButton);
+      sendMouse(panDiv, QEvent::MouseMove, row.dragBy, Qt::LeftButton);
+      sendMouse(panDiv, QEvent::MouseButtonRelease, row.dragBy, Qt::NoButton);
+    }
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(host.userHive.readDword("Software\\Corvanti\\Lunasoma", "DivLeft"), static_cast<std::uint32_t>(row.stored))
+        << row.name;
+
+    settings = BiorhythmSettings{};
+    TfrmBio& next = open();
+    const int expected = row.nextLeft >= 0 ? row.nextLeft : next.centralWidget()->width() - 12;
+    EXPECT_EQ(child<QFrame>("panDiv")->x(), expected) << row.name;
+    m_window.reset();
+  }
+}
+
+TEST_F(MainWindowTest, AStoredDividerIsKeptInsideTheClientArea) {
+  struct Row {
+    const char* name;
+    std::uint8_t divLeft;
+  };
+  const Row rows[] = {{"all the way right", 100}, {"at the right edge", 99}};
+  for (const Row& row : rows) {
+    BiorhythmSettings previous;
+    previous.DivLeft = row.divLeft;
+    store(previous);
+    TfrmBio& window = open();
+    const QRect client = window.centralWidget()->rect();
+    const QRect divider = child<QFrame>("panDiv")->geometry();
+    EXPECT_TRUE(client.contains(divider)) << row.name << ": the divider can be seen and grabbed";
+    EXPECT_LE(divider.right(), client.right() - 6) << row.name << ": with the right margin";
+    EXPECT_GE(child<QTabWidget>("tabRight")->width(), 0) << row.name;
+  }
+}
+
+TEST_F(MainWindowTest, WherePositionsAreUnknownOnlyTheSizeIsRecorded) {
+  host.system.setOsFacts(OsFacts{601, 1, false});
+  BiorhythmSettings previous;
+  previous.Bounds = {200, 150, 840, 630};
+  store(previous);
+  TfrmBio& window = open();
+  // What Wayland reports for every window, whatever the user did.
+  window.move(0, 0);
+  setOuterSize(window, QSize(700, 500));
+  EXPECT_EQ(settings.Bounds, (Bounds{200, 150, 900, 650})) << "the layout records the same";
+  ASSERT_TRUE(window.close());
+  EXPECT_EQ(settings.Bounds, (Bounds{200, 150, 900, 650}));
+}
+
 TEST_F(MainWindowTest, AStoredRectangleNobodyCouldReachOpensAtTheDefault) {
   BiorhythmSettings previous;
   previous.Bounds = {20000, 20000, 20640, 20480};
@@ -346,6 +420,39 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndSaysWhy) {
   EXPECT_TRUE(window.isVisible());
   EXPECT_EQ(host.journal, (QStringList{"beep Stop", "error Failed to set data for 'Left'"}));
   EXPECT_EQ(host.help.quitCount(), 1) << "the help window closes all the same";
+}
+
+TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
+  const QString failure = "error Failed to set data for 'AppPath'";
+  struct Row {
+    const char* name;
+    std::initializer_list<MessageButton> answers;
+    bool closed;
+    QStringList journal;
+  };
+  const Row rows[] = {
+      {"close without saving", {MessageButton::Discard}, true, {"beep Stop", failure}},
+      {"retry fails again, then close", {MessageButton::Retry, MessageButton::Retry, MessageButton::Discard}, true,
+       {"beep Stop", failure, "beep Stop", failure, "beep Stop", failure}},
+      {"box closed without a choice", {}, false, {"beep Stop", failure}},
+  };
+  for (const Row& row : rows) {
+    host.userHive.failWritesOf("AppPath");
+    TfrmBio& window = open();
+    host.journal.clear();
+    host.messages.clear();
+    const int quitsBefore = host.help.quitCount();
+    host.messages.queueAnswers(row.answers);
+    EXPECT_EQ(window.close(), row.closed) << row.name;
+    EXPECT_EQ(window.isVisible(), !row.closed) << row.name;
+    EXPECT_EQ(host.journal, row.journal) << row.name;
+    ASSERT_FALSE(host.messages.boxes().empty()) << row.name;
+    EXPECT_EQ(host.messages.boxes().front().buttons,
+              static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard))
+        << row.name;
+    EXPECT_EQ(host.help.quitCount() - quitsBefore, 1) << row.name << ": the help window closes once";
+    EXPECT_EQ(host.messages.pendingAnswers(), 0) << row.name;
+  }
 }
 
 TEST_F(MainWindowTest, HelpOpensTheHelpFileOrNamesTheMissingOne) {

@@ -67,6 +67,39 @@ TEST(SetupItemPainter, WidthZeroWritesNoLineInsteadOfABar) {
   EXPECT_EQ(image.pixelColor(0, 6), background) << "the text starts 2 pixels in";
 }
 
+TEST(SetupItemPainter, NoLineIsWrittenWholeWhereTheItemIsNarrow) {
+  // The open list gives an item the box's 50 pixels; the closed box gives it less, beside its arrow.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
+  struct Row {
+    const char* name;
+    int width;
+  };
+  const Row rows[] = {{"open list", 50}, {"closed box", 34}, {"closed box of a wide arrow", 25}};
+  for (const Row& row : rows) {
+    QImage image(60, item.height(), QImage::Format_RGB32);
+    image.fill(background);
+    {
+      QPainter painter(&image);
+      painter.setFont(font);
+      paintWidthItem(painter, QRect(0, 0, row.width, item.height()), 0, false, background);
+    }
+    int inked = 0;
+    int lastInkedColumn = -1;
+    for (int x = 0; x < image.width(); ++x) {
+      for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(x, y) != background) {
+          ++inked;
+          lastInkedColumn = x;
+        }
+      }
+    }
+    EXPECT_GT(inked, 20) << row.name << ": the text is written";
+    // Text cut at the item's edge would ink its last columns.
+    EXPECT_LT(lastInkedColumn, row.width - 1) << row.name << ": the text ends before the item does";
+  }
+}
+
 TEST(SetupItemPainter, ColorItemIsAnOutlinedSwatchInsetTwoPixels) {
   const QColor red(255, 0, 0);
   QImage image = blankItem();

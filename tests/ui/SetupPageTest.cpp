@@ -10,7 +10,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +114,15 @@ TEST_F(SetupPageTest, TrackBarSetsRangeAndCaptionWithoutApplying) {
       {"two weeks are plural", 2, " Show 2 Weeks ", 1},
       {"eight weeks", 8, " Show 8 Weeks ", 7},
   };
+  // Under a style that writes group captions across the frame line, in the window's font, every
+  // control keeps its designed place. A style sets on one widget only, so each one gets it.
+  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
+  ASSERT_NE(captionsOnTheLine, nullptr);
+  QFont windowFont(QStringLiteral("Liberation Sans"));
+  windowFont.setPixelSize(11);
+  m_page->setFont(windowFont);
+  m_page->setStyle(captionsOnTheLine.get());
+  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
   m_page->loadFromSettings();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -402,6 +414,36 @@ TEST_F(SetupPageTest, TabOrderRunsRangeStyleWidthsGeneralColors) {
   EXPECT_EQ(order, expected);
 }
 
+TEST_F(SetupPageTest, TheWheelChangesAListOnlyWhileItHasTheFocus) {
+  m_page->loadFromSettings();
+  auto* text = child<QComboBox>("cboSetTextColor");
+  auto* overall = child<QComboBox>("cboSetOverWidth");
+  showActive(child<QSlider>("trkSetRange"));
+  struct Row {
+    const char* name;
+    QComboBox* list;
+    bool focused;
+    int change;  // of the item index for one notch up (white text is the last colour)
+  };
+  const Row rows[] = {
+      {"colour list without the focus", text, false, 0},
+      {"width list without the focus", overall, false, 0},
+      {"colour list with the focus", text, true, -1},
+      {"width list with the focus", overall, true, -1},
+  };
+  for (const Row& row : rows) {
+    if (row.focused) row.list->setFocus();
+    const int before = row.list->currentIndex();
+    const QPoint inside = row.list->rect().center();
+    QWheelEvent notch(inside, row.list->mapToGlobal(inside), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(row.list, &notch);
+    EXPECT_EQ(row.list->currentIndex() - before, row.change) << row.name;
+    EXPECT_EQ(row.list->hasFocus(), row.focused) << row.name << ": the wheel gives no focus";
+  }
+  EXPECT_EQ(m_settings.ColorText, text->currentIndex());
+}
+
 TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
   struct Row {
     const char* name;
@@ -423,6 +465,15 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"grpSetColors", {143, 112, 137, 156}, " Color Settings ", "Color settings for graphic"},
       {"cboSetOverColor", {76, 128, 50, 19}, "", ""},
   };
+  // Under a style that writes group captions across the frame line, in the window's font, every
+  // control keeps its designed place. A style sets on one widget only, so each one gets it.
+  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
+  ASSERT_NE(captionsOnTheLine, nullptr);
+  QFont windowFont(QStringLiteral("Liberation Sans"));
+  windowFont.setPixelSize(11);
+  m_page->setFont(windowFont);
+  m_page->setStyle(captionsOnTheLine.get());
+  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
   m_page->loadFromSettings();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -452,6 +503,7 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
     EXPECT_TRUE(label->alignment() & Qt::AlignRight) << name;
     EXPECT_LE(label->geometry().right(), label->buddy()->geometry().left()) << name << " sits left of its list";
   }
+  m_page.reset();  // before the style it uses
 }
 
 }  // namespace

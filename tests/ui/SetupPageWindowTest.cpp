@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QTabWidget>
 
+#include <algorithm>
+#include <climits>
 #include <set>
 
 #include "tests/ui/MainWindowFixture.h"
@@ -152,6 +154,30 @@ TEST_F(SetupPageWindowTest, ChangesSurviveARestart) {
   EXPECT_EQ(child<QSlider>("trkSetRange")->value(), 5);
   EXPECT_EQ(settings.Range, 4);
   EXPECT_EQ(settings.Style, 1);
+}
+
+TEST_F(SetupPageWindowTest, NoControlLiesOnAGroupsFrameAndTheRowsMoveAsLittleAsNeeded) {
+  open();
+  showTab(1);
+  struct Row {
+    const char* group;
+    int designedFirstRow;  // the top of the group's first row as designed; 0: placed by the page
+  };
+  const Row rows[] = {{"grpSetRange", 16}, {"rgbSetStyle", 0}, {"grpSetWidths", 20}, {"grpSetGeneral", 15}, {"grpSetColors", 23}};
+  for (const Row& row : rows) {
+    auto* group = child<QGroupBox>(row.group);
+    const QRect inside = group->contentsRect();
+    int firstRow = INT_MAX;
+    for (auto* control : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const QRect place = control->geometry();
+      EXPECT_GE(place.top(), inside.top()) << row.group << " " << control->objectName().toStdString();
+      EXPECT_LE(place.bottom(), inside.bottom()) << row.group << " " << control->objectName().toStdString();
+      firstRow = std::min(firstRow, place.top());
+    }
+    if (row.designedFirstRow > 0) {
+      EXPECT_EQ(firstRow, std::max(row.designedFirstRow, inside.top())) << row.group;
+    }
+  }
 }
 
 TEST_F(SetupPageWindowTest, TextsFitTheirControlsInTheWindowFont) {
