@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
   const PointerShapes pointers;
 
   loadSettings(settings, services.userHive, localToday(services.system));
+  warnOfUnreadableSettingsFile(services.userHive, services.messages);
 
   const StartMode mode = startModeFor(QCoreApplication::arguments());
   if (mode == StartMode::Setup) return runSetupWizard(context);
