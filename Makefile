@@ -5,6 +5,9 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DLUNASOMA_WERROR=ON
 endif
 FUZZ_SECONDS ?= 60
+# Limits for every fuzz target: an input that takes seconds or hundreds of megabytes (a key path
+# thousands of levels deep did both) is a fault, reported as one.
+FUZZ_LIMITS := -rss_limit_mb=512 -timeout=2 -max_len=65536
 
 .PHONY: all deps build run test bench fuzz fuzz-build asan package clean
 
@@ -40,10 +43,10 @@ fuzz-build: deps
 	cmake --build --preset fuzz
 
 fuzz: fuzz-build
-	@for f in build-fuzz/fuzz/fuzz_*; do \
+	@set -o pipefail; for f in build-fuzz/fuzz/fuzz_*; do \
 	  name=$$(basename $$f); mkdir -p build-fuzz/corpus/$$name; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  "$$f" -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus/$$name fuzz/seeds/$$name 2>&1 | tail -n 12 || exit 1; \
+	  "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_LIMITS) -artifact_prefix=build-fuzz/$$name- -print_final_stats=1 build-fuzz/corpus/$$name fuzz/seeds/$$name 2>&1 | tail -n 12 || exit 1; \
 	done
 
 clean:

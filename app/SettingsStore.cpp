@@ -1,7 +1,10 @@
 #include "app/SettingsStore.h"
 
+#include <QString>
+
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -152,10 +155,21 @@ void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const s
     userHive.writeValues(SettingsKeyPath, values);
   } catch (const RegistryValueError& error) {
     throw SettingsError("Failed to set data for '" + error.valueName() + "'");
-  } catch (const RegistryError&) {
-    // The whole hive refused the change, so the first value is the one that could not be set.
-    throw SettingsError("Failed to set data for '" + values.front().name + "'");
+  } catch (const RegistryError& error) {
+    // The whole hive refused the change, so the first value is the one that could not be set; the
+    // system's reason, when it gave one, is what the user can act on.
+    std::string message = "Failed to set data for '" + values.front().name + "'";
+    if (const auto* refused = dynamic_cast<const RegistrySystemError*>(&error)) message += "\n" + std::string(std::strerror(refused->errorNumber()));
+    throw SettingsError(message);
   }
+}
+
+void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages) {
+  const std::optional<UnreadableHiveFile> kept = userHive.keepUnreadableFileAside();
+  if (!kept) return;
+  messages.error(nullptr, QStringLiteral("The settings file '%1' could not be read and was kept as '%2'. "
+                                         "The program starts with its default settings.")
+                              .arg(QString::fromStdString(kept->file), QString::fromStdString(kept->copy)));
 }
 
 std::string appPathValue(std::string_view folder) {

@@ -15,7 +15,11 @@
 //
 // Saving writes AppPath, Version and then every field in load order as one change of the hive:
 // either all of them land or, on failure, the hive is left exactly as it was, and a SettingsError
-// "Failed to set data for '<name>'" names the value that could not be written.
+// "Failed to set data for '<name>'" names the value that could not be written, followed on a
+// second line by the system's reason when the system refused the file ("Permission denied").
+//
+// A user hive whose file held no hive at all reads as empty, so loading gives the defaults; the
+// start-up tells the user so once (warnOfUnreadableSettingsFile) before any window shows.
 
 #include <array>
 #include <cstdint>
@@ -26,6 +30,7 @@
 
 #include "app/BiorhythmSettings.h"
 #include "model/Calendar.h"
+#include "platform/HostServices.h"
 #include "platform/Registry.h"
 
 namespace lunasoma {
@@ -61,6 +66,10 @@ inline constexpr std::string_view VersionValueName = "Version";
 
 void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today);
 void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath);
+
+// When the user hive's file holds no hive at all, keeps a copy of it aside and says so in an error
+// box naming the file and the copy; nothing otherwise. Called once, right after loading.
+void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages);
 
 // The folder as AppPath stores it: without a trailing separator, except that a root keeps its
 // own ("/" and "C:\" stay as they are).

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   const PointerShapes pointers;
 
   loadSettings(settings, services.userHive, localToday(services.system));
+  warnOfUnreadableSettingsFile(services.userHive, services.messages);
 
   if (mode == StartMode::Setup) return runSetupWizard(context, [&host] { host.seedMachineHive(); });
   if (mode == StartMode::Help) return showProgramHelp(context) ? application.exec() : 1;

@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -70,6 +71,55 @@ void BM_SettingsLoadAndSave(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_SettingsLoadAndSave)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Complexity(benchmark::oN);
+
+// A hive file of about `bytes` holding other programs' values in keys of 50 each, and with
+// `deepKeys` keys 512 levels deep whose paths are as long as the registry allows.
+std::string prepareSizedHive(const BenchFolder& folder, std::size_t bytes, int deepKeys) {
+  std::string text = "Windows Registry Editor Version 5.00\n";
+  text.reserve(bytes + 64 * 1024);
+  for (int deep = 0; deep < deepKeys; ++deep) {
+    text += "\n[HKEY_CURRENT_USER";
+    for (int level = 0; level < 512; ++level) {
+      char component[40];
+      std::snprintf(component, sizeof component, "\\Branch %04d level %03d padding", deep, level);
+      text += component;
+    }
+    text += "]\n\"Value\"=dword:00000001\n";
+  }
+  for (std::int64_t i = 0; text.size() < bytes; ++i) {
+    if (i % 50 == 0) text += "\n[HKEY_CURRENT_USER\\Software\\Other Maker\\Tool " + std::to_string(i / 50) + "]\n";
+    text += "\"Value " + std::to_string(i) + "\"=\"C:\\\\Program Files\\\\Other Maker\\\\file " + std::to_string(i) + ".dat\"\n";
+  }
+  const std::string path = folder.file("user.reg");
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+  return path;
+}
+
+void loadAndSave(benchmark::State& state, const std::string& path) {
+  for (auto _ : state) {
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    BiorhythmSettings settings;
+    loadSettings(settings, hive, Today);
+    settings.Range = static_cast<std::uint8_t>((settings.Range + 1) % 8);
+    saveSettings(settings, hive, "/opt/Lunasoma");
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * state.range(0));
+}
+
+// 5 MB of ordinary keys, and ten times as much: the time must grow no faster than the size.
+void BM_SettingsLoadAndSaveLargeHive(benchmark::State& state) {
+  BenchFolder folder;
+  loadAndSave(state, prepareSizedHive(folder, static_cast<std::size_t>(state.range(0)), 0));
+}
+BENCHMARK(BM_SettingsLoadAndSaveLargeHive)->Arg(5 << 20)->Arg(50 << 20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 64 KB made of keys 512 levels deep with the longest paths allowed, and ten times as much.
+void BM_SettingsLoadAndSaveDeepKeys(benchmark::State& state) {
+  BenchFolder folder;
+  const auto bytes = static_cast<std::size_t>(state.range(0));
+  loadAndSave(state, prepareSizedHive(folder, bytes, static_cast<int>(bytes / (16 * 1024))));
+}
+BENCHMARK(BM_SettingsLoadAndSaveDeepKeys)->Arg(64 << 10)->Arg(640 << 10)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SettingsLoad(benchmark::State& state) {
   BenchFolder folder;

@@ -14,50 +14,86 @@ unsigned char foldChar(char c) {
   return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return foldChar(x) == foldChar(y); });
-}
-
-// True when path lies strictly below the normalised key `parent` ("" is the root).
-bool isBelow(std::string_view path, std::string_view parent) {
-  if (parent.empty()) return !path.empty();
-  return path.size() > parent.size() && path[parent.size()] == Separator && sameName(path.substr(0, parent.size()), parent);
+// Calls step for each non-empty component of the path, in order, until it returns false; false
+// when it was stopped.
+template <typename Step>
+bool forEachComponent(std::string_view path, Step step) {
+  std::size_t start = 0;
+  while (start < path.size()) {
+    std::size_t end = path.find(Separator, start);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start && !step(path.substr(start, end - start))) return false;
+    start = end + 1;
+  }
+  return true;
 }
 
 }  // namespace
 
-bool Hive::PathLess::operator()(std::string_view a, std::string_view b) const {
+bool Hive::NameLess::operator()(std::string_view a, std::string_view b) const {
   const std::size_t n = std::min(a.size(), b.size());
-  std::size_t i = 0;
-  while (i < n && a[i] == b[i]) ++i;  // equal bytes rank equally; only a difference needs folding
-  for (; i < n; ++i) {
-    const int ra = a[i] == Separator ? 0 : foldChar(a[i]) + 1;
-    const int rb = b[i] == Separator ? 0 : foldChar(b[i]) + 1;
-    if (ra != rb) return ra < rb;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (a[i] == b[i]) continue;
+    const unsigned char fa = foldChar(a[i]);
+    const unsigned char fb = foldChar(b[i]);
+    if (fa != fb) return fa < fb;
   }
   return a.size() < b.size();
 }
 
-void Hive::Entry::reindex() {
+void Hive::Node::reindex() {
   index.clear();
   for (std::size_t i = 0; i < key.values.size(); ++i) index.emplace(foldedName(key.values[i].name), i);
 }
 
-Hive::Hive() { m_keys.emplace(std::string(), Entry{}); }
+std::unique_ptr<Hive::Node> Hive::Node::clone(Node* newParent) const {
+  auto copy = std::make_unique<Node>();
+  copy->key = key;
+  copy->index = index;
+  copy->parent = newParent;
+  for (const auto& [name, child] : children) copy->children.emplace(name, child->clone(copy.get()));
+  return copy;
+}
+
+Hive::Hive() : m_root(std::make_unique<Node>()) {}
+
+Hive::~Hive() {
+  // Torn down without recursion, so that no depth of keys can exhaust the stack.
+  std::vector<std::unique_ptr<Node>> pending;
+  if (m_root) pending.push_back(std::move(m_root));
+  while (!pending.empty()) {
+    std::unique_ptr<Node> node = std::move(pending.back());
+    pending.pop_back();
+    for (auto& [name, child] : node->children) pending.push_back(std::move(child));
+  }
+}
+
+Hive::Hive(const Hive& other) : m_root(other.m_root ? other.m_root->clone(nullptr) : std::make_unique<Node>()), m_preamble(other.m_preamble) {}
+
+Hive& Hive::operator=(const Hive& other) {
+  if (this != &other) *this = Hive(other);
+  return *this;
+}
+
+Hive::Hive(Hive&& other) noexcept : m_root(std::move(other.m_root)), m_preamble(std::move(other.m_preamble)) {}
+
+Hive& Hive::operator=(Hive&& other) noexcept {
+  if (this != &other) {
+    Hive old(std::move(*this));
+    m_root = std::move(other.m_root);
+    m_preamble = std::move(other.m_preamble);
+  }
+  return *this;
+}
 
 std::string Hive::normalizedPath(std::string_view path) {
   std::string result;
   result.reserve(path.size());
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    std::size_t end = path.find(Separator, start);
-    if (end == std::string_view::npos) end = path.size();
-    if (end > start) {
-      if (!result.empty()) result += Separator;
-      result.append(path.substr(start, end - start));
-    }
-    start = end + 1;
-  }
+  forEachComponent(path, [&](std::string_view component) {
+    if (!result.empty()) result += Separator;
+    result.append(component);
+    return true;
+  });
   return result;
 }
 
@@ -67,157 +103,197 @@ std::string Hive::foldedName(std::string_view name) {
   return folded;
 }
 
-const Hive::Entry* Hive::find(std::string_view path) const {
-  const auto it = m_keys.find(normalizedPath(path));
-  return it == m_keys.end() ? nullptr : &it->second;
+const Hive::Node* Hive::find(std::string_view path) const { return const_cast<Hive*>(this)->find(path); }
+
+Hive::Node* Hive::find(std::string_view path) {
+  if (!m_root) return nullptr;  // only a hive that was moved from has lost its root
+  Node* node = m_root.get();
+  const bool found = forEachComponent(path, [&](std::string_view component) {
+    const auto it = node->children.find(component);
+    if (it == node->children.end()) return false;
+    node = it->second.get();
+    return true;
+  });
+  return found ? node : nullptr;
 }
 
-Hive::Entry& Hive::obtain(std::string_view normalized) {
-  // Find the deepest key on the path that exists (the root always does), then make the missing
-  // ones below it, each taking the stored spelling of its parents.
-  std::vector<std::size_t> missingEnds;  // where each missing key's path ends, deepest first
-  std::size_t end = normalized.size();
-  auto it = m_keys.find(normalized);
-  while (it == m_keys.end()) {
-    if (end == 0) {  // only a hive that was moved from has lost its root
-      it = m_keys.emplace(std::string(), Entry{}).first;
-      break;
+Hive::Node& Hive::obtain(std::string_view path, bool& created) {
+  created = false;
+  if (!m_root) m_root = std::make_unique<Node>();
+  Node* node = m_root.get();
+  forEachComponent(path, [&](std::string_view component) {
+    auto it = node->children.find(component);
+    if (it == node->children.end()) {
+      auto fresh = std::make_unique<Node>();
+      fresh->key.name = std::string(component);
+      fresh->parent = node;
+      it = node->children.emplace(std::string(component), std::move(fresh)).first;
+      created = true;
     }
-    missingEnds.push_back(end);
-    const std::size_t slash = normalized.rfind(Separator, end - 1);
-    end = slash == std::string_view::npos ? 0 : slash;
-    it = m_keys.find(normalized.substr(0, end));
-  }
-  Entry* entry = &it->second;
-  for (auto missing = missingEnds.rbegin(); missing != missingEnds.rend(); ++missing) {
-    const std::size_t start = end == 0 ? 0 : end + 1;
-    Entry fresh;
-    fresh.key.path = entry->key.path;
-    if (!fresh.key.path.empty()) fresh.key.path += Separator;
-    fresh.key.path.append(normalized.substr(start, *missing - start));
-    std::string mapKey = fresh.key.path;
-    entry = &m_keys.emplace(std::move(mapKey), std::move(fresh)).first->second;
-    end = *missing;
-  }
-  return *entry;
-}
-
-std::pair<Hive::KeyMap::const_iterator, Hive::KeyMap::const_iterator> Hive::descendants(std::string_view normalized) const {
-  const auto first = m_keys.upper_bound(normalized);
-  auto last = first;
-  while (last != m_keys.end() && isBelow(last->first, normalized)) ++last;
-  return {first, last};
+    node = it->second.get();
+    return true;
+  });
+  return *node;
 }
 
 bool Hive::keyExists(std::string_view path) const { return find(path) != nullptr; }
 
 bool Hive::createKey(std::string_view path) {
-  const std::string normalized = normalizedPath(path);
-  const std::size_t before = m_keys.size();
-  obtain(normalized);
-  return m_keys.size() != before;
+  bool created = false;
+  Node& node = obtain(path, created);
+  if (created) node.key.named = true;
+  return created;
 }
 
 bool Hive::deleteKey(std::string_view path) {
-  const std::string normalized = normalizedPath(path);
-  if (normalized.empty()) return false;
-  const auto self = m_keys.find(normalized);
-  if (self == m_keys.end()) return false;
-  const auto [first, last] = descendants(normalized);
-  m_keys.erase(first, last);
-  m_keys.erase(self);
+  Node* node = find(path);
+  if (node == nullptr || node->parent == nullptr) return false;
+  Node* parent = node->parent;
+  // Refused sections anywhere in the removed branch are another program's; they stay, after the
+  // parent's section or, for a key at the top, before the first section.
+  std::vector<std::string>& keeper = parent == m_root.get() ? m_preamble : parent->key.trailing;
+  bool moved = false;
+  std::vector<const Node*> branch{node};
+  while (!branch.empty()) {
+    const Node* at = branch.back();
+    branch.pop_back();
+    keeper.insert(keeper.end(), at->key.trailing.begin(), at->key.trailing.end());
+    moved |= !at->key.trailing.empty();
+    for (auto child = at->children.rbegin(); child != at->children.rend(); ++child) branch.push_back(child->second.get());
+  }
+  const auto it = parent->children.find(std::string_view(node->key.name));
+  std::unique_ptr<Node> removed = std::move(it->second);
+  parent->children.erase(it);
+  // A parent that existed only for the removed key stays, and so needs a section of its own.
+  if (parent != m_root.get() && (moved || parent->children.empty())) parent->key.named = true;
+  Hive discard;  // torn down the way the whole hive is
+  discard.m_root = std::move(removed);
   return true;
 }
 
 const HiveValue* Hive::findValue(std::string_view key, std::string_view name) const {
-  const Entry* entry = find(key);
-  if (entry == nullptr) return nullptr;
-  const auto it = entry->index.find(foldedName(name));
-  return it == entry->index.end() ? nullptr : &entry->key.values[it->second];
+  const Node* node = find(key);
+  if (node == nullptr) return nullptr;
+  const auto it = node->index.find(foldedName(name));
+  return it == node->index.end() ? nullptr : &node->key.values[it->second];
 }
 
-bool Hive::setValue(std::string_view key, HiveValue value) {
-  const std::size_t keysBefore = m_keys.size();
-  Entry& entry = obtain(normalizedPath(key));
-  const bool keyCreated = m_keys.size() != keysBefore;
-  auto [it, inserted] = entry.index.emplace(foldedName(value.name), entry.key.values.size());
+bool Hive::setIn(Node& node, HiveValue&& value) {
+  auto [it, inserted] = node.index.emplace(foldedName(value.name), node.key.values.size());
   if (inserted) {
-    entry.key.values.push_back(std::move(value));
+    node.key.values.push_back(std::move(value));
     return true;
   }
-  HiveValue& stored = entry.key.values[it->second];
+  HiveValue& stored = node.key.values[it->second];
   value.name = stored.name;
-  if (stored == value) return keyCreated;
+  if (stored == value) return false;
   stored = std::move(value);
   return true;
 }
 
-void Hive::setValues(std::string_view key, std::vector<HiveValue>&& values) {
-  Entry& entry = obtain(normalizedPath(key));
-  entry.key.values.reserve(entry.key.values.size() + values.size());
-  entry.index.reserve(entry.key.values.size() + values.size());
-  for (HiveValue& value : values) {
-    auto [it, inserted] = entry.index.emplace(foldedName(value.name), entry.key.values.size());
-    if (inserted) {
-      entry.key.values.push_back(std::move(value));
-    } else {
-      HiveValue& stored = entry.key.values[it->second];
-      stored.value = std::move(value.value);
-      stored.foreignType = value.foreignType;
-    }
-  }
+bool Hive::setValue(std::string_view key, HiveValue value) {
+  bool created = false;
+  Node& node = obtain(key, created);
+  const bool newlyNamed = !node.key.named;
+  node.key.named = true;
+  return setIn(node, std::move(value)) || created || newlyNamed;
 }
 
 bool Hive::deleteValue(std::string_view key, std::string_view name) {
-  const auto keyIt = m_keys.find(normalizedPath(key));
-  if (keyIt == m_keys.end()) return false;
-  Entry& entry = keyIt->second;
-  const auto it = entry.index.find(foldedName(name));
-  if (it == entry.index.end()) return false;
-  entry.key.values.erase(entry.key.values.begin() + static_cast<std::ptrdiff_t>(it->second));
-  entry.reindex();
+  Node* node = find(key);
+  if (node == nullptr) return false;
+  const auto it = node->index.find(foldedName(name));
+  if (it == node->index.end()) return false;
+  const std::size_t position = it->second;
+  node->key.values.erase(node->key.values.begin() + static_cast<std::ptrdiff_t>(position));
+  for (KeptText& kept : node->key.kept)
+    if (kept.before > position) --kept.before;
+  node->reindex();
   return true;
 }
 
 std::vector<std::string> Hive::valueNames(std::string_view key) const {
   std::vector<std::string> names;
-  if (const Entry* entry = find(key)) {
-    names.reserve(entry->key.values.size());
-    for (const HiveValue& value : entry->key.values) names.push_back(value.name);
+  if (const Node* node = find(key)) {
+    names.reserve(node->key.values.size());
+    for (const HiveValue& value : node->key.values) names.push_back(value.name);
   }
   return names;
 }
 
 std::vector<std::string> Hive::subkeyNames(std::string_view key) const {
   std::vector<std::string> names;
-  const std::string normalized = normalizedPath(key);
-  if (m_keys.find(normalized) == m_keys.end()) return names;
-  const std::size_t skip = normalized.empty() ? 0 : normalized.size() + 1;
-  const auto [first, last] = descendants(normalized);
-  for (auto it = first; it != last; ++it) {
-    const std::string_view rest = std::string_view(it->first).substr(skip);
-    if (rest.find(Separator) == std::string_view::npos) names.emplace_back(rest);
+  if (const Node* node = find(key)) {
+    names.reserve(node->children.size());
+    for (const auto& [name, child] : node->children) names.push_back(child->key.name);
   }
   return names;
 }
 
-std::vector<const HiveKey*> Hive::keys() const {
-  std::vector<const HiveKey*> result;
-  result.reserve(m_keys.size());
-  for (const auto& [path, entry] : m_keys) result.push_back(&entry.key);
-  return result;
+void Hive::forEachKey(const std::function<void(std::string_view path, const HiveKey& key)>& visit) const {
+  if (!m_root) return;
+  // Depth-first without recursion; the path grows and shrinks in one buffer, so visiting costs
+  // the length of the names and not of every full path.
+  struct Frame {
+    const Node* node;
+    std::map<std::string, std::unique_ptr<Node>, NameLess>::const_iterator next;
+    std::size_t pathLength;
+  };
+  std::string path;
+  visit(path, m_root->key);
+  std::vector<Frame> stack{{m_root.get(), m_root->children.begin(), 0}};
+  while (!stack.empty()) {
+    Frame& top = stack.back();
+    if (top.next == top.node->children.end()) {
+      path.resize(top.pathLength);
+      stack.pop_back();
+      continue;
+    }
+    const Node* child = (top.next++)->second.get();
+    const std::size_t parentLength = path.size();
+    if (!path.empty()) path += Separator;
+    path += child->key.name;
+    visit(path, child->key);
+    stack.push_back({child, child->children.begin(), parentLength});
+  }
 }
 
 std::size_t Hive::valueCount() const {
   std::size_t count = 0;
-  for (const auto& [path, entry] : m_keys) count += entry.key.values.size();
+  forEachKey([&](std::string_view, const HiveKey& key) { count += key.values.size(); });
   return count;
 }
 
+void Hive::Section::addValues(std::vector<HiveValue>&& values) {
+  Node& node = *m_node;
+  node.key.values.reserve(node.key.values.size() + values.size());
+  node.index.reserve(node.key.values.size() + values.size());
+  for (HiveValue& value : values) setIn(node, std::move(value));
+}
+
+void Hive::Section::keepLines(std::string text) { m_node->key.kept.push_back({m_node->key.values.size(), std::move(text)}); }
+
+void Hive::Section::keepSection(std::string text) { m_node->key.trailing.push_back(std::move(text)); }
+
+Hive::Section Hive::section(std::string_view normalized) {
+  bool created = false;
+  Node& node = obtain(normalized, created);
+  node.key.named = true;
+  return Section(&node);
+}
+
 bool operator==(const Hive& a, const Hive& b) {
-  return std::equal(a.m_keys.begin(), a.m_keys.end(), b.m_keys.begin(), b.m_keys.end(), [](const auto& x, const auto& y) {
-    return x.second.key.path == y.second.key.path && x.second.key.values == y.second.key.values;
-  });
+  if (a.m_preamble != b.m_preamble) return false;
+  if (!a.m_root || !b.m_root) return !a.m_root && !b.m_root;
+  std::vector<std::pair<const Hive::Node*, const Hive::Node*>> pending{{a.m_root.get(), b.m_root.get()}};
+  while (!pending.empty()) {
+    const auto [x, y] = pending.back();
+    pending.pop_back();
+    if (!(x->key == y->key) || x->children.size() != y->children.size()) return false;
+    for (auto i = x->children.begin(), j = y->children.begin(); i != x->children.end(); ++i, ++j)
+      pending.emplace_back(i->second.get(), j->second.get());
+  }
+  return true;
 }
 
 }  // namespace lunasoma

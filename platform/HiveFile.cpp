@@ -1,5 +1,6 @@
 #include "platform/HiveFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <ctime>
+#include <random>
 #include <utility>
 
 #include "platform/HiveFormat.h"
@@ -16,8 +18,8 @@ namespace lunasoma {
 
 namespace {
 
-RegistryError systemError(const std::string& what, const std::string& path, int error) {
-  return RegistryError(what + " '" + path + "': " + std::strerror(error));
+RegistrySystemError systemError(const std::string& what, const std::string& path, int error) {
+  return RegistrySystemError(what + " '" + path + "': " + std::strerror(error), error);
 }
 
 class FileDescriptor {
@@ -83,6 +85,52 @@ void makeFolders(const std::string& folder) {
   }
 }
 
+std::string fileName(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file a path finally names once every symbolic link on its last component is followed (it
+// need not exist); the path itself when it is no link. Links in the folders above are left to the
+// system, which follows them anyway.
+std::string linkTarget(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    struct stat info{};
+    if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+    std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+    const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
+    if (length < 0) throw systemError("Cannot follow the link to the registry file", current, errno);
+    if (static_cast<std::size_t>(length) >= target.size()) throw systemError("Cannot follow the link to the registry file", current, ENAMETOOLONG);
+    target.resize(static_cast<std::size_t>(length));
+    current = target.front() == '/' ? target : parentFolder(current) + "/" + target;
+  }
+  throw systemError("Cannot follow the link to the registry file", path, ELOOP);
+}
+
+// A name for a temporary file beside path that no one can guess ahead.
+std::string temporaryName(const std::string& path) {
+  static std::mt19937_64 generator{std::random_device{}()};
+  static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  std::string name = path + ".tmp-";
+  for (int i = 0; i < 12; ++i) name += Digits[generator() % 36];
+  return name;
+}
+
+// Temporary files of writers that died before their rename; whoever holds the lock may remove
+// them, since every writer makes its own only while holding it.
+void removeLeftovers(const std::string& path) {
+  DIR* folder = ::opendir(parentFolder(path).c_str());
+  if (folder == nullptr) return;
+  const std::string prefix = fileName(path) + ".tmp-";
+  std::vector<std::string> leftovers;
+  while (const dirent* entry = ::readdir(folder)) {
+    if (std::string_view(entry->d_name).starts_with(prefix)) leftovers.emplace_back(entry->d_name);
+  }
+  ::closedir(folder);
+  for (const std::string& name : leftovers) ::unlink((parentFolder(path) + "/" + name).c_str());
+}
+
 std::string timestampText() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -104,7 +152,8 @@ HiveFile::HiveFile(std::string path, std::string rootName) : m_path(std::move(pa
 
 HiveFile::Contents HiveFile::readContents() const {
   Contents contents;
-  const int raw = openRetrying(m_path.c_str(), O_RDONLY);
+  // Not blocking keeps a named pipe in the file's place from hanging the program.
+  const int raw = openRetrying(m_path.c_str(), O_RDONLY | O_NONBLOCK);
   if (raw < 0) {
     if (errno == ENOENT) return contents;
     throw systemError("Cannot open the registry file", m_path, errno);
@@ -112,6 +161,7 @@ HiveFile::Contents HiveFile::readContents() const {
   FileDescriptor fd(raw);
   struct stat info{};
   if (::fstat(fd.get(), &info) != 0) throw systemError("Cannot examine the registry file", m_path, errno);
+  if (S_ISDIR(info.st_mode)) throw systemError("Cannot read the registry file", m_path, EISDIR);
   if (!S_ISREG(info.st_mode)) throw RegistryError("The registry file '" + m_path + "' is not a regular file.");
   contents.stamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
   contents.mode = info.st_mode & 07777;
@@ -128,6 +178,7 @@ void HiveFile::cacheFrom(Contents&& contents) const {
     m_cache = Hive();
     m_cacheCorrupt = true;
   }
+  m_cacheKeptAside = false;
   m_cacheStamp = contents.stamp;
   m_cacheRaw = std::move(contents.raw);
   m_cacheValid = true;
@@ -148,7 +199,19 @@ const Hive& HiveFile::current() const {
   return m_cache;
 }
 
-void HiveFile::keepCorruptCopy(const std::string& bytes) const {
+std::optional<UnreadableHiveFile> HiveFile::keepUnreadableFileAside() {
+  current();
+  if (!m_cacheCorrupt || m_cacheKeptAside) return std::nullopt;
+  try {
+    std::string copy = keepCorruptCopy(m_cacheRaw);
+    m_cacheKeptAside = true;
+    return UnreadableHiveFile{m_path, std::move(copy)};
+  } catch (const RegistryError&) {
+    return std::nullopt;  // the next change tries again, and reports it when it cannot
+  }
+}
+
+std::string HiveFile::keepCorruptCopy(const std::string& bytes) const {
   const std::string base = m_path + ".corrupt-" + timestampText();
   for (int attempt = 1; attempt < 100; ++attempt) {
     const std::string name = attempt == 1 ? base : base + "-" + std::to_string(attempt);
@@ -163,14 +226,26 @@ void HiveFile::keepCorruptCopy(const std::string& bytes) const {
       ::unlink(name.c_str());
       throw systemError("Cannot keep a copy of the unreadable registry file", name, error);
     }
-    return;
+    return name;
   }
   throw RegistryError("Cannot find a free name for a copy of the unreadable registry file '" + m_path + "'.");
 }
 
 void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
-  const std::string temporary = m_path + ".tmp";
-  const int raw = openRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  // Through a link, the link stays and its target is replaced, beside itself so that the rename
+  // stays on one file system.
+  const std::string target = linkTarget(m_path);
+  if (target != m_path) makeFolders(parentFolder(target));
+  removeLeftovers(target);
+  // A name of its own, created afresh: nothing planted under a known name, a link least of all,
+  // can make the write land anywhere else.
+  std::string temporary;
+  int raw = -1;
+  for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+    temporary = temporaryName(target);
+    raw = openRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+    if (raw < 0 && errno != EEXIST) break;
+  }
   if (raw < 0) throw systemError("Cannot write the registry file", temporary, errno);
   FileDescriptor fd(raw);
   if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.close() != 0) {
@@ -182,10 +257,10 @@ void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
   // The folder itself is not flushed: that would only make the new version survive a power cut
   // sooner, and costs as much again as the whole save.
   if (m_beforeReplace) m_beforeReplace();
-  if (::rename(temporary.c_str(), m_path.c_str()) != 0) {
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
-    throw systemError("Cannot replace the registry file", m_path, error);
+    throw systemError("Cannot replace the registry file", target, error);
   }
 }
 
@@ -201,7 +276,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
   if (locked != 0) throw systemError("Cannot lock the registry file", lockPath, errno);
 
   Contents contents = readContents();
-  const bool cacheCurrent = m_cacheValid && !m_cacheCorrupt && contents.stamp.exists == m_cacheStamp.exists && contents.raw == m_cacheRaw;
+  const bool cacheCurrent = m_cacheValid && contents.stamp.exists == m_cacheStamp.exists && contents.raw == m_cacheRaw;
   const mode_t mode = contents.mode;
   if (cacheCurrent) {
     m_cacheStamp = contents.stamp;
@@ -213,7 +288,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
   m_cacheValid = false;
   if (change(m_cache)) {
     std::string text = formatHive(m_cache, m_rootName);
-    if (m_cacheCorrupt) keepCorruptCopy(m_cacheRaw);
+    if (m_cacheCorrupt && !m_cacheKeptAside) keepCorruptCopy(m_cacheRaw);
     replaceFile(text, mode);
     struct stat info{};
     if (::stat(m_path.c_str(), &info) != 0) return;

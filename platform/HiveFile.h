@@ -1,14 +1,18 @@
 #pragma once
 // A registry hive kept in one text file in the registry export format (see HiveFormat), shared
 // safely between running programs. Every change takes an exclusive lock on "<file>.lock", reads
-// the file afresh under it, applies the change, writes "<file>.tmp", flushes it to disk and
-// renames it over the hive, so other programs' keys survive and a crash at any moment leaves
-// either the old or the new hive. A hive file that cannot be parsed is kept beside it as
-// "<file>.corrupt-<date>-<time>" before the first change replaces it.
+// the file afresh under it, applies the change, writes a temporary file of its own beside the
+// hive (a fresh, unguessable name, never through a link), flushes it to disk and renames it over
+// the hive, so other programs' keys and the lines no one could read survive, and a crash at any
+// moment leaves either the old or the new hive. A hive file that is a symbolic link stays one:
+// the file it leads to is replaced. A file that holds no hive at all is kept beside it as
+// "<file>.corrupt-<date>-<time>" before the first change replaces it, or earlier when asked
+// (keepUnreadableFileAside).
 //
 // Reads never fail: they see the hive as it was last written, re-reading the file whenever it
 // has changed on disk; a missing, unreadable or unparsable file reads as an empty hive.
-// Changes that cannot be made raise RegistryError and leave the file as it was.
+// Changes that cannot be made raise RegistryError (RegistrySystemError with the errno when the
+// system refused) and leave the file as it was.
 
 #include <sys/types.h>
 
@@ -38,6 +42,8 @@ class HiveFile : public Registry {
 
   std::vector<std::string> valueNames(std::string_view key) const override;
   std::vector<std::string> subkeyNames(std::string_view key) const override;
+
+  std::optional<UnreadableHiveFile> keepUnreadableFileAside() override;
 
   const std::string& path() const { return m_path; }
 
@@ -70,7 +76,8 @@ class HiveFile : public Registry {
   void cacheFrom(Contents&& contents) const;
   // Applies change to the hive under the lock and writes it when change returns true.
   void modify(const std::function<bool(Hive&)>& change);
-  void keepCorruptCopy(const std::string& bytes) const;
+  // Returns the copy's name.
+  std::string keepCorruptCopy(const std::string& bytes) const;
   void replaceFile(const std::string& text, mode_t mode) const;
 
   std::string m_path;
@@ -82,6 +89,7 @@ class HiveFile : public Registry {
   mutable Stamp m_cacheStamp;
   mutable std::string m_cacheRaw;
   mutable bool m_cacheCorrupt = false;
+  mutable bool m_cacheKeptAside = false;  // the unreadable bytes of the cache have their copy
   mutable bool m_cacheValid = false;
 };
 

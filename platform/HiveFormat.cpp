@@ -133,6 +133,23 @@ std::vector<std::uint16_t> littleEndianUnits(std::string_view bytes) {
 
 bool hasLineBreak(std::string_view name) { return name.find_first_of("\r\n") != std::string_view::npos; }
 
+// Within the registry's own limits once empty components are dropped.
+bool isStorableKeyPath(std::string_view path) {
+  std::size_t depth = 0;
+  std::size_t length = 0;
+  std::size_t start = 0;
+  while (start < path.size()) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start) {
+      length += (depth == 0 ? 0 : 1) + (end - start);
+      if (++depth > MaxKeyDepth || length > MaxKeyPathLength) return false;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
 // The reader keeps a CR or NUL inside quotes, but only a LF truly cannot stand there; a text with
 // any of the three is still written in its hex(1) form when it has one, so that editors that
 // rewrite line ends cannot spoil it.
@@ -149,29 +166,46 @@ std::optional<std::string> textFromRegSzBytes(const std::vector<std::uint8_t>& b
   return utf16ToUtf8(units);
 }
 
+// Reads line by line. A line it cannot read (or a value spread over lines) is kept as it stands,
+// where it stood: among the current section's values, or after it when it begins a section the
+// reader refuses, which takes every line up to the next section with it. Blank and comment lines
+// between two kept lines of the same place are kept with them, so that another program's text
+// spread over several lines comes back whole.
 class Parser {
  public:
   Parser(std::string_view text, std::string_view rootName) : m_text(text), m_rootName(rootName) {}
 
   Hive parse() {
-    if (!skipToHeader()) return m_hive;
+    if (!skipToHeader()) return std::move(m_hive);
     while (!atEnd()) {
+      const std::size_t start = m_position;
       const std::string_view line = trimmed(nextLine());
-      if (line.empty() || line.front() == ';') continue;
+      if (line.empty() || line.front() == ';') {
+        if (m_pending == std::string_view::npos) m_pending = start;
+        continue;
+      }
       if (line.front() == '[') {
-        section(line);
-      } else if (line.front() == '"' || line.front() == '@') {
-        if (!m_inSection) fail("a value comes before the first [key] section");
-        valueLine(line);
+        section(start, line);
+      } else if (m_mode == Mode::InSection && (line.front() == '"' || line.front() == '@')) {
+        try {
+          valueLine(line);
+          m_lastKept = Place::None;
+          m_pending = std::string_view::npos;
+        } catch (const HiveFormatError&) {
+          keep(start);
+        }
       } else {
-        fail("a line that is neither a [key] section nor a value");
+        keep(start);
       }
     }
     flushValues();
-    return m_hive;
+    return std::move(m_hive);
   }
 
  private:
+  enum class Mode { Preamble, InSection, Refused };
+  enum class Place { None, Preamble, Values, AfterSection };
+
   [[noreturn]] void fail(const std::string& reason) const { throw HiveFormatError(m_lineNumber, reason); }
 
   bool atEnd() const { return m_position >= m_text.size(); }
@@ -187,7 +221,8 @@ class Parser {
     return line;
   }
 
-  // False for text with nothing but blanks and comments, which is an empty hive.
+  // False for text with nothing but blanks and comments, which is an empty hive. Text that does
+  // not start with the header is not a hive at all.
   bool skipToHeader() {
     while (!atEnd()) {
       const std::string_view line = trimmed(nextLine());
@@ -198,17 +233,60 @@ class Parser {
     return false;
   }
 
-  void section(std::string_view line) {
-    if (line.back() != ']') fail("a [key] section without its closing bracket");
+  // The key a section line names, relative to the root and normalised; nullopt when the reader
+  // refuses it.
+  std::optional<std::string> sectionPath(std::string_view line) const {
+    if (line.back() != ']') return std::nullopt;  // no closing bracket
     std::string_view path = line.substr(1, line.size() - 2);
-    if (!path.empty() && path.front() == '-') fail("a key deletion, which a hive cannot hold");
+    if (!path.empty() && path.front() == '-') return std::nullopt;  // a key deletion, which a hive cannot hold
     if (!startsWithNoCase(path, m_rootName) || (path.size() > m_rootName.size() && path[m_rootName.size()] != '\\'))
-      fail("a key outside " + std::string(m_rootName));
+      return std::nullopt;  // a key outside the root
     path.remove_prefix(m_rootName.size());
+    if (!isStorableKeyPath(path)) return std::nullopt;
+    return Hive::normalizedPath(path);
+  }
+
+  void section(std::size_t start, std::string_view line) {
     flushValues();
-    m_key = Hive::normalizedPath(path);
-    m_hive.createKey(m_key);
-    m_inSection = true;
+    if (std::optional<std::string> path = sectionPath(line)) {
+      m_section = m_hive.section(*path);
+      m_mode = Mode::InSection;
+      m_lastKept = Place::None;
+      m_pending = std::string_view::npos;
+    } else {
+      m_mode = Mode::Refused;
+      keep(start);
+    }
+  }
+
+  // Keeps the lines from start up to the current position, with the blank and comment lines
+  // before them when the last line kept went to the same place.
+  void keep(std::size_t start) {
+    const Place place = m_mode == Mode::InSection ? Place::Values
+                        : m_section && m_mode == Mode::Refused ? Place::AfterSection
+                                                              : Place::Preamble;
+    if (m_pending != std::string_view::npos && m_lastKept == place) start = m_pending;
+    const std::size_t end = std::min(m_position, m_text.size());
+    std::string text(m_text.substr(start, end - start));
+    if (!text.empty() && text.back() == '\n' && end == m_position) text.pop_back();
+    // A hex list continued past the end of the file would swallow whatever is written after it;
+    // the empty line it ran into is made part of it instead.
+    if (m_continuedToEnd) text += '\n';
+    m_continuedToEnd = false;
+    switch (place) {
+      case Place::Values:
+        flushValues();
+        m_section->keepLines(std::move(text));
+        break;
+      case Place::AfterSection:
+        m_section->keepSection(std::move(text));
+        break;
+      default:
+        m_hive.keepPreamble(std::move(text));
+        break;
+    }
+    m_lastKept = place;
+    m_pending = std::string_view::npos;
   }
 
   // A quoted string at the start of s with \\ and \" escapes; s is advanced past it.
@@ -241,7 +319,7 @@ class Parser {
 
   // Values are stored a section at a time, which spares a key look-up for every value.
   void flushValues() {
-    if (!m_values.empty()) m_hive.setValues(m_key, std::move(m_values));
+    if (!m_values.empty()) m_section->addValues(std::move(m_values));
     m_values.clear();
   }
 
@@ -287,7 +365,10 @@ class Parser {
     while (!piece.empty() && piece.back() == '\\') {
       piece.remove_suffix(1);
       joined.append(piece);
-      if (atEnd()) fail("a continued hex list that ends with the file");
+      if (atEnd()) {
+        m_continuedToEnd = true;
+        fail("a continued hex list that ends with the file");
+      }
       piece = trimmed(nextLine());
     }
     joined.append(piece);
@@ -315,9 +396,12 @@ class Parser {
   std::size_t m_lineNumber = 0;
   std::string_view m_rootName;
   Hive m_hive;
-  std::string m_key;
-  std::vector<HiveValue> m_values;  // of the current section, not yet stored
-  bool m_inSection = false;
+  std::optional<Hive::Section> m_section;  // the last section read
+  std::vector<HiveValue> m_values;         // of the current section, not yet stored
+  Mode m_mode = Mode::Preamble;
+  Place m_lastKept = Place::None;               // where the last kept line went, when nothing came between
+  std::size_t m_pending = std::string_view::npos;  // where the blank and comment lines since then begin
+  bool m_continuedToEnd = false;
 };
 
 }  // namespace
@@ -412,31 +496,51 @@ std::string formatHive(const Hive& hive, std::string_view rootName) {
   out.reserve(64 + hive.valueCount() * 40);
   out += HiveHeader;
   out += '\n';
-  for (const HiveKey* key : hive.keys()) {
-    if (key->path.empty() && key->values.empty()) continue;
-    out += "\n[";
-    out += rootName;
-    if (!key->path.empty()) {
-      out += '\\';
-      out += key->path;
-    }
-    out += "]\n";
-    for (const HiveValue& value : key->values) {
-      if (value.name.empty()) {
-        out += '@';
-      } else {
-        appendQuoted(out, value.name);
+  for (const std::string& text : hive.preamble()) {
+    out += text;
+    out += '\n';
+  }
+  hive.forEachKey([&](std::string_view path, const HiveKey& key) {
+    if (key.named) {
+      out += "\n[";
+      out += rootName;
+      if (!path.empty()) {
+        out += '\\';
+        out += path;
       }
-      out += '=';
-      appendData(out, value);
+      out += "]\n";
+      auto kept = key.kept.begin();
+      for (std::size_t i = 0; i <= key.values.size(); ++i) {
+        for (; kept != key.kept.end() && (kept->before <= i || i == key.values.size()); ++kept) {
+          out += kept->text;
+          out += '\n';
+        }
+        if (i == key.values.size()) break;
+        const HiveValue& value = key.values[i];
+        if (value.name.empty()) {
+          out += '@';
+        } else {
+          appendQuoted(out, value.name);
+        }
+        out += '=';
+        appendData(out, value);
+        out += '\n';
+      }
+    }
+    if (!key.trailing.empty()) out += '\n';
+    for (const std::string& text : key.trailing) {
+      out += text;
       out += '\n';
     }
-  }
+  });
   return out;
 }
 
 void checkKeyPathStorable(std::string_view path) {
   if (hasLineBreak(path)) throw RegistryError("A key name cannot hold a line break.");
+  if (!isStorableKeyPath(path))
+    throw RegistryError("A key path cannot be deeper than " + std::to_string(MaxKeyDepth) + " keys or longer than " +
+                        std::to_string(MaxKeyPathLength) + " characters.");
 }
 
 void checkValueStorable(const NamedRegistryValue& value) {

@@ -30,6 +30,16 @@ class RegistryError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A file operation the system refused; errorNumber() is its errno, whose text says why.
+class RegistrySystemError : public RegistryError {
+ public:
+  RegistrySystemError(const std::string& message, int errorNumber) : RegistryError(message), m_errorNumber(errorNumber) {}
+  int errorNumber() const { return m_errorNumber; }
+
+ private:
+  int m_errorNumber;
+};
+
 // A write refused because of one particular value (a name or data the hive cannot hold, or a
 // failure a test asked for); valueName() says which, so callers can name it to the user.
 class RegistryValueError : public RegistryError {
@@ -45,6 +55,12 @@ class RegistryValueError : public RegistryError {
 struct NamedRegistryValue {
   std::string name;
   RegistryValue value;
+};
+
+// A hive file that held no hive at all, and the copy of it kept aside.
+struct UnreadableHiveFile {
+  std::string file;
+  std::string copy;
 };
 
 class Registry {
@@ -72,6 +88,12 @@ class Registry {
   virtual bool deleteValue(std::string_view key, std::string_view name) = 0;
   virtual std::vector<std::string> valueNames(std::string_view key) const = 0;
   virtual std::vector<std::string> subkeyNames(std::string_view key) const = 0;
+
+  // For a hive kept in a file that holds no hive at all: keeps a copy of the file aside now (its
+  // next change would replace it) and says where, once for each such version of the file, so that
+  // the user can be told before anything is lost. nullopt otherwise, and always for a hive without
+  // a file.
+  virtual std::optional<UnreadableHiveFile> keepUnreadableFileAside() { return std::nullopt; }
 };
 
 }  // namespace lunasoma

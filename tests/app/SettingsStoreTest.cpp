@@ -2,12 +2,20 @@
 
 #include <QDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <bit>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +24,8 @@
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "platform/MemoryRegistry.h"
+#include "tests/support/FakeHostServices.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -182,23 +192,103 @@ TEST(SettingsStoreTest, AFailedSaveNamesTheValueAndWritesNothing) {
   EXPECT_EQ(hive.readDword(SettingsKeyPath, "Range"), 1u);
 }
 
-TEST(SettingsStoreTest, AHiveFileThatCannotBeWrittenKeepsItsOldContents) {
-  test::TempFolder folder;
-  const std::string path = folder.file("user.reg").toStdString();
-  HiveFile hive(path, std::string(CurrentUserRoot));
-  saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma");
-  const std::string before = contentsOf(path);
-  ASSERT_TRUE(QDir(folder.path()).mkdir("user.reg.tmp"));  // a folder where the new file must go
-
-  BiorhythmSettings changed = defaultsOn(Today);
-  changed.Range = 0;
-  try {
-    saveSettings(changed, hive, "/opt/Lunasoma");
-    ADD_FAILURE() << "the save reported success";
-  } catch (const SettingsError& error) {
-    EXPECT_STREQ(error.what(), "Failed to set data for 'AppPath'");
+TEST(SettingsStoreTest, AFailedSaveGivesTheSystemsReasonOnTheNextLine) {
+  // Each row spoils the folder of a hive that was saved once and returns what puts it right again.
+  struct Row {
+    const char* label;
+    int error;
+    bool evenForRoot;
+    std::function<std::shared_ptr<void>(const std::string& folder, const std::string& path)> spoil;
+  };
+  const Row rows[]{
+      {"the file is a folder", EISDIR, true,
+       [](const std::string&, const std::string& path) {
+         std::filesystem::remove(path);
+         std::filesystem::create_directory(path);
+         return std::shared_ptr<void>();
+       }},
+      {"the disk is full", EFBIG, true,
+       [](const std::string&, const std::string&) { return std::shared_ptr<void>(std::make_shared<test::FileSizeLimit>(8)); }},
+      {"the file cannot be read", EACCES, false,
+       [](const std::string&, const std::string& path) {
+         chmod(path.c_str(), 0);
+         return std::shared_ptr<void>(nullptr, [path](void*) { chmod(path.c_str(), 0600); });
+       }},
+      {"the folder is read-only", EACCES, false,
+       [](const std::string& folder, const std::string&) {
+         chmod(folder.c_str(), 0500);
+         return std::shared_ptr<void>(nullptr, [folder](void*) { chmod(folder.c_str(), 0700); });
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    if (!row.evenForRoot && geteuid() == 0) continue;  // root reads and writes regardless
+    test::TempFolder temporary;
+    const std::string folder = temporary.path().toStdString() + "/hives";
+    const std::string path = folder + "/user.reg";
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma");
+    const std::string before = contentsOf(path);
+    BiorhythmSettings changed = defaultsOn(Today);
+    changed.Range = 0;
+    {
+      const std::shared_ptr<void> spoiled = row.spoil(folder, path);
+      try {
+        saveSettings(changed, hive, "/opt/Lunasoma");
+        ADD_FAILURE() << "the save reported success";
+      } catch (const SettingsError& error) {
+        EXPECT_EQ(std::string(error.what()), "Failed to set data for 'AppPath'\n" + std::string(std::strerror(row.error)));
+      }
+    }
+    if (row.error != EISDIR) {
+      EXPECT_EQ(contentsOf(path), before);
+    }
   }
-  EXPECT_EQ(contentsOf(path), before);
+}
+
+TEST(SettingsStoreTest, AFileThatIsNoHiveAtAllIsKeptAsideAndTheUserToldOnce) {
+  struct Row {
+    const char* label;
+    std::optional<std::string> contents;  // nullopt: no file
+    bool warned;
+  };
+  const Row rows[]{
+      {"binary junk", std::string("\x7F" "ELF\x02\x01\0\0 junk", 16), true},
+      {"text of another kind", "[Desktop Entry]\nName=x\n", true},
+      {"a hive with lines no one can read", "Windows Registry Editor Version 5.00\n\n[-HKEY_CURRENT_USER\\X]\nnonsense\n", false},
+      {"an empty file", "", false},
+      {"no file yet", std::nullopt, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    test::TempFolder folder;
+    const QString path = folder.file("user.reg");
+    if (row.contents) test::writeFile(path, QByteArray::fromStdString(*row.contents));
+    HiveFile hive(path.toStdString(), std::string(CurrentUserRoot));
+    test::FakeMessageService messages;
+    BiorhythmSettings settings;
+    loadSettings(settings, hive, Today);
+    warnOfUnreadableSettingsFile(hive, messages);
+    warnOfUnreadableSettingsFile(hive, messages);  // told once only
+    const QStringList copies = QDir(folder.path()).entryList({"user.reg.corrupt-*"}, QDir::Files);
+    if (!row.warned) {
+      EXPECT_TRUE(messages.boxes().empty()) << messages.texts().join('|').toStdString();
+      EXPECT_TRUE(copies.empty());
+      continue;
+    }
+    ASSERT_EQ(copies.size(), 1);
+    const QString copy = folder.path() + "/" + copies.front();
+    EXPECT_EQ(contentsOf(copy.toStdString()), *row.contents);
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes().front().kind, test::FakeMessageService::Kind::Error);
+    EXPECT_TRUE(messages.texts().front().contains("'" + path + "'")) << messages.texts().front().toStdString();
+    EXPECT_TRUE(messages.texts().front().contains("'" + copy + "'")) << messages.texts().front().toStdString();
+
+    // The save that follows replaces the file without keeping a second copy.
+    saveSettings(settings, hive, "/opt/Lunasoma");
+    EXPECT_EQ(QDir(folder.path()).entryList({"user.reg.corrupt-*"}, QDir::Files).size(), 1);
+    EXPECT_EQ(HiveFile(path.toStdString(), std::string(CurrentUserRoot)).readDword(SettingsKeyPath, "Range"), 2u);
+  }
 }
 
 TEST(SettingsStoreTest, AppPathLosesItsTrailingSeparatorButARootKeepsIt) {

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <sstream>
@@ -19,6 +20,7 @@
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "platform/RegistryHives.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -104,8 +106,8 @@ TEST_F(HiveFileTest, AnUnreadableFileReadsAsEmptyAndIsKeptBeforeItIsReplaced) {
   };
   const Row rows[]{
       {"garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0 not a hive", 20)},
-      {"cut off in the middle of a value", "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"unfinis"},
-      {"another root", "Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software]\n\"Name\"=\"x\"\n"},
+      {"text without the header", "[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"x\"\n"},
+      {"UTF-16 with an odd number of bytes", std::string("\xFF\xFEW\0i\0n\0", 9)},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
@@ -193,23 +195,85 @@ TEST_F(HiveFileTest, ACrashBeforeTheRenameLeavesTheOldHive) {
 
   EXPECT_EQ(contentsOf(path), before);
   EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Software\\Corvanti\\Lunasoma", "Range"), 1u);
-  // The dead writer's lock went with it and its leftover temporary file is simply replaced.
+  // The dead writer's lock went with it and its leftover temporary file goes with the next save.
+  EXPECT_EQ(filesIn(folder, "user.reg.tmp-*").size(), 1u);
   hive.writeDword("Software\\Corvanti\\Lunasoma", "Range", 3);
   EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Software\\Corvanti\\Lunasoma", "Range"), 3u);
   EXPECT_TRUE(filesIn(folder, "user.reg.corrupt-*").empty());
+  EXPECT_TRUE(filesIn(folder, "user.reg.tmp-*").empty());
 }
 
 TEST_F(HiveFileTest, AFailedWriteRaisesAndLeavesTheFileAsItWas) {
   HiveFile hive(path, std::string(CurrentUserRoot));
   hive.writeDword("Key", "Value", 1);
   const std::string before = contentsOf(path);
-  // A folder where the temporary file must go makes the write fail even for root.
-  ASSERT_EQ(mkdir((path + ".tmp").c_str(), 0700), 0);
-
-  EXPECT_THROW(hive.writeDword("Key", "Value", 2), RegistryError);
-  EXPECT_THROW(hive.deleteKey("Key"), RegistryError);
+  {
+    // A full disk makes the write fail even for root.
+    test::FileSizeLimit full(8);
+    EXPECT_THROW(hive.writeDword("Key", "Value", 2), RegistrySystemError);
+    EXPECT_THROW(hive.deleteKey("Key"), RegistrySystemError);
+  }
   EXPECT_EQ(contentsOf(path), before);
   EXPECT_EQ(hive.readDword("Key", "Value"), 1u);
+  EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty()) << "a failed write leaves no temporary file";
+}
+
+TEST_F(HiveFileTest, ASaveChangesNothingButTheValuesItWrites) {
+  // Each row prepares the folder and says where the hive's text really lives; the save sets one
+  // value, and the text must afterwards be exactly what it was with that one value changed.
+  const auto withRange = [](const std::string& others, int range) {
+    return "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\n\"Range\"=dword:0000000" +
+           std::to_string(range) + "\n" + others;
+  };
+  std::string deep = "\n[HKEY_CURRENT_USER";
+  for (int i = 0; i < 16000; ++i) deep += "\\z";
+  deep += "]\n\"x\"=dword:00000001\n";
+  struct Row {
+    const char* label;
+    std::string others;
+    // Prepares the folder around path and returns the file that holds the text.
+    std::function<std::string()> prepare;
+    std::function<void()> check;
+  };
+  const std::string outside = folder.file("outside/precious.txt").toStdString();
+  const std::string dotfiles = folder.file("dotfiles/user.reg").toStdString();
+  const Row rows[]{
+      {"another program's lines the reader cannot read",
+       "\n[HKEY_CURRENT_USER\\Software\\Other]\n\"Note\"=\"first line\nsecond line\"\n\"Count\"=dword:00000007\n\n"
+       "[-HKEY_CURRENT_USER\\Software\\Old]\n\"typo\"=dwrod:1\n",
+       [&] { return path; }, [] {}},
+      {"a key 16,000 levels deep", deep, [&] { return path; }, [] {}},
+      {"a planted link in the temporary file's old place",
+       "",
+       [&] {
+         writeFile(outside, "precious");
+         EXPECT_EQ(symlink(outside.c_str(), (path + ".tmp").c_str()), 0);
+         return path;
+       },
+       [&] { EXPECT_EQ(contentsOf(outside), "precious"); }},
+      {"a hive that is a link into a dotfiles folder",
+       "",
+       [&] {
+         EXPECT_EQ(symlink("dotfiles/user.reg", path.c_str()), 0);
+         return dotfiles;
+       },
+       [&] {
+         struct stat info{};
+         EXPECT_EQ(lstat(path.c_str(), &info), 0);
+         EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link was replaced by a file";
+         EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty());
+       }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    for (const std::string& name : {path, path + ".tmp", outside, dotfiles}) ::unlink(name.c_str());
+    const std::string holder = row.prepare();
+    writeFile(holder, withRange(row.others, 1));
+    HiveFile(path, std::string(CurrentUserRoot)).writeDword("Software\\Corvanti\\Lunasoma", "Range", 5);
+    EXPECT_EQ(contentsOf(holder), withRange(row.others, 5));
+    EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Software\\Corvanti\\Lunasoma", "Range"), 5u);
+    row.check();
+  }
 }
 
 // Sets an environment variable for one scope and puts the old value back.

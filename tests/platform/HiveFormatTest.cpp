@@ -48,13 +48,9 @@ std::string utf16WithBom(const std::string& ascii) {
 }
 
 TEST(HiveFormatTest, WritesTheRegistryExportForm) {
-  // Parents are written as sections of their own, as the registry editor exports them.
+  // Parents that were never named get no section: a deep key costs one line, not one per level.
   EXPECT_EQ(formatHive(referenceHive(), CurrentUserRoot),
             "Windows Registry Editor Version 5.00\n"
-            "\n"
-            "[HKEY_CURRENT_USER\\Software]\n"
-            "\n"
-            "[HKEY_CURRENT_USER\\Software\\Corvanti]\n"
             "\n"
             "[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\n"
             "\"Range\"=dword:0000000a\n"
@@ -99,39 +95,112 @@ TEST(HiveFormatTest, ReadsTheSpellingsAHandEditedFileCanHave) {
   }
 }
 
-TEST(HiveFormatTest, RefusesWhatItCannotReadExactly) {
+std::string deepPath(std::size_t levels, const std::string& name) {
+  std::string path;
+  for (std::size_t i = 0; i < levels; ++i) path += (i == 0 ? "" : "\\") + name;
+  return path;
+}
+
+TEST(HiveFormatTest, KeepsWhatItCannotReadWhereItStood) {
+  // Each text stands between two readable values of one key (or, starting a section, after the
+  // first). Writing the hive read from it must give the file back unchanged, so that a save
+  // loses none of another program's lines and moves none of them.
+  struct Row {
+    const char* label;
+    std::string unreadable;
+    bool section;
+  };
+  const std::string cr = "\r";
+  const Row rows[]{
+      {"value deletion", "\"a\"=-", false},
+      {"dword of nine digits", "\"a\"=dword:000000001", false},
+      {"dword that is not hex", "\"a\"=dword:0000000g", false},
+      {"dword without digits", "\"a\"=dword:", false},
+      {"hex byte of three digits", "\"a\"=hex:01,002", false},
+      {"hex list with an empty item", "\"a\"=hex:01,,02", false},
+      {"hex list ending in a comma", "\"a\"=hex:01,02,", false},
+      {"continued hex list followed by a blank line", "\"a\"=hex:01,02,\\\n", false},
+      {"continued hex list followed by a value", "\"a\"=hex:01,\\\n\"b\"=dword:00000001", false},
+      {"another program's text over three lines", "\"a\"=\"line one\nline two\n\n  ; line four\nline five\"", false},
+      {"escape other than \\\\ and \\\"", "\"a\"=\"one\\ntwo\"", false},
+      {"text after the closing quote", "\"a\"=\"one\" two", false},
+      {"unknown type", "\"a\"=qword:0000000000000001", false},
+      {"hex type that is not a number", "\"a\"=hex(z):01", false},
+      {"name without =", "\"a\" dword:00000001", false},
+      {"stray line", "Range=2", false},
+      {"line ends of another editor", "Range=2" + cr + "\n  Style=1" + cr, false},
+      {"bytes that are no text", std::string("\"a\"=\x01\xFF\0\x80", 8), false},
+      {"key deletion", "[-HKEY_CURRENT_USER\\Key]", true},
+      {"key deletion with its values", "[-HKEY_CURRENT_USER\\Gone]\n\"x\"=dword:00000001\n\n\"y\"=\"z\"", true},
+      {"section of another root", "[HKEY_LOCAL_MACHINE\\Key]\n\"x\"=dword:00000001", true},
+      {"root name merely begins the same", "[HKEY_CURRENT_USERS\\Key]", true},
+      {"section without closing bracket", "[HKEY_CURRENT_USER\\Key", true},
+      {"key deeper than 512 levels", "[HKEY_CURRENT_USER\\" + deepPath(513, "k") + "]\n\"x\"=dword:00000001", true},
+      {"key path longer than 16383 characters", "[HKEY_CURRENT_USER\\" + deepPath(2, std::string(8192, 'k')) + "]", true},
+  };
+  const std::string top = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Key]\n\"before\"=dword:00000001\n";
+  const std::string after = "\"after\"=dword:00000002\n";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    const std::string text = top + (row.section ? "\n" : "") + row.unreadable + "\n" + after;
+    try {
+      const Hive hive = parseHive(text, CurrentUserRoot);
+      EXPECT_EQ(formatHive(hive, CurrentUserRoot), text);
+      EXPECT_NE(hive.findValue("Key", "before"), nullptr);
+      // A value after a refused section belongs to it, not to the key before.
+      EXPECT_EQ(hive.findValue("Key", "after") != nullptr, !row.section);
+      EXPECT_EQ(hive.findValue("Key", "a"), nullptr);
+    } catch (const HiveFormatError& error) {
+      ADD_FAILURE() << error.what();
+    }
+  }
+}
+
+TEST(HiveFormatTest, KeptLinesStayInPlaceThroughChanges) {
+  const std::string text =
+      "Windows Registry Editor Version 5.00\n"
+      "stray before any section\n"
+      "\n[HKEY_CURRENT_USER\\A]\n\"one\"=dword:00000001\n\"bad\"=\"multi\nline\"\n\"two\"=dword:00000002\n"
+      "\n[-HKEY_CURRENT_USER\\A\\Old]\n"
+      "\n[HKEY_CURRENT_USER\\A\\B]\n\"three\"=dword:00000003\n"
+      "\n[HKEY_CURRENT_USER\\A\\B\\C]\n"
+      "\n[HKEY_LOCAL_MACHINE\\Elsewhere]\n\"x\"=\"y\"\n";
+  Hive hive = parseHive(text, CurrentUserRoot);
+  hive.deleteValue("A", "one");
+  hive.setValue("A", dwordValue("new", 4));
+  hive.deleteKey("A\\B");  // its refused section moves up to A, its own content goes
+  EXPECT_EQ(formatHive(hive, CurrentUserRoot),
+            "Windows Registry Editor Version 5.00\n"
+            "stray before any section\n"
+            "\n[HKEY_CURRENT_USER\\A]\n\"bad\"=\"multi\nline\"\n\"two\"=dword:00000002\n\"new\"=dword:00000004\n"
+            "\n[-HKEY_CURRENT_USER\\A\\Old]\n"
+            "[HKEY_LOCAL_MACHINE\\Elsewhere]\n\"x\"=\"y\"\n");
+  const Hive reread = parseHive(formatHive(hive, CurrentUserRoot), CurrentUserRoot);
+  EXPECT_TRUE(reread == hive);
+  EXPECT_TRUE(parseHive("Windows Registry Editor Version 5.00\n\"x\"=\"y\"\n[HKEY_CURRENT_USER\\K]\n", CurrentUserRoot).keyExists("K"));
+}
+
+TEST(HiveFormatTest, AHexListCutOffByTheEndOfTheFileGetsTheBlankLineItRanInto) {
+  // Whatever is written after it would otherwise be swallowed as its next line.
+  const std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Key]\n\"a\"=hex:01,02,\\";
+  Hive hive = parseHive(text, CurrentUserRoot);
+  hive.setValue("Key", dwordValue("later", 1));
+  const std::string written = formatHive(hive, CurrentUserRoot);
+  EXPECT_EQ(written, text + "\n\n\"later\"=dword:00000001\n");
+  EXPECT_TRUE(parseHive(written, CurrentUserRoot) == hive);
+}
+
+TEST(HiveFormatTest, RefusesTextThatIsNotAHiveAtAll) {
   struct Row {
     const char* label;
     std::string text;
     std::size_t line;
   };
-  const std::string header = "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Key]\n";
   const Row rows[]{
       {"plain text", "hello world\n", 1},
       {"binary junk", std::string("\x89PNG\r\n\x1a\n\0\0", 10), 1},
-      {"value before any section", "Windows Registry Editor Version 5.00\n\"a\"=dword:00000001\n", 2},
-      {"section of another root", "Windows Registry Editor Version 5.00\n[HKEY_LOCAL_MACHINE\\Key]\n", 2},
-      {"root name merely begins the same", "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USERS\\Key]\n", 2},
-      {"section without closing bracket", "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Key\n", 2},
-      {"key deletion", "Windows Registry Editor Version 5.00\n[-HKEY_CURRENT_USER\\Key]\n", 2},
-      {"value deletion", header + "\"a\"=-\n", 3},
-      {"dword of nine digits", header + "\"a\"=dword:000000001\n", 3},
-      {"dword that is not hex", header + "\"a\"=dword:0000000g\n", 3},
-      {"dword without digits", header + "\"a\"=dword:\n", 3},
-      {"hex byte of three digits", header + "\"a\"=hex:01,002\n", 3},
-      {"hex list with an empty item", header + "\"a\"=hex:01,,02\n", 3},
-      {"hex list ending in a comma", header + "\"a\"=hex:01,02,\n", 3},
-      {"continued hex list cut off by the end of the file", header + "\"a\"=hex:01,02,\\\n", 3},
-      {"continued hex list followed by a blank line", header + "\"a\"=hex:01,02,\\\n\n\"b\"=dword:00000001\n", 4},
-      {"text cut off before its closing quote", header + "\"a\"=\"unfinished", 3},
-      {"name cut off before its closing quote", header + "\"unfinish", 3},
-      {"escape other than \\\\ and \\\"", header + "\"a\"=\"one\\ntwo\"\n", 3},
-      {"text after the closing quote", header + "\"a\"=\"one\" two\n", 3},
-      {"unknown type", header + "\"a\"=qword:0000000000000001\n", 3},
-      {"hex type that is not a number", header + "\"a\"=hex(z):01\n", 3},
-      {"name without =", header + "\"a\" dword:00000001\n", 3},
-      {"stray line", header + "Range=2\n", 3},
-      {"UTF-16 with an odd number of bytes", utf16WithBom(header) + "x", 1},
+      {"header after another line", "; fine\nRange=2\nWindows Registry Editor Version 5.00\n", 2},
+      {"UTF-16 with an odd number of bytes", utf16WithBom("Windows Registry Editor Version 5.00\n") + "x", 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
@@ -140,6 +209,31 @@ TEST(HiveFormatTest, RefusesWhatItCannotReadExactly) {
       ADD_FAILURE() << "the text was accepted";
     } catch (const HiveFormatError& error) {
       EXPECT_EQ(error.line(), row.line) << error.what();
+    }
+  }
+}
+
+TEST(HiveFormatTest, KeyPathsBeyondTheRegistrysLimitsCannotBeStored) {
+  struct Row {
+    const char* label;
+    std::string path;
+    bool storable;
+  };
+  const Row rows[]{
+      {"512 levels", deepPath(512, "k"), true},
+      {"513 levels", deepPath(513, "k"), false},
+      {"512 levels between empty components", "\\\\" + deepPath(512, "k") + "\\\\", true},
+      {"16383 characters", deepPath(2, std::string(8191, 'k')), true},
+      {"16384 characters", deepPath(2, std::string(8191, 'k')) + "x", false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    if (row.storable) {
+      EXPECT_NO_THROW(checkKeyPathStorable(row.path));
+      const std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\" + row.path + "]\n";
+      EXPECT_TRUE(parseHive(text, CurrentUserRoot).keyExists(row.path));
+    } else {
+      EXPECT_THROW(checkKeyPathStorable(row.path), RegistryError);
     }
   }
 }
