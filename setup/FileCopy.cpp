@@ -26,6 +26,23 @@ std::filesystem::path nativePath(const QString& path) {
   throw FileIoError(QStringLiteral("%1 %2: %3").arg(what, file, reason).toStdString());
 }
 
+// Copies what is left of input into output and puts it on the disk; the paths name the files in
+// the error a failure throws.
+void copyAllBytes(QFile& input, const QString& sourcePath, QFileDevice& output, const QString& targetPath) {
+  std::array<char, BufferSize> buffer{};
+  for (;;) {
+    const qint64 got = input.read(buffer.data(), BufferSize);
+    if (got < 0) fail(QStringLiteral("Cannot read"), sourcePath, input.errorString());
+    if (got > 0 && output.write(buffer.data(), got) != got) {
+      fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
+    }
+    if (got < BufferSize) break;
+  }
+  if (!output.flush() || ::fsync(output.handle()) != 0) {
+    fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
+  }
+}
+
 }  // namespace
 
 void copyFileKeepingDate(const QString& source, const QString& target) {
@@ -46,18 +63,7 @@ void copyInPlace(QFile& input, const QString& sourcePath, const QString& targetP
   if (!output.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
     fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
   }
-  std::array<char, BufferSize> buffer{};
-  for (;;) {
-    const qint64 got = input.read(buffer.data(), BufferSize);
-    if (got < 0) fail(QStringLiteral("Cannot read"), sourcePath, input.errorString());
-    if (got > 0 && output.write(buffer.data(), got) != got) {
-      fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
-    }
-    if (got < BufferSize) break;
-  }
-  if (!output.flush() || ::fsync(output.handle()) != 0) {
-    fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
-  }
+  copyAllBytes(input, sourcePath, output, targetPath);
   output.setPermissions(input.permissions());
   output.close();
   std::error_code error;
@@ -103,18 +109,7 @@ void copyFileKeepingDate(const QString& source, const QString& target,
                         QStringLiteral(".XXXXXX"));
   if (!output.open()) fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
 
-  std::array<char, BufferSize> buffer{};
-  for (;;) {
-    const qint64 got = input.read(buffer.data(), BufferSize);
-    if (got < 0) fail(QStringLiteral("Cannot read"), sourcePath, input.errorString());
-    if (got > 0 && output.write(buffer.data(), got) != got) {
-      fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
-    }
-    if (got < BufferSize) break;
-  }
-  if (!output.flush() || ::fsync(output.handle()) != 0) {
-    fail(QStringLiteral("Cannot write"), targetPath, output.errorString());
-  }
+  copyAllBytes(input, sourcePath, output, targetPath);
   // An installed program must stay executable, so the copy takes the source's permissions.
   if (!output.setPermissions(input.permissions())) {
     fail(QStringLiteral("Cannot write"), targetPath, output.errorString());

@@ -96,9 +96,23 @@ class SetupPageTest : public ::testing::Test {
     m_iniCalls = 0;
   }
 
+  // Under a style that writes group captions across the frame line, in the window's font, every
+  // control keeps its designed place. A style sets on one widget only, so each one gets it.
+  void useCaptionsOnTheLineStyle() {
+    m_captionsOnTheLine.reset(QStyleFactory::create(QStringLiteral("Windows")));
+    if (!m_captionsOnTheLine) return;
+    QFont windowFont(QStringLiteral("Liberation Sans"));
+    windowFont.setPixelSize(11);
+    m_page->setFont(windowFont);
+    m_page->setStyle(m_captionsOnTheLine.get());
+    for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(m_captionsOnTheLine.get());
+    m_page->loadFromSettings();
+  }
+
   BiorhythmSettings m_settings;
   bool m_ready = true;
   int m_iniCalls = 0;
+  std::unique_ptr<QStyle> m_captionsOnTheLine;  // outlives the page, which uses it
   std::unique_ptr<SetupPage> m_page;
 };
 
@@ -114,16 +128,8 @@ TEST_F(SetupPageTest, TrackBarSetsRangeAndCaptionWithoutApplying) {
       {"two weeks are plural", 2, " Show 2 Weeks ", 1},
       {"eight weeks", 8, " Show 8 Weeks ", 7},
   };
-  // Under a style that writes group captions across the frame line, in the window's font, every
-  // control keeps its designed place. A style sets on one widget only, so each one gets it.
-  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
-  ASSERT_NE(captionsOnTheLine, nullptr);
-  QFont windowFont(QStringLiteral("Liberation Sans"));
-  windowFont.setPixelSize(11);
-  m_page->setFont(windowFont);
-  m_page->setStyle(captionsOnTheLine.get());
-  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
-  m_page->loadFromSettings();
+  useCaptionsOnTheLineStyle();
+  ASSERT_NE(m_captionsOnTheLine, nullptr);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     child<QSlider>("trkSetRange")->setValue(row.position);
@@ -465,16 +471,8 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
       {"grpSetColors", {143, 112, 137, 156}, " Color Settings ", "Color settings for graphic"},
       {"cboSetOverColor", {76, 128, 50, 19}, "", ""},
   };
-  // Under a style that writes group captions across the frame line, in the window's font, every
-  // control keeps its designed place. A style sets on one widget only, so each one gets it.
-  const std::unique_ptr<QStyle> captionsOnTheLine(QStyleFactory::create(QStringLiteral("Windows")));
-  ASSERT_NE(captionsOnTheLine, nullptr);
-  QFont windowFont(QStringLiteral("Liberation Sans"));
-  windowFont.setPixelSize(11);
-  m_page->setFont(windowFont);
-  m_page->setStyle(captionsOnTheLine.get());
-  for (auto* widget : m_page->findChildren<QWidget*>()) widget->setStyle(captionsOnTheLine.get());
-  m_page->loadFromSettings();
+  useCaptionsOnTheLineStyle();
+  ASSERT_NE(m_captionsOnTheLine, nullptr);
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     auto* widget = child<QWidget>(row.name);
