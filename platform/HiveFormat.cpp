@@ -168,9 +168,9 @@ std::optional<std::string> textFromRegSzBytes(const std::vector<std::uint8_t>& b
 
 // Reads line by line. A line it cannot read (or a value spread over lines) is kept as it stands,
 // where it stood: among the current section's values, or after it when it begins a section the
-// reader refuses, which takes every line up to the next section with it. Blank and comment lines
-// between two kept lines of the same place are kept with them, so that another program's text
-// spread over several lines comes back whole.
+// reader refuses, which takes every line up to the next section with it. Comment lines are kept
+// the same way, and blank lines between two kept lines of the same place are kept with them, so
+// that another program's text spread over several lines comes back whole.
 class Parser {
  public:
   Parser(std::string_view text, std::string_view rootName) : m_text(text), m_rootName(rootName) {}
@@ -180,8 +180,13 @@ class Parser {
     while (!atEnd()) {
       const std::size_t start = m_position;
       const std::string_view line = trimmed(nextLine());
-      if (line.empty() || line.front() == ';') {
+      if (line.empty()) {
         if (m_pending == std::string_view::npos) m_pending = start;
+        continue;
+      }
+      // A comment says nothing to the reader, but its writer wants it back where it stood.
+      if (line.front() == ';') {
+        keep(start);
         continue;
       }
       if (line.front() == '[') {

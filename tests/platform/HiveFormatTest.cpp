@@ -68,10 +68,10 @@ TEST(HiveFormatTest, ReadsTheSpellingsAHandEditedFileCanHave) {
       {"as written", Canonical},
       {"CRLF line ends", replaceAll(Canonical, "\n", "\r\n")},
       {"no final newline", Canonical.substr(0, Canonical.size() - 1)},
-      {"blank lines, blanks and comments",
-       "\n; saved by hand\n  Windows Registry Editor Version 5.00  \n\n\n;[HKEY_CURRENT_USER\\Ignored]\n"
+      {"blank lines and blanks",
+       "\n; saved by hand\n  Windows Registry Editor Version 5.00  \n\n\n"
        "\t[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\t\n\n"
-       "\"Range\" = dword:0000000a\n  ; a comment between values\n"
+       "\"Range\" = dword:0000000a\n  \n"
        "\"Birth\"=hex:00,00,00,00,00,6a,e5,40   \n"
        "\"RecExportFileName\"=\"C:\\\\My \\\"Charts\\\"\\\\Bio.BMP\"\n@=\"default\"\n\n\n"},
       {"UTF-8 byte order mark", "\xEF\xBB\xBF" + Canonical},
@@ -93,6 +93,28 @@ TEST(HiveFormatTest, ReadsTheSpellingsAHandEditedFileCanHave) {
       ADD_FAILURE() << error.what();
     }
   }
+}
+
+// Comments after the header are the writer's notes: they come back where they stood, among the
+// values they sat between, while the values themselves are read as usual.
+TEST(HiveFormatTest, CommentsComeBackWhereTheyStood) {
+  const std::string text =
+      "Windows Registry Editor Version 5.00\n\n"
+      "; settings of two programs\n\n"
+      "[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\n"
+      "\"Range\"=dword:0000000a\n"
+      "  ; a comment between values\n"
+      "\"Style\"=dword:00000001\n\n";
+  const Hive hive = parseHive(text, CurrentUserRoot);
+  const std::string written = formatHive(hive, CurrentUserRoot);
+  EXPECT_NE(written.find("; settings of two programs\n"), std::string::npos) << written;
+  const std::size_t range = written.find("\"Range\"");
+  const std::size_t comment = written.find("  ; a comment between values\n");
+  const std::size_t style = written.find("\"Style\"");
+  ASSERT_NE(comment, std::string::npos) << written;
+  EXPECT_LT(range, comment);
+  EXPECT_LT(comment, style);
+  EXPECT_EQ(formatHive(parseHive(written, CurrentUserRoot), CurrentUserRoot), written) << "a second save changes nothing";
 }
 
 std::string deepPath(std::size_t levels, const std::string& name) {
