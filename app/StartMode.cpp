@@ -12,10 +12,6 @@ StartMode startModeFor(const QStringList& arguments) {
   return StartMode::Chart;
 }
 
-}  // namespace lunasoma
-
-namespace lunasoma {
-
 QString programHelpFile(const ProgramContext& context) { return context.programFolder + QStringLiteral("Lunasoma.hlp"); }
 
 bool showProgramHelp(ProgramContext& context) {

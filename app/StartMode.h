@@ -19,9 +19,6 @@ inline constexpr char HelpArgument[] = "HELP";
 // none, starts the chart program.
 StartMode startModeFor(const QStringList& arguments);
 
-}  // namespace lunasoma
-
-namespace lunasoma {
 
 // The program's help file: Lunasoma.hlp in the folder of the program's files.
 QString programHelpFile(const ProgramContext& context);

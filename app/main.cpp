@@ -1,7 +1,8 @@
 // Lunasoma.exe: the chart program, and with the first argument SETUP or UNINSTALL its own
-// installer and uninstaller, with HELP only its help viewer. Start-up runs in a fixed order: the application object and the host,
-// the program-wide constants and pointer shapes, the settings, the installation modes, and then
-// the chart program (flash screen, main window, calendar pop-up) until the main window closes.
+// installer and uninstaller, with HELP only its help viewer. Start-up runs in a fixed order: the
+// application object and the host, the program-wide constants and pointer shapes, the settings,
+// the installation modes, and then the chart program (flash screen, main window, calendar pop-up)
+// until the main window closes.
 
 #include <QComboBox>
 
