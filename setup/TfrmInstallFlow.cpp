@@ -176,6 +176,11 @@ void TfrmInstall::refreshButtons() {
   m_btnNext->setText(buttons.nextCaption);
   m_btnCancel->setEnabled(true);
   m_btnCancel->setText(buttons.cancelCaption);
+  // On the result pages Next is hidden, and a hidden default button leaves Enter with nothing to
+  // press; there Close takes its place, as the only way on.
+  m_btnNext->setDefault(buttons.nextVisible);
+  m_btnCancel->setDefault(!buttons.nextVisible);
+  if (!buttons.nextVisible) m_btnCancel->setFocus();
 }
 
 void TfrmInstall::rebuildFinishList() {
