@@ -31,8 +31,9 @@ class ChartFileWriter {
   ChartFileResult writePdf(const QString& path) const;
   static ChartFileResult store(const QByteArray& bytes, const QString& path);
 
-  const BiorhythmSettings& m_settings;
-  const DateLocale& m_locale;
+  // Copies, so that a writer made from temporaries stays valid.
+  BiorhythmSettings m_settings;
+  DateLocale m_locale;
   int m_width;
   int m_height;
 };

@@ -253,7 +253,7 @@ TEST(SettingsStoreTest, AFileThatIsNoHiveAtAllIsKeptAsideAndTheUserToldOnce) {
     bool warned;
   };
   const Row rows[]{
-      {"binary junk", std::string("\x7F" "ELF\x02\x01\0\0 junk", 16), true},
+      {"binary junk", std::string("\x7F" "ELF\x02\x01\0\0 junk", 13), true},
       {"text of another kind", "[Desktop Entry]\nName=x\n", true},
       {"a hive with lines no one can read", "Windows Registry Editor Version 5.00\n\n[-HKEY_CURRENT_USER\\X]\nnonsense\n", false},
       {"an empty file", "", false},
