@@ -371,8 +371,12 @@ class Parser {
       piece.remove_suffix(1);
       joined.append(piece);
       if (atEnd()) {
+        // The list ends with the file. What it holds is read when it is a whole list; otherwise
+        // the line is kept, and keep() gives it the blank line it ran into (see there).
         m_continuedToEnd = true;
-        fail("a continued hex list that ends with the file");
+        std::vector<std::uint8_t> bytes = hexBytes(joined);
+        m_continuedToEnd = false;
+        return bytes;
       }
       piece = trimmed(nextLine());
     }

@@ -212,6 +212,19 @@ TEST(HiveFormatTest, AHexListCutOffByTheEndOfTheFileGetsTheBlankLineItRanInto) {
   EXPECT_TRUE(parseHive(written, CurrentUserRoot) == hive);
 }
 
+// A whole list whose last line still asks for one more is read as it stands: the blank line the
+// writer puts after it would otherwise complete it on the next read, and the hive would change.
+TEST(HiveFormatTest, AWholeHexListContinuedIntoTheEndOfTheFileIsRead) {
+  const std::string text = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Key]\n\"a\"=hex:01,\\\n  02\\";
+  const Hive hive = parseHive(text, CurrentUserRoot);
+  Hive expected;
+  expected.setValue("Key", binaryValue("a", {1, 2}));
+  EXPECT_TRUE(hive == expected) << formatHive(hive, CurrentUserRoot);
+  const std::string written = formatHive(hive, CurrentUserRoot);
+  EXPECT_TRUE(parseHive(written, CurrentUserRoot) == hive) << written;
+  EXPECT_EQ(formatHive(parseHive(written, CurrentUserRoot), CurrentUserRoot), written);
+}
+
 TEST(HiveFormatTest, RefusesTextThatIsNotAHiveAtAll) {
   struct Row {
     const char* label;
