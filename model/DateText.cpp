@@ -151,6 +151,8 @@ class DateTextReader {
     while (m_pos < m_text.size()) {
       if (m_text[m_pos] == ' ') {
         ++m_pos;
+      } else if (static_cast<unsigned char>(m_text[m_pos]) < 0x80) {
+        break;  // ASCII, the usual case: no format character starts here
       } else if (const std::size_t length = formatCharacterLength(m_text, m_pos)) {
         m_pos += length;
       } else {
@@ -278,17 +280,23 @@ std::string formatDate(DayNumber date, std::string_view pattern, const DateLocal
   return out;
 }
 
-DayNumber parseDateText(std::string_view text, DayNumber fallback, const DateLocale& locale, int currentYear) {
+namespace {
+
+// The reading of parseDateText with the pattern's gaps, or by the plain rule when there are none;
+// nullopt where parseDateText gives its fallback.
+std::optional<DayNumber> readDateText(std::string_view text, const DateLocale& locale, int currentYear,
+                                      const PatternGaps* gapsOrNone) {
+  static const PatternGaps noGaps;
+  const PatternGaps& gaps = gapsOrNone ? *gapsOrNone : noGaps;
   DateTextReader reader(text);
   const char separator = locale.dateSeparator;
-  const PatternGaps gaps = patternGaps(locale.shortDatePattern, separator);
   const auto readSeparatorOrGap = [&](std::size_t gap) {
     return reader.readSeparator(separator) || reader.readGap(gaps[gap]);
   };
   int first = 0;
   int second = 0;
   if (gaps[0] && !gaps[0]->empty()) reader.readGap(gaps[0]);
-  if (!reader.readNumber(first) || !readSeparatorOrGap(1) || !reader.readNumber(second)) return fallback;
+  if (!reader.readNumber(first) || !readSeparatorOrGap(1) || !reader.readNumber(second)) return std::nullopt;
 
   const DateOrder order = dateOrderOf(locale.shortDatePattern);
   // Wider than int: the century is derived from a caller's year that may be anything.
@@ -297,7 +305,7 @@ DayNumber parseDateText(std::string_view text, DayNumber fallback, const DateLoc
   int day = 0;
   if (readSeparatorOrGap(2)) {
     int third = 0;
-    if (!reader.readNumber(third)) return fallback;
+    if (!reader.readNumber(third)) return std::nullopt;
     // The pattern's closing text first, so that a closing separator is not taken twice.
     if (!gaps[3] || gaps[3]->empty() || !reader.readGap(gaps[3])) reader.readSeparator(separator);
     switch (order) {
@@ -323,8 +331,19 @@ DayNumber parseDateText(std::string_view text, DayNumber fallback, const DateLoc
     day = dayFirst ? first : second;
     month = dayFirst ? second : first;
   }
-  if (!reader.atEnd() || year < 1 || year > 9999) return fallback;
-  return encodeDate(static_cast<int>(year), month, day).value_or(fallback);
+  if (!reader.atEnd() || year < 1 || year > 9999) return std::nullopt;
+  return encodeDate(static_cast<int>(year), month, day);
+}
+
+}  // namespace
+
+DayNumber parseDateText(std::string_view text, DayNumber fallback, const DateLocale& locale, int currentYear) {
+  // Nearly every text reads by the plain rule, and the pattern is looked at only when it does
+  // not: the separator is always tried before the pattern's own text, so a text the plain rule
+  // reads is read the same way with the pattern's texts.
+  if (const std::optional<DayNumber> date = readDateText(text, locale, currentYear, nullptr)) return *date;
+  const PatternGaps gaps = patternGaps(locale.shortDatePattern, locale.dateSeparator);
+  return readDateText(text, locale, currentYear, &gaps).value_or(fallback);
 }
 
 }  // namespace lunasoma
