@@ -2,46 +2,14 @@
 
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSysInfo>
 #include <QVersionNumber>
 #include <QtGlobal>
-
-#include <algorithm>
 
 #include "platform/QtDateLocale.h"
 
 namespace lunasoma {
 
-namespace {
-
-// The leading decimal digits of text from position at, moving at past them; -1 when there are none.
-int leadingNumber(QStringView text, qsizetype& at) {
-  const qsizetype start = at;
-  int value = 0;
-  while (at < text.size() && text[at].isDigit() && text[at].unicode() < 128) {
-    value = std::min(value * 10 + (text[at].unicode() - u'0'), 1'000'000);
-    ++at;
-  }
-  return at == start ? -1 : value;
-}
-
-}  // namespace
-
-LinuxSystemService::LinuxSystemService(QString kernelRelease, int startShowValue)
-    : m_kernelRelease(kernelRelease.isEmpty() ? QSysInfo::kernelVersion() : std::move(kernelRelease)),
-      m_startShowValue(startShowValue) {}
-
-int LinuxSystemService::versionNumberFrom(QStringView release) {
-  qsizetype at = 0;
-  const int major = leadingNumber(release, at);
-  if (major < 0) return 0;
-  int minor = 0;
-  if (at < release.size() && release[at] == u'.') {
-    ++at;
-    minor = std::max(leadingNumber(release, at), 0);
-  }
-  return std::min(major, 1'000'000) * 100 + std::min(minor, 99);
-}
+LinuxSystemService::LinuxSystemService(int startShowValue) : m_startShowValue(startShowValue) {}
 
 int LinuxSystemService::versionNumberForRuntime(QStringView runtimeQt) {
   const QVersionNumber running = QVersionNumber::fromString(runtimeQt);
