@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include "platform/QtDateLocale.h"
+#include "platform/WaylandPlatform.h"
 
 namespace lunasoma {
 
@@ -20,9 +21,8 @@ int LinuxSystemService::versionNumberForRuntime(QStringView runtimeQt) {
 // The kernel's own version says nothing about whether this build runs: what it needs is the Qt
 // and C library it was linked against, which the dynamic loader has checked before main().
 OsFacts LinuxSystemService::osFacts() {
-  // Qt's Wayland plugins are all named "wayland" or "wayland-" something.
-  const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-  return OsFacts{versionNumberForRuntime(QString::fromLatin1(qVersion())), m_startShowValue, !wayland};
+  return OsFacts{versionNumberForRuntime(QString::fromLatin1(qVersion())), m_startShowValue,
+                 !isWaylandPlatform(QGuiApplication::platformName())};
 }
 
 DateLocale LinuxSystemService::dateLocale() { return dateLocaleFrom(QLocale::system()); }

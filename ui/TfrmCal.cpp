@@ -17,6 +17,7 @@
 #include "chart/CellFontCache.h"
 #include "model/CalendarSteps.h"
 #include "model/DateText.h"
+#include "platform/WaylandPlatform.h"
 #include "ui/DateField.h"
 #include "ui/PopupPlacement.h"
 #include "ui/TCalendar.h"
@@ -41,8 +42,7 @@ Qt::WindowFlags windowFlagsFor(TfrmCal::WindowKind kind) {
 }  // namespace
 
 TfrmCal::WindowKind TfrmCal::windowKindFor(const QString& platformName) {
-  // "wayland" and "wayland-egl" alike.
-  return platformName.startsWith(QLatin1String("wayland")) ? WindowKind::AttachedPopup : WindowKind::ToolWindow;
+  return isWaylandPlatform(platformName) ? WindowKind::AttachedPopup : WindowKind::ToolWindow;
 }
 
 TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent)
