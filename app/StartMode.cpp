@@ -1,5 +1,7 @@
 #include "app/StartMode.h"
 
+#include <QDir>
+
 namespace lunasoma {
 
 StartMode startModeFor(const QStringList& arguments) {
@@ -14,10 +16,12 @@ StartMode startModeFor(const QStringList& arguments) {
 
 QString programHelpFile(const ProgramContext& context) { return context.programFolder + QStringLiteral("Lunasoma.hlp"); }
 
-bool showProgramHelp(ProgramContext& context) {
+bool showProgramHelp(ProgramContext& context, QWidget* parent) {
   const QString helpFile = programHelpFile(context);
-  if (context.services.help.showContents(nullptr, helpFile)) return true;
-  context.services.messages.error(nullptr, QStringLiteral("The help file \"%1\" cannot be opened.").arg(helpFile));
+  if (context.services.help.showContents(parent, helpFile)) return true;
+  context.services.beeper.beep(Beep::Stop);
+  context.services.messages.error(
+      parent, QStringLiteral("The help file \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(helpFile)));
   return false;
 }
 

@@ -6,6 +6,8 @@
 
 #include "app/ProgramContext.h"
 
+class QWidget;
+
 namespace lunasoma {
 
 enum class StartMode { Chart, Setup, Uninstall, Help };
@@ -19,12 +21,11 @@ inline constexpr char HelpArgument[] = "HELP";
 // none, starts the chart program.
 StartMode startModeFor(const QStringList& arguments);
 
-
 // The program's help file: Lunasoma.hlp in the folder of the program's files.
 QString programHelpFile(const ProgramContext& context);
 
-// Help mode: opens the help viewer on the program's help file, or says that the file cannot be
-// opened. True when the viewer shows; the caller then runs until it is closed.
-bool showProgramHelp(ProgramContext& context);
+// Opens the help viewer on the program's help file, or says that the file cannot be opened; for
+// Help > Contents and for help mode alike. True when the viewer shows.
+bool showProgramHelp(ProgramContext& context, QWidget* parent = nullptr);
 
 }  // namespace lunasoma

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenu>
@@ -19,6 +18,7 @@
 #include "app/ProductInfo.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
+#include "app/StartMode.h"
 #include "chart/CellFontCache.h"
 #include "chart/QPainterCanvas.h"
 #include "ui/DateField.h"
@@ -281,13 +281,7 @@ void TfrmBio::mnuFileClick(QObject* sender) {
   if (name == QLatin1String("mnuExit")) close();
 }
 
-void TfrmBio::mnuHelpContentsClick() {
-  const QString helpFile = m_context.programFolder + QStringLiteral("Lunasoma.hlp");
-  if (m_context.services.help.showContents(this, helpFile)) return;
-  m_context.services.beeper.beep(Beep::Stop);
-  m_context.services.messages.error(
-      this, QStringLiteral("The help file \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(helpFile)));
-}
+void TfrmBio::mnuHelpContentsClick() { showProgramHelp(m_context, this); }
 
 void TfrmBio::mnuCopyProgramClick() {
   if (m_copyProgramDialog) m_copyProgramDialog(this);
