@@ -46,6 +46,15 @@ void removeCreatedFolders(const std::vector<std::filesystem::path>& created) {
   }
 }
 
+void reportFolderNotCreated(const QString& installFolder, const std::error_code& reason,
+                            const InstallEnvironment& environment) {
+  environment.services.beeper.beep(Beep::Exclamation);
+  environment.services.messages.error(
+      environment.parent, fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
+                                                      "Please select a different folder to install to."),
+                                       {installFolder, QString::fromLocal8Bit(reason.message())}));
+}
+
 // Creates the installation folder (and a missing default parent such as ~/.local/opt, which the
 // wizard does not create before Finish), or asks whether to install over the folder that is
 // there. A folder that cannot be created is reported with the system's reason.
@@ -80,12 +89,7 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
     if (!std::filesystem::create_directory(*folder, error) || error) {
       if (!error) error = std::make_error_code(std::errc::file_exists);
       removeCreatedFolders(prepared.created);
-      environment.services.beeper.beep(Beep::Exclamation);
-      environment.services.messages.error(
-          environment.parent,
-          fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
-                                      "Please select a different folder to install to."),
-                       {installFolder, QString::fromLocal8Bit(error.message())}));
+      reportFolderNotCreated(installFolder, error, environment);
       prepared.created.clear();
       return prepared;
     }
@@ -93,12 +97,7 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
   }
   if (missing.empty()) {
     // The path exists but is no folder (a file, or a link to one): nothing can be installed there.
-    environment.services.beeper.beep(Beep::Exclamation);
-    environment.services.messages.error(
-        environment.parent,
-        fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
-                                    "Please select a different folder to install to."),
-                     {installFolder, QString::fromLocal8Bit(std::make_error_code(std::errc::file_exists).message())}));
+    reportFolderNotCreated(installFolder, std::make_error_code(std::errc::file_exists), environment);
     return prepared;
   }
   prepared.state = FolderReady::Created;
