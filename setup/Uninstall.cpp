@@ -179,13 +179,12 @@ QString cleanupProgramFolder(const QString& runtimeFolder, const QString& tempFo
 
 QString writeCleanupProgram(const QByteArray& program, const QString& folder) {
   if (program.isEmpty() || folder.isEmpty()) return {};
-  const QString tempFolder = folder;
-  const QString path = joinPath(tempFolder, QString::fromLatin1(CleanupProgramName));
+  const QString path = joinPath(folder, QString::fromLatin1(CleanupProgramName));
   // The bytes go into a fresh file of a unique name that is then renamed over the final name. A
   // rename replaces a link planted under that name in a shared temporary folder instead of
   // following it, and fails on a file owned by someone else there, rather than leaving their
   // program to be started. The unfinished file removes itself on every failure.
-  QTemporaryFile file(joinPath(tempFolder, QStringLiteral(".") + QString::fromLatin1(CleanupProgramName) +
+  QTemporaryFile file(joinPath(folder, QStringLiteral(".") + QString::fromLatin1(CleanupProgramName) +
                                                QStringLiteral(".XXXXXX")));
   if (!file.open() || file.write(program) != program.size() || !file.flush()) return {};
   const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
