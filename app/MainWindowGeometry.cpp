@@ -1,6 +1,7 @@
 #include "app/MainWindowGeometry.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace lunasoma {
 
@@ -68,6 +69,10 @@ int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth
                        int rightMinimum) {
   if (x < 0) return std::max(dividerLeft + x, leftMinimum + 6);
   return std::min(dividerLeft + x, tabLeftWidth + tabRightWidth - rightMinimum + 6);
+}
+
+int boundsWidth(const Bounds& bounds) {
+  return static_cast<int>(std::clamp<long long>(static_cast<long long>(bounds.right) - bounds.left, 0, INT_MAX));
 }
 
 QRect boundsToRect(const Bounds& bounds) {

@@ -66,6 +66,8 @@ int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth
                        int rightMinimum);
 
 QRect boundsToRect(const Bounds& bounds);
+// The width of a stored rectangle, 0 for one turned inside out and capped for a hand-edited one.
+int boundsWidth(const Bounds& bounds);
 Bounds rectToBounds(const QRect& rect);
 
 // How much of the window's top, from its outer edge, holds the title bar: the part that must stay

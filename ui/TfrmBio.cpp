@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include <climits>
 #include <exception>
 
 #include "app/EscapedErrorReport.h"
@@ -49,10 +48,6 @@ std::vector<QRect> availableScreenAreas() {
   std::vector<QRect> screens;
   for (const QScreen* screen : QGuiApplication::screens()) screens.push_back(screen->availableGeometry());
   return screens;
-}
-
-int boundsWidth(const Bounds& bounds) {
-  return static_cast<int>(std::clamp<long long>(static_cast<long long>(bounds.right) - bounds.left, 0, INT_MAX));
 }
 
 }  // namespace
