@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 #include "platform/HostServices.h"
 

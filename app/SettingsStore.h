@@ -28,7 +28,7 @@
 #include <string_view>
 #include <variant>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "model/Calendar.h"
 #include "platform/HostServices.h"
 #include "platform/Registry.h"

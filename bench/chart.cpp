@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/ChartDrawing.h"
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/QPainterCanvas.h"
 #include "chart/RecordingCanvas.h"
 
 namespace lunasoma {

@@ -3,7 +3,7 @@
 // labels, frame, legend and the four curves. A plain function of its inputs; it does not begin or
 // end print documents and knows nothing of windows or of the main window's guard flags.
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "chart/Canvas.h"
 #include "model/DateText.h"
 

@@ -7,7 +7,7 @@
 #include "setup/FileCopy.h"
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

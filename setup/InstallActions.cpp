@@ -17,7 +17,7 @@
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/ShortcutFile.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 
@@ -152,7 +152,7 @@ bool copyFiles(const InstallRequest& request, const InstallEnvironment& environm
 // reason when the entry could not be written, so the result page can say so.
 QString writeUninstallEntry(const InstallRequest& request, Registry& machine) {
   try {
-    if (!machine.keyExists(UninstallListKey)) return {};
+    if (!machine.keyExists(UninstallKeyPath)) return {};
     machine.writeValues(uninstallEntryKey(),
                         {{UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
                          {UninstallStringValue, RegistryValue{uninstallCommand(request.installFolder,

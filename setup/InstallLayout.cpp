@@ -10,7 +10,7 @@
 namespace lunasoma {
 
 std::string uninstallEntryKey() {
-  return std::string(UninstallListKey) + "\\" + std::string(Product.productName);
+  return std::string(UninstallKeyPath) + "\\" + std::string(Product.productName);
 }
 
 QString uninstallCommand(const QString& installFolder, const QString& programFileName) {

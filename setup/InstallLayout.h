@@ -7,15 +7,15 @@
 
 #include <string>
 
+#include "platform/RegistryHives.h"
+
 namespace lunasoma {
 
-// The machine-wide key that lists the installed programs; each program has a subkey in it.
-inline constexpr char UninstallListKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 // The two text values of the product's uninstall entry.
 inline constexpr char UninstallDisplayNameValue[] = "DisplayName";
 inline constexpr char UninstallStringValue[] = "UninstallString";
 
-// The product's subkey of UninstallListKey.
+// The product's subkey of UninstallKeyPath, the machine-wide list of installed programs.
 std::string uninstallEntryKey();
 
 // The command stored as "UninstallString": the installed program followed by " Uninstall". The

@@ -20,7 +20,7 @@
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/InstallWizardFlow.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

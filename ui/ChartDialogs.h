@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "chart/ExportDialogSetup.h"
+#include "ui/ExportDialogSetup.h"
 
 class QPrinter;
 class QWidget;

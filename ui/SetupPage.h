@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -10,10 +10,10 @@
 #include <QWindow>
 
 #include "app/ProductInfo.h"
-#include "chart/CellFontCache.h"
+#include "chart/qt/CellFontCache.h"
 #include "platform/HostServices.h"
 #include "ui/FirstPaintWatch.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

@@ -13,13 +13,13 @@
 #include <exception>
 
 #include "app/EscapedErrorReport.h"
-#include "app/MainWindowGeometry.h"
+#include "ui/MainWindowGeometry.h"
 #include "app/ProductInfo.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
 #include "app/StartMode.h"
-#include "chart/CellFontCache.h"
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/CellFontCache.h"
+#include "chart/qt/QPainterCanvas.h"
 #include "ui/DateField.h"
 #include "ui/HintSwitch.h"
 #include "ui/PaintBox.h"

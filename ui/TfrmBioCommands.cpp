@@ -13,12 +13,12 @@
 #include <utility>
 
 #include "app/ProgramFolders.h"
-#include "chart/BitmapFile.h"
+#include "chart/qt/BitmapFile.h"
 #include "chart/PointerZones.h"
-#include "chart/PrinterChartDevice.h"
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/PrinterChartDevice.h"
+#include "chart/qt/QPainterCanvas.h"
 #include "ui/DateField.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 #include "ui/PaintBox.h"
 #include "ui/PointerShapes.h"
 #include "ui/QtChartDialogs.h"

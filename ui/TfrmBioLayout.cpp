@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/MainWindowGeometry.h"
-#include "chart/CellFontCache.h"
+#include "ui/MainWindowGeometry.h"
+#include "chart/qt/CellFontCache.h"
 #include "ui/DateField.h"
 #include "ui/PaintBox.h"
 #include "ui/SetupPage.h"

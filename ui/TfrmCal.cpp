@@ -14,7 +14,7 @@
 #include <limits>
 
 #include "app/ProgramContext.h"
-#include "chart/CellFontCache.h"
+#include "chart/qt/CellFontCache.h"
 #include "model/CalendarSteps.h"
 #include "model/DateText.h"
 #include "platform/WaylandPlatform.h"

@@ -7,7 +7,7 @@
 
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
-#include "ui/OverrideCursorGuard.h"
+#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

@@ -6,8 +6,8 @@
 #include <QPrinter>
 
 #include "chart/ChartDrawing.h"
-#include "chart/PrinterChartDevice.h"
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/PrinterChartDevice.h"
+#include "chart/qt/QPainterCanvas.h"
 #include "model/Biorhythm.h"
 
 namespace lunasoma {

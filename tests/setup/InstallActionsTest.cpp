@@ -205,7 +205,7 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
     SCOPED_TRACE(c.name);
     QDir(installFolder()).removeRecursively();
     MemoryRegistry machine;
-    if (c.listExists) machine.createKey(UninstallListKey);
+    if (c.listExists) machine.createKey(UninstallKeyPath);
     if (c.writeFails) machine.failWritesOf("UninstallString");
     HostServices withMachine{services.userHive, machine,           services.messages, services.beeper,
                              services.shell,    services.shortcuts, services.wallpaper, services.folders,
@@ -216,7 +216,7 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
 
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(machine.readString(uninstallEntryKey(), "DisplayName").has_value(), c.entryWritten);
-    EXPECT_EQ(machine.keyExists(UninstallListKey), c.listExists);
+    EXPECT_EQ(machine.keyExists(UninstallKeyPath), c.listExists);
     EXPECT_EQ(result.uninstallEntryError.isEmpty(), !c.writeFails);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(QFileInfo::exists(host.shortcuts.shortcutFileFor(folderLink(host.folders.desktopFolder()))));

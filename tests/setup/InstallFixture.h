@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "app/InstallFileTable.h"
 #include "app/ProgramContext.h"
 #include "setup/InstallActions.h"

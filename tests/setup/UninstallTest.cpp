@@ -99,7 +99,7 @@ TEST(Uninstall, RemovesEverythingTheInstallationMadeAndStartsTheCleanupOnTheProg
   EXPECT_FALSE(t.host.userHive.keyExists(std::string(SettingsKeyPath)));
   EXPECT_EQ(t.host.userHive.readString("Software\\Corvanti\\Other", "Kept"), "yes");
   EXPECT_FALSE(t.host.machineHive.keyExists(uninstallEntryKey()));
-  EXPECT_TRUE(t.host.machineHive.keyExists(UninstallListKey));
+  EXPECT_TRUE(t.host.machineHive.keyExists(UninstallKeyPath));
   for (const QString& file : t.allShortcutFiles()) EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
   EXPECT_FALSE(QFileInfo::exists(startMenuGroupFolder(t.host.folders.programsFolder())));
   EXPECT_TRUE(QFileInfo::exists(t.host.folders.programsFolder()));

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-#include "chart/ChartFileWriter.h"
+#include "programs/lunasoma-chart/ChartFileWriter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/ChartDialogs.h"

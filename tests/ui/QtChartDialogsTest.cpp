@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "chart/ExportDialogSetup.h"
+#include "ui/ExportDialogSetup.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtChartDialogs.h"

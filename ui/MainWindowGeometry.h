@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 
 namespace lunasoma {
 

@@ -1,4 +1,4 @@
-#include "chart/CellFontCache.h"
+#include "chart/qt/CellFontCache.h"
 
 #include <QPaintDevice>
 

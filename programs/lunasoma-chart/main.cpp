@@ -10,8 +10,8 @@
 
 #include "app/SettingsStore.h"
 #include "chart/ChartDrawing.h"
-#include "chart/ChartFileWriter.h"
-#include "chart/ChartRequest.h"
+#include "programs/lunasoma-chart/ChartFileWriter.h"
+#include "programs/lunasoma-chart/ChartRequest.h"
 #include "chart/RecordingCanvas.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"

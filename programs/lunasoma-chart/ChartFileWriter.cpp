@@ -1,4 +1,4 @@
-#include "chart/ChartFileWriter.h"
+#include "programs/lunasoma-chart/ChartFileWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,10 +8,10 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
-#include "chart/BitmapFile.h"
+#include "chart/qt/BitmapFile.h"
 #include "chart/ChartDrawing.h"
-#include "chart/PrinterChartDevice.h"
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/PrinterChartDevice.h"
+#include "chart/qt/QPainterCanvas.h"
 
 namespace lunasoma {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/MainWindowGeometry.h"
+#include "ui/MainWindowGeometry.h"
 
 namespace lunasoma {
 namespace {

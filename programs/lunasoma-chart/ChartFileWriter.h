@@ -8,7 +8,7 @@
 
 class QByteArray;
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 
 namespace lunasoma {

@@ -1,4 +1,4 @@
-#include "chart/ChartRequest.h"
+#include "programs/lunasoma-chart/ChartRequest.h"
 
 #include <charconv>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "chart/ExportDialogSetup.h"
+#include "ui/ExportDialogSetup.h"
 
 #include <QFileInfo>
 

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QImage>
 
-#include "chart/ChartFileWriter.h"
-#include "chart/ChartRequest.h"
+#include "programs/lunasoma-chart/ChartFileWriter.h"
+#include "programs/lunasoma-chart/ChartRequest.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 

@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "chart/Canvas.h"
-#include "chart/CellFontCache.h"
+#include "chart/qt/CellFontCache.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "chart/PrinterChartDevice.h"
+#include "chart/qt/PrinterChartDevice.h"
 
 #include <QPrinter>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 #include "model/Calendar.h"
 
 namespace lunasoma {

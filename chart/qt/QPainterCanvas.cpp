@@ -1,9 +1,9 @@
-#include "chart/QPainterCanvas.h"
+#include "chart/qt/QPainterCanvas.h"
 
 #include <QPaintEngine>
 #include <QPainter>
 
-#include "app/BiorhythmSettings.h"
+#include "model/BiorhythmSettings.h"
 
 namespace lunasoma {
 

@@ -1,4 +1,4 @@
-#include "app/MainWindowGeometry.h"
+#include "ui/MainWindowGeometry.h"
 
 #include <algorithm>
 #include <climits>

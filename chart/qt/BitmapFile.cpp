@@ -1,4 +1,4 @@
-#include "chart/BitmapFile.h"
+#include "chart/qt/BitmapFile.h"
 
 #include <QImage>
 #include <QSaveFile>

@@ -1,0 +1,46 @@
+# The layer check: every quoted #include of a file in the source tree must name a header of the
+# including file's own library or of a library that cmake/Layers.cmake lets it use, and every such
+# header must belong to some library. Run as
+#   cmake -DMANIFEST=<build>/LayerManifest.cmake -P cmake/LayerCheck.cmake
+# It prints one line per crossing it finds and fails if there is any.
+cmake_minimum_required(VERSION 3.25)
+if(NOT MANIFEST OR NOT EXISTS "${MANIFEST}")
+  message(FATAL_ERROR "LayerCheck: no manifest at '${MANIFEST}'; configure the build first")
+endif()
+include("${MANIFEST}")
+
+foreach(target ${LAYER_TARGETS})
+  foreach(file ${LAYER_SOURCES_${target}})
+    file(RELATIVE_PATH relative "${LAYER_ROOT}" "${file}")
+    set("owner_${relative}" ${target})
+  endforeach()
+endforeach()
+
+set(crossings 0)
+set(files_read 0)
+foreach(target ${LAYER_TARGETS})
+  foreach(file ${LAYER_SOURCES_${target}})
+    math(EXPR files_read "${files_read} + 1")
+    file(RELATIVE_PATH relative "${LAYER_ROOT}" "${file}")
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\".*" "\\1" header "${line}")
+      if(NOT EXISTS "${LAYER_ROOT}/${header}")
+        continue()
+      endif()
+      set(owner "${owner_${header}}")
+      if(owner STREQUAL "")
+        message("${relative}: includes ${header}, which belongs to no library")
+        math(EXPR crossings "${crossings} + 1")
+      elseif(NOT owner STREQUAL target AND NOT owner IN_LIST LAYER_USES_${target})
+        message("${relative}: includes ${header} of ${owner}, which ${target} may not use")
+        math(EXPR crossings "${crossings} + 1")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(crossings GREATER 0)
+  message(FATAL_ERROR "LayerCheck: ${crossings} include(s) cross the layers (see cmake/Layers.cmake)")
+endif()
+message(STATUS "LayerCheck: ${files_read} files, every include within the layers")
