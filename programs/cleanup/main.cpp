@@ -11,9 +11,12 @@
 //
 // The wait is five seconds. The environment variable LUNASOMA_CLEANUP_DELAY_MS (a whole number of
 // milliseconds, at most 600000) replaces it, so that tests need not sit through it; any other
-// value of the variable is ignored.
+// value of the variable is ignored. With LUNASOMA_CLEANUP_REPORT set (to anything), it writes one
+// line, "waiting <milliseconds>", to its standard output as the wait begins, so that a test can
+// see it reach the wait instead of timing it; without the variable it stays silent.
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -60,7 +63,12 @@ int main(int argc, char** argv) {
   // Checked before the wait as well as after it: a hostile argument is refused at once.
   if (!isPlainProgramFile(argument)) return 0;
 
-  std::this_thread::sleep_for(std::chrono::milliseconds(delayMs()));
+  const long delay = delayMs();
+  if (std::getenv("LUNASOMA_CLEANUP_REPORT")) {
+    std::printf("waiting %ld\n", delay);
+    std::fflush(stdout);
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(delay));
 
   // The program may have been replaced during the wait; check again right before deleting.
   if (!isPlainProgramFile(argument)) return 0;

@@ -544,8 +544,16 @@ TEST_P(SmallBoxes, DrawWithoutLeavingTheAmplitude) {
   const SmallBoxCase& c = GetParam();
   const Chart chart = draw(chartSettings(Birth, day(2026, 12, 1), 8, 1), screen(c.width, c.height));
   ASSERT_EQ(chart.outcome, ChartOutcome::Drawn);
-  const int boxHeight = static_cast<int>((c.height - 20 - 36) - 3.5 * 14);
-  const int mid = 51 + boxHeight / 2;
+  // The box and its zero line as drawn: the frame, then the move that starts the zero line.
+  const auto frame = std::find_if(chart.ops.begin(), chart.ops.end(), [](const Op& op) { return op.verb == "frame"; });
+  ASSERT_NE(frame, chart.ops.end());
+  const auto zeroLine = std::find_if(frame, chart.ops.end(), [](const Op& op) { return op.verb == "move"; });
+  ASSERT_NE(zeroLine, chart.ops.end());
+  const int boxHeight = frame->numbers[3] - frame->numbers[1];
+  const int mid = zeroLine->numbers[1];
+  EXPECT_EQ(mid, frame->numbers[1] + boxHeight / 2) << "the zero line halves the box";
+  // The curves swing at most half the box less 10 pixels from the zero line; in a box lower than 20
+  // pixels that difference is negative, and its size is the bound.
   const int amplitude = std::abs(boxHeight / 2 - 10);
   const std::vector<Chart::Segment> physical = chart.curve("Physical");
   ASSERT_EQ(physical.size(), 56u);

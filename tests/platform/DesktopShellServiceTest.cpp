@@ -1,7 +1,7 @@
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QThread>
+#include <QFileSystemWatcher>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -43,12 +43,12 @@ INSTANTIATE_TEST_SUITE_P(Rows, AddressUrl,
 TEST(DesktopShell, ProgramArgumentsAreNeverInterpretedByAShell) {
   test::TempFolder temp;
   const QString name = temp.path() + "/a b; touch injected $(touch injected) 'q' `x`";
+  // Watched before the start, so that the file's creation cannot slip past unseen.
+  QFileSystemWatcher watcher({temp.path()});
+  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
   DesktopShellService shell;
   ASSERT_TRUE(shell.startProgram("touch", {name}));
-  QElapsedTimer timer;
-  timer.start();
-  while (!QFileInfo::exists(name) && timer.elapsed() < 10'000) QThread::msleep(20);
-  EXPECT_TRUE(QFileInfo::exists(name));
+  while (!QFileInfo::exists(name)) ASSERT_TRUE(changed.wait(30000)) << "touch created nothing";
   EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files).size(), 1);
   EXPECT_FALSE(QFileInfo::exists(QDir::current().filePath("injected")));
 }

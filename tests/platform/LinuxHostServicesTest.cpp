@@ -9,19 +9,24 @@
 namespace lunasoma {
 namespace {
 
+// The hives handed over are the ones every service reads and the ones the program writes: a value
+// written through the services is what the folder service answers next, each in its own hive.
 TEST(LinuxHost, ServicesShareTheGivenHives) {
   auto user = std::make_unique<MemoryRegistry>();
   auto machine = std::make_unique<MemoryRegistry>();
-  Registry* userHive = user.get();
-  Registry* machineHive = machine.get();
   user->writeString(LinuxFolderService::shellFoldersKey, "Programs", "/srv/programs");
   machine->writeString(LinuxFolderService::currentVersionKey, "ProgramFilesDir", "/srv/apps");
   LinuxHostServices host(std::move(user), std::move(machine));
   HostServices services = host.services();
-  EXPECT_EQ(&services.userHive, userHive);
-  EXPECT_EQ(&services.machineHive, machineHive);
   EXPECT_EQ(services.folders.programsFolder(), "/srv/programs");
   EXPECT_EQ(services.folders.programFilesFolder(), "/srv/apps");
+
+  services.userHive.writeString(LinuxFolderService::shellFoldersKey, "Programs", "/srv/other programs");
+  services.machineHive.writeString(LinuxFolderService::currentVersionKey, "ProgramFilesDir", "/srv/other apps");
+  EXPECT_EQ(services.folders.programsFolder(), "/srv/other programs");
+  EXPECT_EQ(services.folders.programFilesFolder(), "/srv/other apps");
+  EXPECT_FALSE(services.machineHive.keyExists(LinuxFolderService::shellFoldersKey)) << "the user's values stay in the user's hive";
+  EXPECT_FALSE(services.userHive.readString(LinuxFolderService::currentVersionKey, "ProgramFilesDir").has_value());
   EXPECT_EQ(services.system.osFacts().startShowValue, 1);
 }
 

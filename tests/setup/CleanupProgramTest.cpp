@@ -3,12 +3,10 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -48,20 +46,30 @@ class CleanupProgram : public ::testing::Test {
   }
 
   // Starts the cleanup program with the given arguments, its working folder the sandbox, so that a
-  // relative path would point at the sandbox's files. A delay below zero leaves the default wait.
-  void start(QProcess& process, const QStringList& arguments, int delayMs) {
+  // relative path would point at the sandbox's files. `delay` is the value of the delay variable,
+  // unset when empty. The program announces the start of its wait on its output.
+  void start(QProcess& process, const QStringList& arguments, const QString& delay) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("LUNASOMA_CLEANUP_DELAY_MS");
-    if (delayMs >= 0) environment.insert("LUNASOMA_CLEANUP_DELAY_MS", QString::number(delayMs));
+    if (!delay.isEmpty()) environment.insert("LUNASOMA_CLEANUP_DELAY_MS", delay);
+    environment.insert("LUNASOMA_CLEANUP_REPORT", "1");
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(sandbox.path());
     process.start(m_program, arguments);
     ASSERT_TRUE(process.waitForStarted(10000));
   }
 
-  void run(const QStringList& arguments, int delayMs = 0) {
+  // The line the program writes as its wait begins, or an empty one when it ended without waiting.
+  static QByteArray waitLine(QProcess& process) {
+    while (!process.canReadLine()) {
+      if (!process.waitForReadyRead(30000)) return {};
+    }
+    return process.readLine().trimmed();
+  }
+
+  void run(const QStringList& arguments) {
     QProcess process;
-    start(process, arguments, delayMs);
+    start(process, arguments, "0");
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0);
@@ -79,28 +87,40 @@ TEST_F(CleanupProgram, DeletesTheProgramAndItsEmptyFolderAfterTheWait) {
   const QString program = folder + "/Lunasoma.exe";
   writeFile(program);
 
-  QProcess process;
-  start(process, {program}, 1500);
-  // Still there while the cleanup waits for the program to end.
-  QThread::msleep(300);
-  EXPECT_TRUE(QFileInfo::exists(program));
-  ASSERT_TRUE(process.waitForFinished(30000));
+  run({program});
 
   EXPECT_FALSE(QFileInfo::exists(program));
   EXPECT_FALSE(QFileInfo::exists(folder));
   EXPECT_TRUE(QFileInfo::exists(sandbox.path() + "/Program Files"));
 }
 
-TEST_F(CleanupProgram, WaitsSecondsUnlessTold) {
+// The program is still there once the wait has begun: it is deleted only after the wait, which is
+// five seconds unless the variable gives a valid other one.
+TEST_F(CleanupProgram, WaitsBeforeDeletingFiveSecondsUnlessTold) {
+  struct Row {
+    const char* name;
+    QString variable;  // empty: unset
+    QByteArray reported;
+  };
+  const Row rows[] = {
+      {"unset", "", "waiting 5000"},
+      {"a whole number", "120000", "waiting 120000"},
+      {"the longest allowed", "600000", "waiting 600000"},
+      {"longer than allowed", "600001", "waiting 5000"},
+      {"not a number", "1.5s", "waiting 5000"},
+      {"negative", "-1", "waiting 5000"},
+  };
   const QString program = sandbox.path() + "/Lunasoma/Lunasoma.exe";
   writeFile(program);
-
-  QProcess process;
-  start(process, {program}, -1);
-  EXPECT_FALSE(process.waitForFinished(1500));
-  EXPECT_TRUE(QFileInfo::exists(program));
-  process.kill();
-  process.waitForFinished(10000);
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QProcess process;
+    start(process, {program}, row.variable);
+    EXPECT_EQ(waitLine(process), row.reported);
+    EXPECT_TRUE(QFileInfo::exists(program));
+    process.kill();
+    process.waitForFinished(10000);
+  }
 }
 
 TEST_F(CleanupProgram, AFolderThatHoldsMoreKeepsItself) {

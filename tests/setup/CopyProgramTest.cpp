@@ -7,13 +7,13 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "tests/setup/InstallFixture.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace lunasoma {
 namespace {
@@ -78,16 +78,16 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
 TEST(CopyProgram, TheMenuCommandOpensItModallyAndCancelTouchesNothing) {
   Scene t;
   t.makeDistribution();
-  bool sawDialog = false;
-  QTimer::singleShot(0, [&] {
-    QWidget* modal = QApplication::activeModalWidget();
-    sawDialog = modal && modal->objectName() == "frmCopyProgram";
-    if (modal) modal->findChild<QPushButton*>("btnCancel")->click();
+  test::ModalAnswer<TfrmCopyProgram> copy([](TfrmCopyProgram* dialog) {
+    EXPECT_EQ(dialog->objectName(), "frmCopyProgram");
+    auto* cancel = dialog->findChild<QPushButton*>("btnCancel");
+    ASSERT_NE(cancel, nullptr);
+    cancel->click();
   });
 
   openCopyProgramDialog(t.context, nullptr);
 
-  EXPECT_TRUE(sawDialog);
+  EXPECT_TRUE(copy.answered());
   EXPECT_FALSE(QFileInfo::exists(t.target()));
   EXPECT_TRUE(t.host.journal.isEmpty());
 }

@@ -10,17 +10,18 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeView>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "setup/InstallLayout.h"
 #include "setup/SetupEntry.h"
 #include "tests/setup/InstallFixture.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace lunasoma {
 namespace {
@@ -308,11 +309,8 @@ TEST(SetupWizardEntry, AnOperatingSystemBelowVersion390IsRefused) {
     fixture.makeDistribution();
     fixture.host.system.setOsFacts(OsFacts{c.version, 1});
     // The wizard is modal: once it is up, Esc asks to cancel and the fake answers Yes.
-    if (!c.refused) {
-      QTimer::singleShot(0, qApp, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Escape);
-      });
-    }
+    std::optional<test::ModalAnswer<TfrmInstall>> wizard;
+    if (!c.refused) wizard.emplace([](TfrmInstall* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
 
     const int code = runSetupWizard(fixture.context);
 

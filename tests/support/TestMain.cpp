@@ -5,6 +5,31 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestApplication.h"
+
+namespace lunasoma::test {
+namespace {
+
+// A function's static, so that registration from another file's static initialiser finds it made.
+ApplicationMaker& registeredMaker() {
+  static ApplicationMaker maker;
+  return maker;
+}
+
+}  // namespace
+
+bool useApplication(ApplicationMaker maker) {
+  registeredMaker() = std::move(maker);
+  return true;
+}
+
+std::unique_ptr<QApplication> makeTestApplication(int& argc, char** argv) {
+  if (registeredMaker()) return registeredMaker()(argc, argv);
+  return std::make_unique<QApplication>(argc, argv);
+}
+
+}  // namespace lunasoma::test
+
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir registryDir;
@@ -12,7 +37,7 @@ int main(int argc, char** argv) {
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-  QApplication app(argc, argv);
+  const std::unique_ptr<QApplication> app = lunasoma::test::makeTestApplication(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

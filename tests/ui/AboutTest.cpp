@@ -3,11 +3,11 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 #include <functional>
 
 #include "app/ProductInfo.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmProducts.h"
@@ -16,21 +16,6 @@ namespace lunasoma {
 namespace {
 
 using AboutTest = test::MainWindowFixture;
-
-// Waits (in the modal loop about to start) for a modal dialog of type T and hands it to answer.
-template <typename T>
-void answerModal(std::function<void(T*)> answer) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, answer] {
-    if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      timer->stop();
-      timer->deleteLater();
-      answer(dialog);
-    }
-  });
-  timer->start();
-}
 
 TEST_F(AboutTest, EachOpeningIsAFreshWindowDestroyedWhenClosed) {
   open();
@@ -49,7 +34,7 @@ TEST_F(AboutTest, EachOpeningIsAFreshWindowDestroyedWhenClosed) {
     int destroyed = 0;
     bool okShown = false;
     QObject watcher;
-    answerModal<TfrmAbout>([&](TfrmAbout* box) {
+    const test::ModalAnswer<TfrmAbout> about([&](TfrmAbout* box) {
       QObject::connect(box, &QObject::destroyed, &watcher, [&destroyed] { ++destroyed; });
       okShown = box->findChild<QPushButton*>("btnOK")->isVisible();
       row.close(box);
@@ -115,7 +100,7 @@ TEST_F(AboutTest, AddressesOpenThroughTheShellUnderTheHourglass) {
 TEST_F(AboutTest, TheProductListTellsWhereToLookAndCloses) {
   open();
   bool namesAddress = false;
-  answerModal<TfrmProducts>([&](TfrmProducts* dialog) {
+  const test::ModalAnswer<TfrmProducts> products([&](TfrmProducts* dialog) {
     namesAddress = dialog->findChild<QLabel*>("lblInfo")->text().contains("https://www.corvanti.example.com/");
     QTest::mouseClick(dialog->findChild<QPushButton*>("btnClose"), Qt::LeftButton);
   });

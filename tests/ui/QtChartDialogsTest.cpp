@@ -1,29 +1,20 @@
 // The real "Save As Bitmap" dialog, driven as a user would from inside its own modal loop.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <optional>
 
 #include "ui/ExportDialogSetup.h"
 #include "tests/support/FakeHostServices.h"
+#include "tests/support/ModalAnswer.h"
 #include "tests/support/TempFolder.h"
 #include "ui/QtChartDialogs.h"
 
 namespace lunasoma {
 namespace {
-
-QFileDialog* openSaveDialog() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* dialog = qobject_cast<QFileDialog*>(widget);
-    if (dialog && dialog->isVisible() && dialog->objectName() == QLatin1String("dlgSave")) return dialog;
-  }
-  return nullptr;
-}
 
 // A file in a folder that does not exist is refused inside the dialog, which stays open with the
 // user told why; a file in a folder that exists is then taken.
@@ -46,11 +37,8 @@ TEST(QtChartDialogs, TheSaveDialogRefusesAFileInAFolderThatDoesNotExist) {
   test::writeFile(folder.path() + QStringLiteral("/old.BMP"));
 
   std::vector<bool> stayedOpen;
-  bool dialogFound = false;
-  QTimer::singleShot(0, [&] {
-    QFileDialog* dialog = openSaveDialog();
-    if (!dialog) return;
-    dialogFound = true;
+  test::ModalAnswer<QFileDialog> save([&](QFileDialog* dialog) {
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgSave"));
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     if (!name) return dialog->reject();
     for (const Attempt& attempt : attempts) {
@@ -63,7 +51,7 @@ TEST(QtChartDialogs, TheSaveDialogRefusesAFileInAFolderThatDoesNotExist) {
   });
   const std::optional<ExportChoice> choice = dialogs.chooseExportFile(setup, nullptr);
 
-  ASSERT_TRUE(dialogFound);
+  ASSERT_TRUE(save.answered());
   ASSERT_EQ(stayedOpen.size(), std::size(attempts));
   for (std::size_t i = 0; i < std::size(attempts); ++i) {
     EXPECT_EQ(stayedOpen[i], attempts[i].staysOpen) << attempts[i].name;
