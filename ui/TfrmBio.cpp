@@ -71,7 +71,7 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
 
 TfrmBio::~TfrmBio() { qApp->removeEventFilter(this); }
 
-void TfrmBio::setCalendarOpener(std::function<void(QComboBox*, QPoint)> opener) { m_openCalendar = std::move(opener); }
+void TfrmBio::setCalendarOpener(CalendarOpener opener) { m_openCalendar = std::move(opener); }
 
 void TfrmBio::setCopyProgramDialog(std::function<void(QWidget*)> dialog) { m_copyProgramDialog = std::move(dialog); }
 

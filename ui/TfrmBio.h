@@ -50,9 +50,12 @@ class TfrmBio : public QMainWindow {
   TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget* parent = nullptr);
   ~TfrmBio() override;
 
-  // What the date fields' drop-down opens: the calendar pop-up, given the field and the screen
-  // position of the field's top-left corner. Until one is set the drop-down opens nothing.
-  void setCalendarOpener(std::function<void(QComboBox* field, QPoint screenTopLeft)> opener);
+  // What the date fields' drop-down opens: the calendar pop-up, given the field, the screen
+  // position of the field's top-left corner and what to do with a date returned into the field.
+  // Until one is set the drop-down opens nothing.
+  using CalendarOpener =
+      std::function<void(QComboBox* field, QPoint screenTopLeft, std::function<void(DayNumber date)> dateReturned)>;
+  void setCalendarOpener(CalendarOpener opener);
   // What "Copy Program for a Friend" opens, given this window as parent.
   void setCopyProgramDialog(std::function<void(QWidget* parent)> dialog);
   // The print and save dialogs of the chart commands; Qt's own until replaced.
@@ -122,7 +125,9 @@ class TfrmBio : public QMainWindow {
 
   void cboBirthChange();
   void cboStartChange();
-  void cboBirthDropDown(DateField* field);
+  void cboBirthDropDown();
+  void cboStartDropDown();
+  void openCalendar(DateField* field, std::function<void(DayNumber date)> dateReturned);
   QString dateText(DayNumber date) const;
   int currentYear() const;
 
@@ -135,7 +140,7 @@ class TfrmBio : public QMainWindow {
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;  // the outer size the window opened with
   bool m_awaitingFrame = false;
-  std::function<void(QComboBox*, QPoint)> m_openCalendar;
+  CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
   std::unique_ptr<ChartDialogs> m_chartDialogs;
   // The move whose pointer shape the chart shows; nothing while it shows the initial up-arrow.

@@ -45,10 +45,9 @@ TfrmCal::WindowKind TfrmCal::windowKindFor(const QString& platformName) {
   return isWaylandPlatform(platformName) ? WindowKind::AttachedPopup : WindowKind::ToolWindow;
 }
 
-TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent)
+TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
     : QWidget(parent, windowFlagsFor(windowKindFor(QGuiApplication::platformName()))),
       m_context(context),
-      m_repaintChart(std::move(repaintChart)),
       m_screenArea(availableScreenArea),
       m_windowKind(windowKindFor(QGuiApplication::platformName())) {
   setObjectName(QStringLiteral("frmCal"));
@@ -118,11 +117,12 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
   return button;
 }
 
-void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
+void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned) {
   if (!field) return;
   m_syncEnabled = false;
   m_returnArmed = false;
   m_targetField = field;
+  m_dateReturned = std::move(dateReturned);
 
   // An attached pop-up's screen position is only the field's place in its window: the compositor
   // knows where that window is and keeps the pop-up on the screen.
@@ -247,16 +247,8 @@ void TfrmCal::returnDate() {
     m_targetField->setEditText(dateText(date));
   }
   hide();
-  if (!m_targetField) return;
-  const QString name = m_targetField->objectName();
-  if (name == QLatin1String("cboBirth")) {
-    m_context.settings.Birth = date;
-  } else if (name == QLatin1String("cboStart")) {
-    m_context.settings.Start = date;
-  } else {
-    return;
-  }
-  if (m_repaintChart) m_repaintChart();
+  // A field that has gone meanwhile took its opener with it.
+  if (m_targetField && m_dateReturned) m_dateReturned(date);
 }
 
 void TfrmCal::FormDeactivate() { hide(); }
