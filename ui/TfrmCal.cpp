@@ -104,6 +104,11 @@ void TfrmCal::createControls() {
   m_btnToday = createButton("btnToday", QStringLiteral("&Today"), 53, 85, QStringLiteral("Jump to Today"));
   m_btnMonthFore = createButton("btnMonthFore", QStringLiteral(">"), 138, 25, QStringLiteral("Month foreward"));
   m_btnYearFore = createButton("btnYearFore", QStringLiteral(">>"), 163, 24, QStringLiteral("Year foreward"));
+  connect(m_btnYearBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::YearBack); });
+  connect(m_btnMonthBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::MonthBack); });
+  connect(m_btnToday, &QPushButton::clicked, this, &TfrmCal::btnTodayClick);
+  connect(m_btnMonthFore, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::MonthFore); });
+  connect(m_btnYearFore, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::YearFore); });
   setFocusProxy(m_cal);
 }
 
@@ -113,7 +118,6 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
   button->setGeometry(left, 124, width, 17);
   button->setToolTip(hint);
   button->setFocusPolicy(Qt::NoFocus);
-  connect(button, &QPushButton::clicked, this, [this, button] { btnTodayClick(button); });
   return button;
 }
 
@@ -183,12 +187,9 @@ void TfrmCal::calClick() {
   calChange();
 }
 
-void TfrmCal::btnTodayClick(QAbstractButton* button) {
-  CalendarStep step = CalendarStep::Today;
-  if (button == m_btnYearBack) step = CalendarStep::YearBack;
-  else if (button == m_btnMonthBack) step = CalendarStep::MonthBack;
-  else if (button == m_btnMonthFore) step = CalendarStep::MonthFore;
-  else if (button == m_btnYearFore) step = CalendarStep::YearFore;
+void TfrmCal::btnTodayClick() { stepWorkingDate(CalendarStep::Today); }
+
+void TfrmCal::stepWorkingDate(CalendarStep step) {
   m_workingDate = stepCalendar(m_workingDate, step, today());
   checkDate();
   m_cal->setFocus();
@@ -205,13 +206,13 @@ void TfrmCal::FormKeyDown(int key) {
       returnDate();
       break;
     case Qt::Key_Home:
-      btnTodayClick(m_btnToday);
+      btnTodayClick();
       break;
     case Qt::Key_PageUp:
-      btnTodayClick(m_btnMonthBack);
+      stepWorkingDate(CalendarStep::MonthBack);
       break;
     case Qt::Key_PageDown:
-      btnTodayClick(m_btnMonthFore);
+      stepWorkingDate(CalendarStep::MonthFore);
       break;
     case Qt::Key_Left:
       stepDays(-1);

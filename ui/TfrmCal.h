@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "model/Calendar.h"
+#include "model/CalendarSteps.h"
 
-class QAbstractButton;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -67,7 +67,8 @@ class TfrmCal : public QWidget {
   void checkDate();
   void calChange();
   void calClick();
-  void btnTodayClick(QAbstractButton* button);
+  void btnTodayClick();
+  void stepWorkingDate(CalendarStep step);
   void FormKeyDown(int key);
   void returnDate();
   void FormDeactivate();

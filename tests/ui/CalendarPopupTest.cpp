@@ -166,7 +166,8 @@ TEST_F(CalendarPopup, ButtonsAndKeysMoveTheDateWithoutReturningIt) {
   };
   std::vector<Step> toYearOne(100, "btnYearBack");
   toYearOne.insert(toYearOne.end(), {"btnMonthBack", Qt::Key_PageUp, Qt::Key_Left});
-  for (const Row& r : {Row{"< from 31 March", "3/31/2026", {"btnMonthBack"}, "2/28/2026"},
+  for (const Row& r : {Row{"Today", "1/2/2003", {"btnToday"}, "6/15/2026"},
+                       Row{"< from 31 March", "3/31/2026", {"btnMonthBack"}, "2/28/2026"},
                        Row{"Page Up from 31 March", "3/31/2026", {Qt::Key_PageUp}, "2/28/2026"},
                        Row{"> into a leap February", "1/31/2024", {"btnMonthFore"}, "2/29/2024"},
                        Row{">> from a leap day", "2/29/2024", {"btnYearFore"}, "2/28/2025"},
