@@ -64,13 +64,6 @@ class TfrmBio : public QMainWindow {
   bool chartReady() const { return m_chartReady; }
   bool initializing() const { return m_initializing; }
 
-  // Draws the chart onto the canvas unless a drawing is already running or the window has not been
-  // shown yet. The sender decides the mode: mnuPrint draws for the printer, anything else for the
-  // screen. Print is enabled after a full drawing and disabled when the dates are not valid.
-  void showCurves(QObject* sender, Canvas& canvas, ChartDevice device);
-  // Redraws the chart area at once, without waiting for the event loop.
-  void repaintChart();
-
   // Applies the settings after a setup change: hints on or off, then the layout.
   void iniSettings();
 
@@ -86,8 +79,23 @@ class TfrmBio : public QMainWindow {
 
  private:
   void createComponents();
+  // The commands of the File menu, each item's own.
+  enum class FileCommand {
+    PreviousPage,
+    OneDayBack,
+    Today,
+    OneDayForward,
+    NextPage,
+    SaveFile,
+    Print,
+    SetAsWallpaperTiled,
+    SetAsWallpaperCentered,
+    Exit,
+  };
+
   void createMenu();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+  QAction* addFileItem(const char* name, const QString& caption, FileCommand command);
 
   void FormCreate();
   void FormShow();
@@ -95,8 +103,15 @@ class TfrmBio : public QMainWindow {
   void FormResize();
   void adoptFrame();
 
+  // Draws the chart onto the canvas unless a drawing is already running or the window has not been
+  // shown yet, for the screen or the printer as the device's mode says. Print is enabled after a
+  // full drawing and disabled when the dates are not valid.
+  void showCurves(Canvas& canvas, const ChartDevice& device);
+  // Redraws the chart area at once, without waiting for the event loop.
+  void repaintChart();
+
   void pntBioPaint(QPainter& painter);
-  void mnuFileClick(QObject* sender);
+  void mnuFileClick(FileCommand command);
   void mnuHelpContentsClick();
   void mnuCopyProgramClick();
   void mnuProductsClick();
@@ -104,14 +119,13 @@ class TfrmBio : public QMainWindow {
 
   // The chart commands of the File menu and the chart's pointer zones (TfrmBioCommands.cpp).
   void connectChartCommands();
-  void moveStart(QObject* sender);
+  void moveStart(DateMove move);
   void printChart();
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
   QImage captureChart() const;
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
-  QAction* dateMoveItem(DateMove move) const;
 
   void placeOpeningDivider();
   void panDivMouseDown();
