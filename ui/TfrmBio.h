@@ -64,9 +64,6 @@ class TfrmBio : public QMainWindow {
   bool chartReady() const { return m_chartReady; }
   bool initializing() const { return m_initializing; }
 
-  // Applies the settings after a setup change: hints on or off, then the layout.
-  void iniSettings();
-
   // Typed dates are read with the system's date settings; this reads them again after a change.
   void reloadInputLocale();
 
@@ -109,6 +106,8 @@ class TfrmBio : public QMainWindow {
   void showCurves(Canvas& canvas, const ChartDevice& device);
   // Redraws the chart area at once, without waiting for the event loop.
   void repaintChart();
+  // Applies the settings after a setup change: hints on or off, then the layout.
+  void iniSettings();
 
   void pntBioPaint(QPainter& painter);
   void mnuFileClick(FileCommand command);
