@@ -40,6 +40,13 @@ class SetupPage : public QWidget {
   // brought to the nearest end the track bar can show.
   void loadFromSettings();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  enum class ListKind { Width, Color };
+
   // Reads every control except the track bar into the settings, then calls iniSettings.
   void setupChanged();
   // Range := track bar position - 1, and the range group's caption; the chart is not repainted.
@@ -48,13 +55,6 @@ class SetupPage : public QWidget {
   void cboLineDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect, QStyle::State state);
   // Gives the focus to the label's list when the list can take it.
   void labelClick(QLabel* label);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
-
- private:
-  enum class ListKind { Width, Color };
 
   QGroupBox* addGroup(const char* name, const QString& caption, const QString& hint, const QRect& place);
   OwnerDrawComboBox* addList(QGroupBox* group, ListKind kind, const char* labelName, const QString& caption,

@@ -71,7 +71,7 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
 
 TfrmBio::~TfrmBio() { qApp->removeEventFilter(this); }
 
-void TfrmBio::setCalendarOpener(std::function<void(QComboBox*, QPoint)> opener) { m_openCalendar = std::move(opener); }
+void TfrmBio::setCalendarOpener(CalendarOpener opener) { m_openCalendar = std::move(opener); }
 
 void TfrmBio::setCopyProgramDialog(std::function<void(QWidget*)> dialog) { m_copyProgramDialog = std::move(dialog); }
 
@@ -81,24 +81,22 @@ void TfrmBio::createMenu() {
 
   m_mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
   m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  m_mnuPreviousPage = addMenuItem(m_mnuFile, "mnuPreviousPage", QStringLiteral("&Previous Page"));
-  m_mnuOneDayBack = addMenuItem(m_mnuFile, "mnuOneDayBack", QStringLiteral("One Day &Back"));
-  m_mnuToday = addMenuItem(m_mnuFile, "mnuToday", QStringLiteral("&Today"));
-  m_mnuOneDayForward = addMenuItem(m_mnuFile, "mnuOneDayForward", QStringLiteral("One Day &Forward"));
-  m_mnuNextPage = addMenuItem(m_mnuFile, "mnuNextPage", QStringLiteral("&Next Page"));
+  m_mnuPreviousPage = addFileItem("mnuPreviousPage", QStringLiteral("&Previous Page"), FileCommand::PreviousPage);
+  m_mnuOneDayBack = addFileItem("mnuOneDayBack", QStringLiteral("One Day &Back"), FileCommand::OneDayBack);
+  m_mnuToday = addFileItem("mnuToday", QStringLiteral("&Today"), FileCommand::Today);
+  m_mnuOneDayForward = addFileItem("mnuOneDayForward", QStringLiteral("One Day &Forward"), FileCommand::OneDayForward);
+  m_mnuNextPage = addFileItem("mnuNextPage", QStringLiteral("&Next Page"), FileCommand::NextPage);
   m_mnuFile->addSeparator();
-  m_mnuSaveFile = addMenuItem(m_mnuFile, "mnuSaveFile", QStringLiteral("&Save As Bitmap"));
+  m_mnuSaveFile = addFileItem("mnuSaveFile", QStringLiteral("&Save As Bitmap"), FileCommand::SaveFile);
   m_mnuFile->addSeparator();
-  m_mnuPrint = addMenuItem(m_mnuFile, "mnuPrint", QStringLiteral("P&rint"));
+  m_mnuPrint = addFileItem("mnuPrint", QStringLiteral("P&rint"), FileCommand::Print);
   m_mnuFile->addSeparator();
-  m_mnuSetAsWallpaperTiled = addMenuItem(m_mnuFile, "mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"));
-  m_mnuSetAsWallpaperCentered =
-      addMenuItem(m_mnuFile, "mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"));
+  m_mnuSetAsWallpaperTiled =
+      addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"), FileCommand::SetAsWallpaperTiled);
+  m_mnuSetAsWallpaperCentered = addFileItem("mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"),
+                                            FileCommand::SetAsWallpaperCentered);
   m_mnuFile->addSeparator();
-  m_mnuExit = addMenuItem(m_mnuFile, "mnuExit", QStringLiteral("E&xit"));
-  for (QAction* item : m_mnuFile->actions()) {
-    if (!item->isSeparator()) connect(item, &QAction::triggered, this, [this, item] { mnuFileClick(item); });
-  }
+  m_mnuExit = addFileItem("mnuExit", QStringLiteral("E&xit"), FileCommand::Exit);
 
   m_mnuHelp = mnuMain->addMenu(QStringLiteral("&Help"));
   m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -118,6 +116,12 @@ void TfrmBio::createMenu() {
 QAction* TfrmBio::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
   QAction* item = menu->addAction(caption);
   item->setObjectName(QString::fromLatin1(name));
+  return item;
+}
+
+QAction* TfrmBio::addFileItem(const char* name, const QString& caption, FileCommand command) {
+  QAction* item = addMenuItem(m_mnuFile, name, caption);
+  connect(item, &QAction::triggered, this, [this, command] { mnuFileClick(command); });
   return item;
 }
 
@@ -239,9 +243,8 @@ void TfrmBio::iniSettings() {
 
 void TfrmBio::reloadInputLocale() { m_inputLocale = m_context.services.system.dateLocale(); }
 
-void TfrmBio::showCurves(QObject* sender, Canvas& canvas, ChartDevice device) {
+void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
   if (!m_chartReady) return;
-  device.mode = sender == m_mnuPrint ? ChartMode::Printer : ChartMode::Screen;
   // Cleared while drawing, so that a paint arriving meanwhile (say, while printing) starts no
   // second drawing; set again on every way out, or the chart would never draw again.
   m_chartReady = false;
@@ -258,22 +261,26 @@ void TfrmBio::repaintChart() { m_pntBio->repaint(); }
 void TfrmBio::pntBioPaint(QPainter& painter) {
   QPainterCanvas canvas(painter, *m_chartFonts);
   ChartDevice device;
+  device.mode = ChartMode::Screen;
   device.width = m_pntBio->width();
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
-  showCurves(m_pntBio, canvas, device);
+  showCurves(canvas, device);
 }
 
-void TfrmBio::mnuFileClick(QObject* sender) {
-  const QString name = sender->objectName();
-  for (const char* dateMove : {"mnuOneDayBack", "mnuPreviousPage", "mnuToday", "mnuNextPage", "mnuOneDayForward"}) {
-    if (name == QLatin1String(dateMove)) moveStart(sender);
+void TfrmBio::mnuFileClick(FileCommand command) {
+  switch (command) {
+    case FileCommand::PreviousPage: moveStart(DateMove::PreviousPage); break;
+    case FileCommand::OneDayBack: moveStart(DateMove::OneDayBack); break;
+    case FileCommand::Today: moveStart(DateMove::Today); break;
+    case FileCommand::OneDayForward: moveStart(DateMove::OneDayForward); break;
+    case FileCommand::NextPage: moveStart(DateMove::NextPage); break;
+    case FileCommand::SaveFile: saveChartAsBitmap(); break;
+    case FileCommand::Print: printChart(); break;
+    case FileCommand::SetAsWallpaperTiled: setChartAsWallpaper(true); break;
+    case FileCommand::SetAsWallpaperCentered: setChartAsWallpaper(false); break;
+    case FileCommand::Exit: close(); break;
   }
-  if (name == QLatin1String("mnuPrint")) printChart();
-  if (name == QLatin1String("mnuSaveFile")) saveChartAsBitmap();
-  if (name == QLatin1String("mnuSetAsWallpaperTiled")) setChartAsWallpaper(true);
-  if (name == QLatin1String("mnuSetAsWallpaperCentered")) setChartAsWallpaper(false);
-  if (name == QLatin1String("mnuExit")) close();
 }
 
 void TfrmBio::mnuHelpContentsClick() { showProgramHelp(m_context, this); }

@@ -50,9 +50,12 @@ class TfrmBio : public QMainWindow {
   TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget* parent = nullptr);
   ~TfrmBio() override;
 
-  // What the date fields' drop-down opens: the calendar pop-up, given the field and the screen
-  // position of the field's top-left corner. Until one is set the drop-down opens nothing.
-  void setCalendarOpener(std::function<void(QComboBox* field, QPoint screenTopLeft)> opener);
+  // What the date fields' drop-down opens: the calendar pop-up, given the field, the screen
+  // position of the field's top-left corner and what to do with a date returned into the field.
+  // Until one is set the drop-down opens nothing.
+  using CalendarOpener =
+      std::function<void(QComboBox* field, QPoint screenTopLeft, std::function<void(DayNumber date)> dateReturned)>;
+  void setCalendarOpener(CalendarOpener opener);
   // What "Copy Program for a Friend" opens, given this window as parent.
   void setCopyProgramDialog(std::function<void(QWidget* parent)> dialog);
   // The print and save dialogs of the chart commands; Qt's own until replaced.
@@ -60,16 +63,6 @@ class TfrmBio : public QMainWindow {
 
   bool chartReady() const { return m_chartReady; }
   bool initializing() const { return m_initializing; }
-
-  // Draws the chart onto the canvas unless a drawing is already running or the window has not been
-  // shown yet. The sender decides the mode: mnuPrint draws for the printer, anything else for the
-  // screen. Print is enabled after a full drawing and disabled when the dates are not valid.
-  void showCurves(QObject* sender, Canvas& canvas, ChartDevice device);
-  // Redraws the chart area at once, without waiting for the event loop.
-  void repaintChart();
-
-  // Applies the settings after a setup change: hints on or off, then the layout.
-  void iniSettings();
 
   // Typed dates are read with the system's date settings; this reads them again after a change.
   void reloadInputLocale();
@@ -83,8 +76,23 @@ class TfrmBio : public QMainWindow {
 
  private:
   void createComponents();
+  // The commands of the File menu, each item's own.
+  enum class FileCommand {
+    PreviousPage,
+    OneDayBack,
+    Today,
+    OneDayForward,
+    NextPage,
+    SaveFile,
+    Print,
+    SetAsWallpaperTiled,
+    SetAsWallpaperCentered,
+    Exit,
+  };
+
   void createMenu();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
+  QAction* addFileItem(const char* name, const QString& caption, FileCommand command);
 
   void FormCreate();
   void FormShow();
@@ -92,8 +100,17 @@ class TfrmBio : public QMainWindow {
   void FormResize();
   void adoptFrame();
 
+  // Draws the chart onto the canvas unless a drawing is already running or the window has not been
+  // shown yet, for the screen or the printer as the device's mode says. Print is enabled after a
+  // full drawing and disabled when the dates are not valid.
+  void showCurves(Canvas& canvas, const ChartDevice& device);
+  // Redraws the chart area at once, without waiting for the event loop.
+  void repaintChart();
+  // Applies the settings after a setup change: hints on or off, then the layout.
+  void iniSettings();
+
   void pntBioPaint(QPainter& painter);
-  void mnuFileClick(QObject* sender);
+  void mnuFileClick(FileCommand command);
   void mnuHelpContentsClick();
   void mnuCopyProgramClick();
   void mnuProductsClick();
@@ -101,14 +118,13 @@ class TfrmBio : public QMainWindow {
 
   // The chart commands of the File menu and the chart's pointer zones (TfrmBioCommands.cpp).
   void connectChartCommands();
-  void moveStart(QObject* sender);
+  void moveStart(DateMove move);
   void printChart();
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
   QImage captureChart() const;
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
-  QAction* dateMoveItem(DateMove move) const;
 
   void placeOpeningDivider();
   void panDivMouseDown();
@@ -122,7 +138,9 @@ class TfrmBio : public QMainWindow {
 
   void cboBirthChange();
   void cboStartChange();
-  void cboBirthDropDown(DateField* field);
+  void cboBirthDropDown();
+  void cboStartDropDown();
+  void openCalendar(DateField* field, std::function<void(DayNumber date)> dateReturned);
   QString dateText(DayNumber date) const;
   int currentYear() const;
 
@@ -135,7 +153,7 @@ class TfrmBio : public QMainWindow {
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;  // the outer size the window opened with
   bool m_awaitingFrame = false;
-  std::function<void(QComboBox*, QPoint)> m_openCalendar;
+  CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
   std::unique_ptr<ChartDialogs> m_chartDialogs;
   // The move whose pointer shape the chart shows; nothing while it shows the initial up-arrow.

@@ -9,7 +9,6 @@
 #include <QPrinter>
 #include <QtMath>
 
-#include <array>
 #include <utility>
 
 #include "app/ProgramFolders.h"
@@ -28,25 +27,16 @@ namespace lunasoma {
 
 namespace {
 
-struct DateMoveItem {
-  DateMove move;
-  const char* name;
-  PointerShape pointer;
-};
-
-constexpr std::array<DateMoveItem, 5> DateMoveItems{{
-    {DateMove::PreviousPage, "mnuPreviousPage", PointerShape::LeftDouble},
-    {DateMove::OneDayBack, "mnuOneDayBack", PointerShape::LeftSingle},
-    {DateMove::Today, "mnuToday", PointerShape::Today},
-    {DateMove::OneDayForward, "mnuOneDayForward", PointerShape::RightSingle},
-    {DateMove::NextPage, "mnuNextPage", PointerShape::RightDouble},
-}};
-
-const DateMoveItem& itemOf(DateMove move) {
-  for (const DateMoveItem& item : DateMoveItems) {
-    if (item.move == move) return item;
+// The pointer shape of the chart zone that runs a move.
+PointerShape pointerOf(DateMove move) {
+  switch (move) {
+    case DateMove::PreviousPage: return PointerShape::LeftDouble;
+    case DateMove::OneDayBack: return PointerShape::LeftSingle;
+    case DateMove::Today: return PointerShape::Today;
+    case DateMove::OneDayForward: return PointerShape::RightSingle;
+    case DateMove::NextPage: return PointerShape::RightDouble;
   }
-  return DateMoveItems.front();
+  return PointerShape::Today;
 }
 
 // Every copy is a document of its own. A printer takes them one after the other, but a PDF file
@@ -83,29 +73,12 @@ void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
   if (dialogs) m_chartDialogs = std::move(dialogs);
 }
 
-QAction* TfrmBio::dateMoveItem(DateMove move) const {
-  switch (move) {
-    case DateMove::PreviousPage: return m_mnuPreviousPage;
-    case DateMove::OneDayBack: return m_mnuOneDayBack;
-    case DateMove::Today: return m_mnuToday;
-    case DateMove::OneDayForward: return m_mnuOneDayForward;
-    case DateMove::NextPage: return m_mnuNextPage;
-  }
-  return nullptr;
-}
-
-void TfrmBio::moveStart(QObject* sender) {
-  const QString name = sender->objectName();
-  for (const DateMoveItem& item : DateMoveItems) {
-    if (name != QLatin1String(item.name)) continue;
-    BiorhythmSettings& settings = m_context.settings;
-    settings.Start =
-        movedStart(item.move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
-    // Text written by the program runs no change handler, so the settings were set first.
-    m_cboStart->setDateText(dateText(settings.Start));
-    repaintChart();
-    return;
-  }
+void TfrmBio::moveStart(DateMove move) {
+  BiorhythmSettings& settings = m_context.settings;
+  settings.Start = movedStart(move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
+  // Text written by the program runs no change handler, so the settings were set first.
+  m_cboStart->setDateText(dateText(settings.Start));
+  repaintChart();
 }
 
 void TfrmBio::printChart() {
@@ -132,7 +105,7 @@ void TfrmBio::printChart() {
         break;
       }
       QPainterCanvas canvas(painter);
-      showCurves(m_mnuPrint, canvas, printerChartDevice(printer, logicalDpiX()));
+      showCurves(canvas, printerChartDevice(printer, logicalDpiX()));
       if (!painter.end()) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
     }
   }
@@ -178,13 +151,13 @@ void TfrmBio::pntBioMouseMove(QMouseEvent* event) {
   const std::optional<DateMove> move = pointerZoneMove(qFloor(event->position().x()), m_pntBio->width());
   if (!move) return;
   m_pointerMove = move;
-  m_pntBio->setCursor(m_pointers.cursor(itemOf(*move).pointer));
+  m_pntBio->setCursor(m_pointers.cursor(pointerOf(*move)));
 }
 
 void TfrmBio::pntBioMouseUp(QMouseEvent* event) {
   // A chart too narrow for zones runs nothing, whatever pointer it still shows from before.
   if (event->button() != Qt::LeftButton || !m_pointerMove || m_pntBio->width() < PointerZoneCount) return;
-  mnuFileClick(dateMoveItem(*m_pointerMove));
+  moveStart(*m_pointerMove);
 }
 
 }  // namespace lunasoma

@@ -17,8 +17,24 @@ void TfrmBio::cboStartChange() {
   repaintChart();
 }
 
-void TfrmBio::cboBirthDropDown(DateField* field) {
-  if (m_openCalendar) m_openCalendar(field, field->mapToGlobal(QPoint(0, 0)));
+void TfrmBio::cboBirthDropDown() {
+  // The pop-up has written the field's text, which runs no change handler, so the date is stored here.
+  openCalendar(m_cboBirth, [this](DayNumber date) {
+    m_context.settings.Birth = date;
+    repaintChart();
+  });
+}
+
+void TfrmBio::cboStartDropDown() {
+  // A returned start is not compared with the birth date, as a typed one is not.
+  openCalendar(m_cboStart, [this](DayNumber date) {
+    m_context.settings.Start = date;
+    repaintChart();
+  });
+}
+
+void TfrmBio::openCalendar(DateField* field, std::function<void(DayNumber)> dateReturned) {
+  if (m_openCalendar) m_openCalendar(field, field->mapToGlobal(QPoint(0, 0)), std::move(dateReturned));
 }
 
 QString TfrmBio::dateText(DayNumber date) const {

@@ -75,8 +75,8 @@ void TfrmBio::createComponents() {
   m_lblStart = addCaption(m_tabLeft, "lblStart", QStringLiteral("St&art Date"), m_cboStart);
   connect(m_cboBirth, &DateField::userEdited, this, &TfrmBio::cboBirthChange);
   connect(m_cboStart, &DateField::userEdited, this, &TfrmBio::cboStartChange);
-  connect(m_cboBirth, &DateField::dropDownRequested, this, [this] { cboBirthDropDown(m_cboBirth); });
-  connect(m_cboStart, &DateField::dropDownRequested, this, [this] { cboBirthDropDown(m_cboStart); });
+  connect(m_cboBirth, &DateField::dropDownRequested, this, &TfrmBio::cboBirthDropDown);
+  connect(m_cboStart, &DateField::dropDownRequested, this, &TfrmBio::cboStartDropDown);
 
   m_panDiv = new QFrame(m_client);
   m_panDiv->setObjectName(QStringLiteral("panDiv"));

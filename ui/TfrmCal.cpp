@@ -45,10 +45,9 @@ TfrmCal::WindowKind TfrmCal::windowKindFor(const QString& platformName) {
   return isWaylandPlatform(platformName) ? WindowKind::AttachedPopup : WindowKind::ToolWindow;
 }
 
-TfrmCal::TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent)
+TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
     : QWidget(parent, windowFlagsFor(windowKindFor(QGuiApplication::platformName()))),
       m_context(context),
-      m_repaintChart(std::move(repaintChart)),
       m_screenArea(availableScreenArea),
       m_windowKind(windowKindFor(QGuiApplication::platformName())) {
   setObjectName(QStringLiteral("frmCal"));
@@ -105,6 +104,11 @@ void TfrmCal::createControls() {
   m_btnToday = createButton("btnToday", QStringLiteral("&Today"), 53, 85, QStringLiteral("Jump to Today"));
   m_btnMonthFore = createButton("btnMonthFore", QStringLiteral(">"), 138, 25, QStringLiteral("Month foreward"));
   m_btnYearFore = createButton("btnYearFore", QStringLiteral(">>"), 163, 24, QStringLiteral("Year foreward"));
+  connect(m_btnYearBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::YearBack); });
+  connect(m_btnMonthBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::MonthBack); });
+  connect(m_btnToday, &QPushButton::clicked, this, &TfrmCal::btnTodayClick);
+  connect(m_btnMonthFore, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::MonthFore); });
+  connect(m_btnYearFore, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::YearFore); });
   setFocusProxy(m_cal);
 }
 
@@ -114,15 +118,15 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
   button->setGeometry(left, 124, width, 17);
   button->setToolTip(hint);
   button->setFocusPolicy(Qt::NoFocus);
-  connect(button, &QPushButton::clicked, this, [this, button] { btnTodayClick(button); });
   return button;
 }
 
-void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft) {
+void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned) {
   if (!field) return;
   m_syncEnabled = false;
   m_returnArmed = false;
   m_targetField = field;
+  m_dateReturned = std::move(dateReturned);
 
   // An attached pop-up's screen position is only the field's place in its window: the compositor
   // knows where that window is and keeps the pop-up on the screen.
@@ -183,12 +187,9 @@ void TfrmCal::calClick() {
   calChange();
 }
 
-void TfrmCal::btnTodayClick(QAbstractButton* button) {
-  CalendarStep step = CalendarStep::Today;
-  if (button == m_btnYearBack) step = CalendarStep::YearBack;
-  else if (button == m_btnMonthBack) step = CalendarStep::MonthBack;
-  else if (button == m_btnMonthFore) step = CalendarStep::MonthFore;
-  else if (button == m_btnYearFore) step = CalendarStep::YearFore;
+void TfrmCal::btnTodayClick() { stepWorkingDate(CalendarStep::Today); }
+
+void TfrmCal::stepWorkingDate(CalendarStep step) {
   m_workingDate = stepCalendar(m_workingDate, step, today());
   checkDate();
   m_cal->setFocus();
@@ -205,13 +206,13 @@ void TfrmCal::FormKeyDown(int key) {
       returnDate();
       break;
     case Qt::Key_Home:
-      btnTodayClick(m_btnToday);
+      btnTodayClick();
       break;
     case Qt::Key_PageUp:
-      btnTodayClick(m_btnMonthBack);
+      stepWorkingDate(CalendarStep::MonthBack);
       break;
     case Qt::Key_PageDown:
-      btnTodayClick(m_btnMonthFore);
+      stepWorkingDate(CalendarStep::MonthFore);
       break;
     case Qt::Key_Left:
       stepDays(-1);
@@ -247,16 +248,8 @@ void TfrmCal::returnDate() {
     m_targetField->setEditText(dateText(date));
   }
   hide();
-  if (!m_targetField) return;
-  const QString name = m_targetField->objectName();
-  if (name == QLatin1String("cboBirth")) {
-    m_context.settings.Birth = date;
-  } else if (name == QLatin1String("cboStart")) {
-    m_context.settings.Start = date;
-  } else {
-    return;
-  }
-  if (m_repaintChart) m_repaintChart();
+  // A field that has gone meanwhile took its opener with it.
+  if (m_targetField && m_dateReturned) m_dateReturned(date);
 }
 
 void TfrmCal::FormDeactivate() { hide(); }

@@ -1,9 +1,10 @@
 #pragma once
 // The calendar pop-up of the two date fields: a borderless window with a heading, the month grid
-// and five buttons, opened under a field by execute. It returns the chosen date into the field and
-// into Birth or Start when a day is clicked or Enter is pressed, and hides without touching the
-// field on Escape or when another window of the program becomes active. One instance serves both
-// fields for the whole run; it does not parse or draw dates itself.
+// and five buttons, opened under a field by execute. When a day is clicked or Enter is pressed it
+// writes the chosen date into the field and hands it to the function the opener gave; on Escape or
+// when another window of the program becomes active it hides without touching the field. One
+// instance serves both fields for the whole run; it does not know which date a field stands for,
+// and it does not parse or draw dates itself.
 
 #include <QPointer>
 #include <QRect>
@@ -12,8 +13,8 @@
 #include <functional>
 
 #include "model/Calendar.h"
+#include "model/CalendarSteps.h"
 
-class QAbstractButton;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -39,12 +40,15 @@ class TfrmCal : public QWidget {
   enum class WindowKind { ToolWindow, AttachedPopup };
   static WindowKind windowKindFor(const QString& platformName);
 
-  // repaintChart is called after a date has been returned, so that the chart shows it.
-  TfrmCal(ProgramContext& context, std::function<void()> repaintChart, QWidget* parent = nullptr);
+  // Receives a returned date after the field shows it and the pop-up has hidden.
+  using DateReturned = std::function<void(DayNumber date)>;
+
+  explicit TfrmCal(ProgramContext& context, QWidget* parent = nullptr);
 
   // Opens the pop-up on the field's date (today when its text is not a date). screenTopLeft is
-  // the top-left corner of the field in screen coordinates.
-  void execute(QComboBox* field, QPoint screenTopLeft);
+  // the top-left corner of the field in screen coordinates; dateReturned is called with the date
+  // when one is returned into the field, and never when the pop-up closes without one.
+  void execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned);
 
   // By default the available geometry of the screen under the field.
   void setScreenArea(ScreenArea area) { m_screenArea = std::move(area); }
@@ -63,7 +67,8 @@ class TfrmCal : public QWidget {
   void checkDate();
   void calChange();
   void calClick();
-  void btnTodayClick(QAbstractButton* button);
+  void btnTodayClick();
+  void stepWorkingDate(CalendarStep step);
   void FormKeyDown(int key);
   void returnDate();
   void FormDeactivate();
@@ -74,7 +79,6 @@ class TfrmCal : public QWidget {
   QString dateText(DayNumber date) const;
 
   ProgramContext& m_context;
-  std::function<void()> m_repaintChart;
   ScreenArea m_screenArea;
   WindowKind m_windowKind;
 
@@ -82,6 +86,7 @@ class TfrmCal : public QWidget {
   bool m_syncEnabled = true;
   bool m_returnArmed = false;
   QPointer<QComboBox> m_targetField;
+  DateReturned m_dateReturned;  // the opener's, for the field it opened the pop-up on
   bool m_hasFocus = false;  // the pop-up has held the focus since it was opened
 
   QFrame* m_panMain = nullptr;

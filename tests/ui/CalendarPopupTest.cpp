@@ -37,9 +37,23 @@ class CalendarPopup : public ::testing::Test {
     popup.setScreenArea([](QPoint) { return QRect(0, 0, 1024, 768); });
   }
 
+  // What the pop-up handed back, and to which opener.
+  struct Returned {
+    QComboBox* field;
+    DayNumber date;
+    bool operator==(const Returned&) const = default;
+  };
+  TfrmCal::DateReturned returnInto(QComboBox& field) {
+    return [this, &field](DayNumber date) {
+      // The field shows the date and the pop-up is gone by the time its opener hears of it.
+      EXPECT_EQ(parseDateText(field.currentText().toStdString(), -1, host.system.dateLocale(), 2026), date);
+      EXPECT_FALSE(popup.isVisible());
+      returned.push_back({&field, date});
+    };
+  }
   void open(QComboBox& field, const QString& text) {
     field.setEditText(text);
-    popup.execute(&field, field.mapToGlobal(QPoint(0, 0)));
+    popup.execute(&field, field.mapToGlobal(QPoint(0, 0)), returnInto(field));
   }
   static QString dateText(DayNumber date) {
     return QString::fromStdString(formatDate(date, "m/d/yyyy", DateLocale{}));
@@ -57,11 +71,11 @@ class CalendarPopup : public ::testing::Test {
   HostServices services = host.services();
   BiorhythmSettings settings;
   ProgramContext context{services, settings, {}, {}, {}, {}, DateLocale{}, displayDatePattern("m/d/yy")};
-  int repaints = 0;
+  std::vector<Returned> returned;
   QWidget main;
   QComboBox birth;
   QComboBox start;
-  TfrmCal popup{context, [this] { ++repaints; }, &main};
+  TfrmCal popup{context, &main};
 };
 
 TEST_F(CalendarPopup, HasItsControlsWhereTheUserExpectsThem) {
@@ -93,16 +107,19 @@ TEST_F(CalendarPopup, HasItsControlsWhereTheUserExpectsThem) {
   EXPECT_EQ(popup.focusWidget(), cal());
 }
 
-TEST_F(CalendarPopup, EnterRewritesTheFieldAndSetsOnlyItsOwnDate) {
-  settings.Start = *encodeDate(1950, 1, 1);
+TEST_F(CalendarPopup, EnterRewritesTheFieldAndReturnsTheDateToItsOwnOpenerOnly) {
+  open(start, "1/2/2003");
+  key(Qt::Key_Escape);
   open(birth, "3/5/26");
   EXPECT_EQ(heading(), "3/5/2026");
   key(Qt::Key_Return);
   EXPECT_FALSE(popup.isVisible());
   EXPECT_EQ(birth.currentText(), "3/5/2026");
-  EXPECT_EQ(settings.Birth, *encodeDate(2026, 3, 5));
-  EXPECT_EQ(settings.Start, *encodeDate(1950, 1, 1));  // even though it now lies before the birth
-  EXPECT_EQ(repaints, 1);
+  EXPECT_EQ(start.currentText(), "1/2/2003");
+  EXPECT_EQ(returned, (std::vector<Returned>{{&birth, *encodeDate(2026, 3, 5)}}));
+  // The pop-up stores no date of its own: where a returned date goes is the opener's business.
+  EXPECT_EQ(settings.Birth, BiorhythmSettings{}.Birth);
+  EXPECT_EQ(settings.Start, BiorhythmSettings{}.Start);
 }
 
 TEST_F(CalendarPopup, ClosingWithoutReturningLeavesTheFieldAlone) {
@@ -124,8 +141,7 @@ TEST_F(CalendarPopup, ClosingWithoutReturningLeavesTheFieldAlone) {
   main.activateWindow();  // a click into the main window
   EXPECT_TRUE(QTest::qWaitFor([&] { return !popup.isVisible(); }));
   EXPECT_EQ(start.currentText(), "not a date");
-  EXPECT_EQ(settings.Start, 0);
-  EXPECT_EQ(repaints, 0);
+  EXPECT_EQ(returned, std::vector<Returned>{});
 }
 
 TEST_F(CalendarPopup, HomeShowsTodayAndOnlyEnterReturnsIt) {
@@ -134,9 +150,10 @@ TEST_F(CalendarPopup, HomeShowsTodayAndOnlyEnterReturnsIt) {
   EXPECT_EQ(heading(), "6/15/2026");
   EXPECT_TRUE(popup.isVisible());
   EXPECT_EQ(start.currentText(), "1/2/2003");
+  EXPECT_EQ(returned, std::vector<Returned>{});
   key(Qt::Key_Enter);
   EXPECT_EQ(start.currentText(), "6/15/2026");
-  EXPECT_EQ(settings.Start, *encodeDate(2026, 6, 15));
+  EXPECT_EQ(returned, (std::vector<Returned>{{&start, *encodeDate(2026, 6, 15)}}));
 }
 
 TEST_F(CalendarPopup, ButtonsAndKeysMoveTheDateWithoutReturningIt) {
@@ -149,7 +166,8 @@ TEST_F(CalendarPopup, ButtonsAndKeysMoveTheDateWithoutReturningIt) {
   };
   std::vector<Step> toYearOne(100, "btnYearBack");
   toYearOne.insert(toYearOne.end(), {"btnMonthBack", Qt::Key_PageUp, Qt::Key_Left});
-  for (const Row& r : {Row{"< from 31 March", "3/31/2026", {"btnMonthBack"}, "2/28/2026"},
+  for (const Row& r : {Row{"Today", "1/2/2003", {"btnToday"}, "6/15/2026"},
+                       Row{"< from 31 March", "3/31/2026", {"btnMonthBack"}, "2/28/2026"},
                        Row{"Page Up from 31 March", "3/31/2026", {Qt::Key_PageUp}, "2/28/2026"},
                        Row{"> into a leap February", "1/31/2024", {"btnMonthFore"}, "2/29/2024"},
                        Row{">> from a leap day", "2/29/2024", {"btnYearFore"}, "2/28/2025"},
@@ -174,6 +192,7 @@ TEST_F(CalendarPopup, ButtonsAndKeysMoveTheDateWithoutReturningIt) {
     EXPECT_TRUE(popup.isVisible());
     EXPECT_EQ(popup.focusWidget(), cal());
     EXPECT_EQ(start.currentText(), r.opening);
+    EXPECT_EQ(returned, std::vector<Returned>{});
   }
 }
 
@@ -186,16 +205,21 @@ TEST_F(CalendarPopup, AClickReturnsTheClickedDayOrTheSelectedOne) {
   for (const Row& r : {Row{"another day", 20, "3/20/2026"}, Row{"the selected day", 5, "3/5/2026"},
                        Row{"an empty cell", 0, "3/5/2026"}}) {
     SCOPED_TRACE(r.name);
+    returned.clear();
     open(start, "3/5/26");
     if (r.day) clickDay(r.day);
     else QTest::mouseClick(cal(), Qt::LeftButton, {}, cal()->cellRect({0, 1}).center());
     EXPECT_FALSE(popup.isVisible());
     EXPECT_EQ(start.currentText(), r.expected);
-    EXPECT_EQ(dateText(settings.Start), r.expected);
+    ASSERT_FALSE(returned.empty());
+    EXPECT_EQ(returned.back().field, &start);
+    EXPECT_EQ(dateText(returned.back().date), r.expected);
   }
+  returned.clear();
   open(start, "3/5/26");
   QTest::mouseClick(cal(), Qt::LeftButton, {}, cal()->cellRect({2, 0}).center());
   EXPECT_TRUE(popup.isVisible());
+  EXPECT_EQ(returned, std::vector<Returned>{});
 }
 
 TEST_F(CalendarPopup, WritesTheStartPatternWithTheSeparatorNowInForce) {
@@ -210,9 +234,9 @@ TEST_F(CalendarPopup, WritesTheStartPatternWithTheSeparatorNowInForce) {
 }
 
 TEST_F(CalendarPopup, OpensUnderTheFieldUnlessAScreenEdgeIsInTheWay) {
-  popup.execute(&start, QPoint(1000, 100));  // the first opening measures the created width
+  popup.execute(&start, QPoint(1000, 100), returnInto(start));  // the first opening measures the created width
   EXPECT_EQ(popup.pos(), QPoint(1024 - 195, 100 + start.height()));
-  popup.execute(&start, QPoint(100, 700));
+  popup.execute(&start, QPoint(100, 700), returnInto(start));
   EXPECT_EQ(popup.pos(), QPoint(100, 700 - 148));
 }
 
@@ -230,13 +254,15 @@ TEST(CalendarWindowKind, APopupOfTheMainWindowOnlyOnWayland) {
 
 // As the program makes it: owned by nobody, so only the platform's parent ties it to the main window.
 TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
-  TfrmCal attached{context, [this] { ++repaints; }};
+  TfrmCal attached{context};
+  int returns = 0;
+  const auto countReturn = [&returns](DayNumber) { ++returns; };
   EXPECT_EQ(attached.windowType(), Qt::Tool) << "a free tool window off Wayland";
   attached.setWindowKind(TfrmCal::WindowKind::AttachedPopup);
   // Window positions are not real there, so no screen edge moves the pop-up off the field.
   attached.setScreenArea([](QPoint) { return QRect(0, 0, 50, 50); });
   start.setEditText("3/5/26");
-  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)));
+  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)), countReturn);
   EXPECT_TRUE(attached.isVisible());
   EXPECT_EQ(attached.windowType(), Qt::Popup);
   ASSERT_NE(attached.windowHandle(), nullptr);
@@ -248,16 +274,16 @@ TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
   QTest::keyClick(attachedCal, Qt::Key_Return);
   EXPECT_FALSE(attached.isVisible());
   EXPECT_EQ(start.currentText(), "3/6/2026");
-  EXPECT_EQ(repaints, 1);
+  EXPECT_EQ(returns, 1);
 
   // A click into the main window closes it, as any drop-down, and returns nothing.
-  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)));
+  attached.execute(&start, start.mapToGlobal(QPoint(0, 0)), countReturn);
   ASSERT_TRUE(attached.isVisible());
   QTest::keyClick(attachedCal, Qt::Key_Right);
   QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, QPoint(250, 150));
   EXPECT_TRUE(QTest::qWaitFor([&] { return !attached.isVisible(); }));
   EXPECT_EQ(start.currentText(), "3/6/2026");
-  EXPECT_EQ(repaints, 1);
+  EXPECT_EQ(returns, 1);
 }
 
 TEST(CalendarPlacement, KeepsThePopupOnTheScreensRightAndBottomEdges) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "model/DateText.h"
 #include "platform/QtDateLocale.h"
 #include "tests/support/FakeHostServices.h"
+#include "tests/ui/MainWindowFixture.h"
 #include "ui/DateField.h"
 #include "ui/PointerShapes.h"
 #include "ui/TCalendar.h"
@@ -99,8 +101,10 @@ TEST(DateField, ALongLocaleDateSurvivesThePopUp) {
   ProgramContext context = makeProgramContext(services, settings, host.root.file("dist/Lunasoma.exe"));
   const PointerShapes pointers;
   TfrmBio window(context, pointers);
-  TfrmCal popup(context, [] {}, &window);
-  window.setCalendarOpener([&popup](QComboBox* field, QPoint at) { popup.execute(field, at); });
+  TfrmCal popup(context, &window);
+  window.setCalendarOpener([&popup](QComboBox* field, QPoint at, TfrmCal::DateReturned returned) {
+    popup.execute(field, at, std::move(returned));
+  });
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -115,6 +119,73 @@ TEST(DateField, ALongLocaleDateSurvivesThePopUp) {
   QTest::keyClick(cal, Qt::Key_Return);
   EXPECT_EQ(settings.Start, encodeDate(2026, 12, 28).value());
   EXPECT_EQ(cboStart->currentText(), "28. 12. 2026.");
+}
+
+// The pop-up wired to the main window as the program wires it: a date picked for one field lands
+// in that field's date and redraws the chart at once; the other date is left as it was.
+class DateFieldPopUp : public test::MainWindowFixture {
+ protected:
+  void SetUp() override {
+    BiorhythmSettings previous;
+    previous.Birth = day(1990, 5, 10);
+    previous.Start = day(1991, 1, 1);
+    previous.SaveStartDate = true;
+    store(previous);
+    TfrmBio& window = open();
+    m_popup = std::make_unique<TfrmCal>(context, &window);
+    window.setCalendarOpener([this](QComboBox* field, QPoint at, TfrmCal::DateReturned returned) {
+      m_popup->execute(field, at, std::move(returned));
+    });
+    child<QWidget>("pntBio")->installEventFilter(&m_paints);
+  }
+
+  struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++count;
+      return false;
+    }
+  } m_paints;
+  std::unique_ptr<TfrmCal> m_popup;
+};
+
+TEST_F(DateFieldPopUp, ADatePickedForAFieldBecomesThatFieldsDate) {
+  struct Row {
+    const char* name;
+    const char* field;
+    std::vector<Qt::Key> keys;
+    const char* text;  // the field's text afterwards
+    DayNumber birth;
+    DayNumber start;
+  };
+  const std::vector<Qt::Key> pastTheStart(8, Qt::Key_PageDown);
+  std::vector<Qt::Key> pastTheStartAndEnter = pastTheStart;
+  pastTheStartAndEnter.push_back(Qt::Key_Return);
+  const Row rows[] = {
+      {"a day later for the birth", "cboBirth", {Qt::Key_Right, Qt::Key_Return}, "5/11/1990", day(1990, 5, 11),
+       day(1991, 1, 1)},
+      {"a week earlier for the start", "cboStart", {Qt::Key_Up, Qt::Key_Return}, "12/25/1990", day(1990, 5, 11),
+       day(1990, 12, 25)},
+      {"Escape returns nothing", "cboStart", {Qt::Key_Right, Qt::Key_Escape}, "12/25/1990", day(1990, 5, 11),
+       day(1990, 12, 25)},
+      {"a birth after the start leaves the start", "cboBirth", pastTheStartAndEnter, "1/11/1991", day(1991, 1, 11),
+       day(1990, 12, 25)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto* field = child<DateField>(row.field);
+    const int paintsBefore = m_paints.count;
+    field->showPopup();
+    ASSERT_TRUE(m_popup->isVisible());
+    auto* cal = m_popup->findChild<TCalendar*>(QStringLiteral("cal"));
+    for (const Qt::Key key : row.keys) QTest::keyClick(cal, key);
+    EXPECT_FALSE(m_popup->isVisible());
+    EXPECT_EQ(field->currentText(), row.text);
+    EXPECT_EQ(settings.Birth, row.birth);
+    EXPECT_EQ(settings.Start, row.start);
+    const bool returned = row.keys.back() == Qt::Key_Return;
+    EXPECT_EQ(m_paints.count > paintsBefore, returned) << "redrawn at once exactly when a date came back";
+  }
 }
 
 }  // namespace

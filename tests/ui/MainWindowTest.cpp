@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
@@ -400,12 +401,13 @@ TEST_F(MainWindowTest, TypedDatesFollowAChangeOfTheSystemDateSettings) {
 }
 
 TEST_F(MainWindowTest, HintsAreSwitchedForTheWholeApplication) {
-  TfrmBio& window = open();
+  open();
   QWidget* hinted = child<QWidget>("cboBirth");
+  auto* showHints = child<QCheckBox>("chkSetShowHints");
   EventCounter hints(hinted, QEvent::ToolTip);
   for (const bool shown : {false, true}) {
-    settings.ShowHints = shown;
-    window.iniSettings();
+    showHints->setChecked(shown);
+    ASSERT_EQ(settings.ShowHints, shown);
     const int before = hints.count();
     QHelpEvent event(QEvent::ToolTip, QPoint(5, 5), hinted->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(hinted, &event);

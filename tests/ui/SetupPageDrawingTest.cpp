@@ -1,4 +1,5 @@
 // The pixels of the setup page's owner-drawn list items, painted onto plain images.
+#include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
@@ -121,10 +122,12 @@ TEST(SetupItemPainter, ColorItemIsAnOutlinedSwatchInsetTwoPixels) {
   for (const Probe& probe : probes) EXPECT_EQ(image.pixelColor(probe.at), probe.color) << probe.where;
 }
 
+// Through the item painter of the page's own width list, as its open list and closed box use it.
 TEST(SetupPageDrawItem, SelectedOrFocusedWidthItemsAreFramed) {
   BiorhythmSettings settings;
   SetupPage page(settings);
-  QComboBox list;
+  auto* list = page.findChild<QComboBox*>(QStringLiteral("cboSetPhyWidth"));
+  ASSERT_NE(list, nullptr);
   struct Row {
     const char* name;
     QStyle::State state;
@@ -140,9 +143,12 @@ TEST(SetupPageDrawItem, SelectedOrFocusedWidthItemsAreFramed) {
     QImage image = blankItem();
     {
       QPainter painter(&image);
-      page.cboLineDrawItem(painter, list, 3, item, row.state);
+      QStyleOptionViewItem option;
+      option.rect = item;
+      option.state = row.state;
+      list->itemDelegate()->paint(&painter, option, list->model()->index(3, 0));
     }
-    const QColor frame = row.framed ? black : list.palette().color(QPalette::Base);
+    const QColor frame = row.framed ? black : list->palette().color(QPalette::Base);
     for (const QPoint corner : {QPoint(0, 0), QPoint(49, 0), QPoint(0, 12), QPoint(49, 12)}) {
       EXPECT_EQ(image.pixelColor(corner), frame) << corner.x() << "," << corner.y();
     }
