@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 # thousands of levels deep did both) is a fault, reported as one.
 FUZZ_LIMITS := -rss_limit_mb=512 -timeout=2 -max_len=65536
 
-.PHONY: all deps build run test bench fuzz fuzz-build asan package clean
+.PHONY: all deps build run test bench fuzz fuzz-build asan package format format-check clean
 
 all: build
 
@@ -48,6 +48,16 @@ fuzz: fuzz-build
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
 	  "$$f" -max_total_time=$(FUZZ_SECONDS) $(FUZZ_LIMITS) -artifact_prefix=build-fuzz/$$name- -print_final_stats=1 build-fuzz/corpus/$$name fuzz/seeds/$$name 2>&1 | tail -n 12 || exit 1; \
 	done
+
+# The layout is clang-format's: `make format` rewrites every C++ file in place, and CI runs
+# `make format-check`, which changes nothing and fails on any file that is not laid out so.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+
+format: deps
+	clang-format -i $(FORMAT_FILES)
+
+format-check: deps
+	clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf build build-asan build-fuzz

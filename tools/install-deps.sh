@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6
   qt6-qpa-plugins qt6-wayland libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick x11-utils
   desktop-file-utils appstream dpkg-dev
