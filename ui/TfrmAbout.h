@@ -26,9 +26,6 @@ class TfrmAbout : public QDialog {
   static QPointer<TfrmAbout> execute(const ProductInfo& product, ShellService& shell, bool asModal,
                                      QWidget* parent = nullptr);
 
-  // The window itself, for callers that show it their own way (tests). It destroys itself when closed.
-  TfrmAbout(const ProductInfo& product, ShellService& shell, bool asModal, QWidget* parent = nullptr);
-
   static QString rightsText(const ProductInfo& product);
 
   // Makes the flash screen a child window of the main window, so that it stays in front of it
@@ -39,6 +36,9 @@ class TfrmAbout : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Only execute() makes the window: it destroys itself when closed, so it must live on the heap.
+  TfrmAbout(const ProductInfo& product, ShellService& shell, bool asModal, QWidget* parent);
+
   void FormCreate(const ProductInfo& product);
   void btnCloseClick();
   void lblWWWDatClick();

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include <functional>
@@ -46,22 +47,27 @@ TEST_F(AboutTest, EachOpeningIsAFreshWindowDestroyedWhenClosed) {
 }
 
 TEST_F(AboutTest, TheRightsTextHasThreeLines) {
-  TfrmAbout box(Product, host.shell, false);
-  const QStringList lines = box.findChild<QLabel*>("lblCopyRight")->text().split('\n');
+  const QPointer<TfrmAbout> box = TfrmAbout::execute(Product, host.shell, false);
+  ASSERT_TRUE(box);
+  const QStringList lines = box->findChild<QLabel*>("lblCopyRight")->text().split('\n');
   ASSERT_EQ(lines.size(), 3);
   EXPECT_EQ(lines[0], "Lunasoma - Version 1.0");
   EXPECT_TRUE(lines[1].contains("1997") && lines[1].contains("Corvanti")) << qPrintable(lines[1]);
-  EXPECT_EQ(box.findChild<QLabel*>("lblPhoneDat")->text(), "+1 555 0100 0199");
+  EXPECT_EQ(box->findChild<QLabel*>("lblPhoneDat")->text(), "+1 555 0100 0199");
+  box->close();
 }
 
 TEST_F(AboutTest, TextsUseTheProgramsStandInForMsSansSerif) {
-  TfrmAbout box(Product, host.shell, true);
-  QList<QWidget*> widgets{&box};
-  for (QWidget* widget : box.findChildren<QWidget*>()) widgets << widget;
-  for (QWidget* widget : widgets) {
-    const QFontInfo used(widget->font());
-    EXPECT_EQ(used.family(), "Liberation Sans") << widget->objectName().toStdString();
-  }
+  const test::ModalAnswer<TfrmAbout> about([](TfrmAbout* box) {
+    QList<QWidget*> widgets{box};
+    for (QWidget* widget : box->findChildren<QWidget*>()) widgets << widget;
+    for (QWidget* widget : widgets) {
+      const QFontInfo used(widget->font());
+      EXPECT_EQ(used.family(), "Liberation Sans") << widget->objectName().toStdString();
+    }
+    box->close();
+  });
+  TfrmAbout::execute(Product, host.shell, true);
 }
 
 // Notes whether the hourglass was up while the shell was asked.
@@ -87,8 +93,11 @@ TEST_F(AboutTest, AddressesOpenThroughTheShellUnderTheHourglass) {
   };
   for (const Row& row : rows) {
     CursorWatchingShell shell;
-    TfrmAbout box(Product, shell, true);
-    QTest::mouseClick(box.findChild<QLabel*>(row.label), Qt::LeftButton);
+    const test::ModalAnswer<TfrmAbout> about([&](TfrmAbout* box) {
+      QTest::mouseClick(box->findChild<QLabel*>(row.label), Qt::LeftButton);
+      box->close();
+    });
+    TfrmAbout::execute(Product, shell, true);
     ASSERT_EQ(shell.calls().size(), 1u) << row.label;
     EXPECT_EQ(shell.calls().front().target, row.opened);
     EXPECT_TRUE(shell.hourglassDuringCall) << row.label;
