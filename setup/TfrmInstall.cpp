@@ -108,9 +108,9 @@ void TfrmInstall::buildWindow() {
   m_btnNext = makeButton(this, "btnNext", QStringLiteral("Next >"), QStringLiteral("Next page"), 319);
   m_btnNext->setDefault(true);
   m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel installation"), 403);
-  for (QPushButton* button : {m_btnBack, m_btnNext, m_btnCancel}) {
-    connect(button, &QPushButton::clicked, this, [this, button] { btnControls(button); });
-  }
+  connect(m_btnBack, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Back); });
+  connect(m_btnNext, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Next); });
+  connect(m_btnCancel, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Cancel); });
 }
 
 QWidget* TfrmInstall::buildIntroPage() {

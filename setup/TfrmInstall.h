@@ -36,9 +36,6 @@ class TfrmInstall : public QDialog {
   // must not create while the user may still cancel.
   void setBeforeInstall(std::function<void()> prepare) { m_beforeInstall = std::move(prepare); }
 
-  // The one handler of the three buttons. Finish also calls it with a result page as the sender
-  // to show that page.
-  void btnControls(QObject* sender);
   // Shows the installation folder for the folder selected in the folder list.
   void drvInstallToChange();
   // Shows a folder in the folder list, with its drive selected, as if the user had clicked it.
@@ -52,6 +49,9 @@ class TfrmInstall : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // What reaches the one handler of the three buttons: a button, or Finish showing a result page.
+  enum class WizardControl { Back, Next, Cancel, PositiveResult, NegativeResult };
+  void btnControls(WizardControl control);
   void buildWindow();
   QWidget* buildIntroPage();
   QWidget* buildInstallToPage();

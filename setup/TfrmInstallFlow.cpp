@@ -30,20 +30,20 @@ constexpr int FinishPage = static_cast<int>(WizardPage::Finish);
 
 }  // namespace
 
-void TfrmInstall::btnControls(QObject* sender) {
+void TfrmInstall::btnControls(WizardControl control) {
   // While Finish runs (its pause processes events) no button, key or close request may start
   // a second installation or close the wizard under it.
   if (m_installing) return;
   const int page = activePage();
-  if (sender == m_btnBack) {
+  if (control == WizardControl::Back) {
     if (page > 0) activatePage(pageAfterBack(page));
-  } else if (sender == m_btnNext) {
+  } else if (control == WizardControl::Next) {
     if (page == FinishPage) {
       finishInstall();
     } else {
       activatePage(pageAfterNext(page));
     }
-  } else if (sender == m_btnCancel) {
+  } else if (control == WizardControl::Cancel) {
     if (!cancelAsksFirst(page)) {
       closeWizard();
     } else {
@@ -54,8 +54,9 @@ void TfrmInstall::btnControls(QObject* sender) {
       if (answer == MessageButton::Yes) closeWizard();
     }
   }
-  if (activePage() == FinishPage && sender == m_btnNext) rebuildFinishList();
-  if (sender == m_tabPosResult || sender == m_tabNegResult) activatePage(m_pagMain->indexOf(static_cast<QWidget*>(sender)));
+  if (activePage() == FinishPage && control == WizardControl::Next) rebuildFinishList();
+  if (control == WizardControl::PositiveResult) activatePage(m_pagMain->indexOf(m_tabPosResult));
+  if (control == WizardControl::NegativeResult) activatePage(m_pagMain->indexOf(m_tabNegResult));
   refreshButtons();
 }
 
@@ -128,13 +129,13 @@ void TfrmInstall::finishInstall() {
       activatePage(static_cast<int>(WizardPage::InstallTo));
       break;
     case InstallOutcome::Complete:
-      btnControls(m_tabPosResult);
+      btnControls(WizardControl::PositiveResult);
       break;
     case InstallOutcome::Incomplete:
       m_lblNegResult->setText(
           incompleteResultText(result, uninstallCommand(request.installFolder, request.programFileName)));
       m_lblWWW1->setText(incompleteResultShowsWebAddress(result) ? fromProductText(Product.makerWebAddress) : QString());
-      btnControls(m_tabNegResult);
+      btnControls(WizardControl::NegativeResult);
       break;
   }
 }
@@ -146,12 +147,12 @@ void TfrmInstall::lblWWW1Click(QLabel* label) {
   m_context.services.shell.openUrl(address);
 }
 
-void TfrmInstall::reject() { btnControls(m_btnCancel); }
+void TfrmInstall::reject() { btnControls(WizardControl::Cancel); }
 
 void TfrmInstall::closeEvent(QCloseEvent* event) {
   // A close request from the window manager counts as Cancel, question included.
   event->ignore();
-  btnControls(m_btnCancel);
+  btnControls(WizardControl::Cancel);
 }
 
 bool TfrmInstall::eventFilter(QObject* watched, QEvent* event) {
