@@ -154,6 +154,40 @@ TEST_F(ChartProgram, StoredDrawsWithTheSavedSettingsAndWritesNoHive) {
   EXPECT_EQ(entriesOf(sandbox.registryFolder()), registryBefore);
 }
 
+// A store it cannot read gives the defaults and stays exactly as it is: the chart tool only reads,
+// so it neither sets the file aside nor creates the folder.
+TEST_F(ChartProgram, StoredWithoutAReadableStoreDrawsTheDefaults) {
+  const QStringList request{"--birth", "1990-05-10", "--start", "2026-12-01", "--ops"};
+  const QByteArray defaults = chart(request).out;
+  ASSERT_FALSE(defaults.isEmpty());
+  const QString userHive = sandbox.registryFolder() + "/user.reg";
+  struct Row {
+    const char* name;
+    std::function<void()> prepare;
+    bool folderExists;
+  };
+  const Row rows[] = {
+      {"no store", [] {}, true},
+      {"garbage", [&] { writeFile(userHive, QByteArray("garbage\0\xff\n[[[", 13)); }, true},
+      {"a folder in its place", [&] { QDir().mkpath(userHive + "/inside"); }, true},
+      {"no registry folder", [&] { QDir(sandbox.registryFolder()).removeRecursively(); }, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QDir(sandbox.registryFolder()).removeRecursively();
+    QDir().mkpath(sandbox.registryFolder());
+    row.prepare();
+    const QStringList before = entriesOf(sandbox.registryFolder());
+    const QByteArray contents = contentsOf(userHive);
+    const ProgramRun run = chart(request + QStringList{"--stored"});
+    EXPECT_EQ(run.exitCode, Drawn);
+    EXPECT_EQ(run.out, defaults);
+    EXPECT_EQ(entriesOf(sandbox.registryFolder()), before);
+    EXPECT_EQ(contentsOf(userHive), contents);
+    EXPECT_EQ(QDir(sandbox.registryFolder()).exists(), row.folderExists);
+  }
+}
+
 TEST_F(ChartProgram, UsageOnRequest) {
   for (const char* option : {"--help", "-h"}) {
     SCOPED_TRACE(option);
