@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format
   fonts-liberation2 fontconfig
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils xdotool
   desktop-file-utils appstream dpkg-dev
 )
 

@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QLocale>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -66,8 +68,14 @@ int main(int argc, char** argv) {
     device.width = request.width;
     device.height = request.height;
     lunasoma::drawChart(canvas, settings, device, locale);
-    std::fwrite(canvas.text().data(), 1, canvas.text().size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    // A write that fails before the flush leaves nothing for the flush to report, so both are
+    // checked: a script must not take a cut-short list for the drawing.
+    const std::string& text = canvas.text();
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+      std::fprintf(stderr, "lunasoma-chart: cannot write the drawing calls: %s\n", std::strerror(errno));
+      return 1;
+    }
+    return 0;
   }
 
   const lunasoma::ChartFileResult result =
