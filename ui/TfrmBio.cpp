@@ -33,10 +33,6 @@ namespace {
 
 QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
-bool isNormalState(Qt::WindowStates state) {
-  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
 std::uint8_t windowStateCode(Qt::WindowStates state) {
   if (state & Qt::WindowMinimized) return 1;
   if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
