@@ -235,14 +235,8 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
 
 QStringList finishListFor(const QString& installFolder, const QString& windowsFolder, const QString& systemFolder) {
   QStringList targets;
-  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
-    const QString fileName = fileNameAt(entry);
-    switch (InstallFiles.locationCodes[entry]) {
-      case '0': targets << joinPath(installFolder, fileName); break;
-      case '1': targets << windowsFolder + fileName; break;
-      default: targets << systemFolder + fileName; break;
-    }
-  }
+  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry)
+    targets << installedFilePath(entry, installFolder, windowsFolder, systemFolder);
   return targets;
 }
 
