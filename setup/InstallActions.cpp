@@ -23,7 +23,7 @@ namespace lunasoma {
 
 namespace {
 
-QString fileNameAt(std::size_t entry) { return fromProductText(InstallFiles.fileNames[entry]); }
+QString fileNameAt(std::size_t entry) { return toQString(InstallFiles.fileNames[entry]); }
 bool hasShortcuts(std::size_t entry) { return InstallFiles.shortcutFlags[entry] == '1'; }
 bool isProgram(const QString& fileName) { return QFileInfo(fileName).suffix().toUpper() == QStringLiteral("EXE"); }
 

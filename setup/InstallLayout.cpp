@@ -80,7 +80,7 @@ QString joinPath(const QString& folder, const QString& name) {
 
 QString installedFilePath(std::size_t entry, const QString& programFolder, const QString& windowsFolder,
                           const QString& systemFolder) {
-  const QString fileName = fromProductText(InstallFiles.fileNames[entry]);
+  const QString fileName = toQString(InstallFiles.fileNames[entry]);
   switch (InstallFiles.locationCodes[entry]) {
     case '0': return joinPath(programFolder, fileName);
     case '1': return windowsFolder + fileName;
