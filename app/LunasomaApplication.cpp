@@ -6,16 +6,16 @@
 #include <QWidget>
 
 #include "app/ProductInfo.h"
+#include "platform/Utf8Text.h"
 
 namespace lunasoma {
 
 void applyProductIdentity() {
-  const QString title = QString::fromUtf8(Product.productName.data(), static_cast<qsizetype>(Product.productName.size()));
+  const QString title = toQString(Product.productName);
   // The name is the taskbar's title. No display name is set: the X11 platform appends one to every
   // window title ("Error — Lunasoma"), and each window's title is exactly its own.
   QCoreApplication::setApplicationName(title);
-  QCoreApplication::setApplicationVersion(
-      QString::fromUtf8(Product.productVersion.data(), static_cast<qsizetype>(Product.productVersion.size())));
+  QCoreApplication::setApplicationVersion(toQString(Product.productVersion));
   // From a pixmap: an icon made from a file name first consults the MIME database, which costs
   // more of the start-up than the whole rest of the application object.
   QGuiApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/logos/lunasoma-icon.png"))));

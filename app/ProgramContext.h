@@ -24,4 +24,12 @@ struct ProgramContext {
   std::string displayPattern;   // displayDatePattern(startLocale.shortDatePattern), made once
 };
 
+// A day as the program writes it into a date field or a caption: the pattern and the names stay as
+// they were at start, and a separator in the pattern writes dateSeparator, the one in force now.
+inline QString displayDateText(const ProgramContext& context, DayNumber date, char dateSeparator) {
+  DateLocale locale = context.startLocale;
+  locale.dateSeparator = dateSeparator;
+  return QString::fromStdString(formatDate(date, context.displayPattern, locale));
+}
+
 }  // namespace lunasoma

@@ -18,13 +18,10 @@ constexpr int MaxWeeks = 8;
 // Day columns of the longest range, plus one day of look-ahead for the last segment of a curve.
 constexpr int MaxDays = 7 * MaxWeeks + 1;
 
-// The calendar ends on 31 December 9999 and begins on 1 January of year 1; a date outside it (a
-// hand-edited store can hold any 8 bytes) cannot be decoded, so the chart does not try.
-constexpr DayNumber FirstCalendarDay = -693593;
-constexpr DayNumber LastCalendarDay = 2958465;
-
+// A date outside the calendar's span (a hand-edited store can hold any 8 bytes) cannot be decoded,
+// so the chart does not try; nor does it for a range that would run past the span's last day.
 bool chartableDate(DayNumber date) {
-  return std::isfinite(date) && date >= FirstCalendarDay && date <= LastCalendarDay - MaxDays;
+  return std::isfinite(date) && date >= firstDayNumber && date <= lastDayNumber - MaxDays;
 }
 
 struct Box {

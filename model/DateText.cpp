@@ -6,13 +6,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "model/AsciiCase.h"
+
 namespace lunasoma {
 
 namespace {
-
-constexpr char asciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 void appendTwoDigits(std::string& out, int value) {
   out += static_cast<char>('0' + value / 10 % 10);
@@ -90,7 +88,7 @@ std::string withoutFormatCharacters(std::string_view text) {
 }
 
 bool isDateLetter(char c) {
-  const char letter = asciiLower(c);
+  const char letter = lowerAscii(c);
   return letter == 'd' || letter == 'm' || letter == 'y';
 }
 
@@ -123,7 +121,7 @@ PatternGaps patternGaps(std::string_view shortDatePattern, char separator) {
     if (isDateLetter(c)) {
       closeGap();
       ++elements;
-      while (i < pattern.size() && asciiLower(pattern[i]) == asciiLower(c)) ++i;
+      while (i < pattern.size() && lowerAscii(pattern[i]) == lowerAscii(c)) ++i;
     } else if (c == '\'' || c == '"') {
       const std::size_t close = pattern.find(c, i + 1);
       const std::size_t end = close == std::string::npos ? pattern.size() : close;
@@ -220,7 +218,7 @@ class DateTextReader {
 
 DateOrder dateOrderOf(std::string_view shortDatePattern) {
   for (const char c : shortDatePattern) {
-    switch (asciiLower(c)) {
+    switch (lowerAscii(c)) {
       case 'd': return DateOrder::DayMonthYear;
       case 'y': return DateOrder::YearMonthDay;
       case 'm': return DateOrder::MonthDayYear;
@@ -246,10 +244,10 @@ std::string formatDate(DayNumber date, std::string_view pattern, const DateLocal
   std::size_t i = 0;
   while (i < pattern.size()) {
     const char c = pattern[i];
-    const char letter = asciiLower(c);
+    const char letter = lowerAscii(c);
     if (letter == 'd' || letter == 'm' || letter == 'y') {
       std::size_t run = 1;
-      while (i + run < pattern.size() && asciiLower(pattern[i + run]) == letter) ++run;
+      while (i + run < pattern.size() && lowerAscii(pattern[i + run]) == letter) ++run;
       i += run;
       if (letter == 'd') {
         if (run == 1) appendNumber(out, civil.day);

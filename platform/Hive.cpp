@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <utility>
 
+#include "model/AsciiCase.h"
+
 namespace lunasoma {
 
 namespace {
 
 constexpr char Separator = '\\';
 
-unsigned char foldChar(char c) {
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
+// Unsigned, so that names order byte by byte as they are stored.
+unsigned char foldChar(char c) { return static_cast<unsigned char>(lowerAscii(c)); }
 
 // Calls step for each non-empty component of the path, in order, until it returns false; false
 // when it was stopped.

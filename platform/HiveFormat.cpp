@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/AsciiCase.h"
+
 namespace lunasoma {
 
 namespace {
@@ -20,8 +22,6 @@ std::string_view trimmed(std::string_view s) {
   while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
   return s;
 }
-
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool startsWithNoCase(std::string_view s, std::string_view prefix) {
   if (s.size() < prefix.size()) return false;

@@ -29,12 +29,7 @@ QString copyTargetFolder(const QString& driveRoot) {
 }
 
 QString copySourceFile(const ProgramContext& context, std::size_t entry) {
-  const QString fileName = fromProductText(InstallFiles.fileNames[entry]);
-  switch (InstallFiles.locationCodes[entry]) {
-    case '0': return joinPath(context.programFolder, fileName);
-    case '1': return context.windowsFolder + fileName;
-    default: return context.systemFolder + fileName;
-  }
+  return installedFilePath(entry, context.programFolder, context.windowsFolder, context.systemFolder);
 }
 
 CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targetFolder) {

@@ -23,7 +23,7 @@ namespace lunasoma {
 
 namespace {
 
-QString fileNameAt(std::size_t entry) { return fromProductText(InstallFiles.fileNames[entry]); }
+QString fileNameAt(std::size_t entry) { return toQString(InstallFiles.fileNames[entry]); }
 bool hasShortcuts(std::size_t entry) { return InstallFiles.shortcutFlags[entry] == '1'; }
 bool isProgram(const QString& fileName) { return QFileInfo(fileName).suffix().toUpper() == QStringLiteral("EXE"); }
 
@@ -235,14 +235,8 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
 
 QStringList finishListFor(const QString& installFolder, const QString& windowsFolder, const QString& systemFolder) {
   QStringList targets;
-  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
-    const QString fileName = fileNameAt(entry);
-    switch (InstallFiles.locationCodes[entry]) {
-      case '0': targets << joinPath(installFolder, fileName); break;
-      case '1': targets << windowsFolder + fileName; break;
-      default: targets << systemFolder + fileName; break;
-    }
-  }
+  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry)
+    targets << installedFilePath(entry, installFolder, windowsFolder, systemFolder);
   return targets;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/InstallFileTable.h"
 #include "app/ProductInfo.h"
 #include "setup/InstallText.h"
 
@@ -75,6 +76,16 @@ QString installedIconBitmap(const QString& installFolder) {
 QString joinPath(const QString& folder, const QString& name) {
   if (folder.endsWith(QLatin1Char('/'))) return folder + name;
   return folder + QLatin1Char('/') + name;
+}
+
+QString installedFilePath(std::size_t entry, const QString& programFolder, const QString& windowsFolder,
+                          const QString& systemFolder) {
+  const QString fileName = toQString(InstallFiles.fileNames[entry]);
+  switch (InstallFiles.locationCodes[entry]) {
+    case '0': return joinPath(programFolder, fileName);
+    case '1': return windowsFolder + fileName;
+    default: return systemFolder + fileName;
+  }
 }
 
 QString installFolderFor(const QString& parentFolder) { return joinPath(parentFolder, installProductName()); }

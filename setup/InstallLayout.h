@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <string>
 
 #include "platform/RegistryHives.h"
@@ -40,6 +41,11 @@ QString installedIconBitmap(const QString& installFolder);
 // folder + '/' + name, without doubling the separator when the folder already ends in one (a
 // root such as "/" keeps its single separator).
 QString joinPath(const QString& folder, const QString& name);
+
+// Where an entry of the installed-file table lives, by its location code: the program folder, the
+// Windows folder, or for any other code the system folder. The last two end in their separator.
+QString installedFilePath(std::size_t entry, const QString& programFolder, const QString& windowsFolder,
+                          const QString& systemFolder);
 
 // The installation folder for a chosen parent folder: the parent + the product name.
 QString installFolderFor(const QString& parentFolder);

@@ -4,11 +4,7 @@
 
 namespace lunasoma {
 
-QString fromProductText(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString installProductName() { return fromProductText(Product.productName); }
+QString installProductName() { return toQString(Product.productName); }
 
 QString fillPercentS(const QString& pattern, const QStringList& arguments) {
   const QString placeholder = QStringLiteral("%s");

@@ -1,16 +1,15 @@
 #pragma once
 // The installation's text helpers: the product's fixed texts as Qt strings, and the filling of
 // the "%s" placeholders that its messages and captions use. It knows no other format directives.
+// The fixed texts (ProductInfo, InstallFileTable) become Qt strings through toQString.
 
 #include <QString>
 #include <QStringList>
 
-#include <string_view>
+#include "platform/Utf8Text.h"
 
 namespace lunasoma {
 
-// One of the program's fixed texts (ProductInfo, InstallFileTable) as a Qt string.
-QString fromProductText(std::string_view text);
 QString installProductName();
 
 // Replaces each "%s" of the pattern, left to right, by the next argument. Inserted arguments are

@@ -238,7 +238,7 @@ QLabel* TfrmInstall::makeLinkLabel(QWidget* page, const char* name) {
 
 void TfrmInstall::formCreate() {
   HostServices& services = m_context.services;
-  setWindowTitle(fromProductText(Product.productName) + QStringLiteral(" Setup"));
+  setWindowTitle(toQString(Product.productName) + QStringLiteral(" Setup"));
   loadWelcomeText();
 
   m_drives = services.drives.drives();
@@ -249,7 +249,7 @@ void TfrmInstall::formCreate() {
   // all the same: nothing may be created before Finish, and Finish makes the missing folders.
   selectFolder(programFiles.isEmpty() ? QDir::homePath() : programFiles);
 
-  m_lblWWW2->setText(fromProductText(Product.makerWebAddress));
+  m_lblWWW2->setText(toQString(Product.makerWebAddress));
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label->text().contains(QStringLiteral("%s"))) label->setText(withProductName(label->text()));
   }

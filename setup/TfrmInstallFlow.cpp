@@ -134,7 +134,7 @@ void TfrmInstall::finishInstall() {
     case InstallOutcome::Incomplete:
       m_lblNegResult->setText(
           incompleteResultText(result, uninstallCommand(request.installFolder, request.programFileName)));
-      m_lblWWW1->setText(incompleteResultShowsWebAddress(result) ? fromProductText(Product.makerWebAddress) : QString());
+      m_lblWWW1->setText(incompleteResultShowsWebAddress(result) ? toQString(Product.makerWebAddress) : QString());
       btnControls(WizardControl::NegativeResult);
       break;
   }

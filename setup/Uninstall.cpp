@@ -59,7 +59,7 @@ bool sameFile(const QString& a, const QString& b) {
 }
 
 QString helpIndexFile(const QString& programFolder) {
-  const QString helpFile = fromProductText(InstallFiles.fileNames[HelpFileEntry]);
+  const QString helpFile = toQString(InstallFiles.fileNames[HelpFileEntry]);
   return joinPath(programFolder, QFileInfo(helpFile).completeBaseName() + QStringLiteral(".gid"));
 }
 
@@ -100,10 +100,9 @@ void removeShortcuts(const UninstallEnvironment& environment) {
 void removeProductFiles(const UninstallRequest& request, const UninstallEnvironment& environment,
                         const QString& programFolder) {
   for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
-    const QString fileName = fromProductText(InstallFiles.fileNames[entry]);
-    const char code = InstallFiles.locationCodes[entry];
-    if (code == '0') {
-      const QString path = joinPath(programFolder, fileName);
+    const QString fileName = toQString(InstallFiles.fileNames[entry]);
+    const QString path = installedFilePath(entry, programFolder, request.windowsFolder, request.systemFolder);
+    if (InstallFiles.locationCodes[entry] == '0') {
       // The running program is the cleanup program's to delete, once this process has ended.
       if (!sameFile(path, request.programFile)) removeFileOnly(path);
       continue;
@@ -113,8 +112,7 @@ void removeProductFiles(const UninstallRequest& request, const UninstallEnvironm
     const MessageButton answer = environment.services.messages.confirm(
         environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No));
     if (answer != MessageButton::Yes) continue;
-    if (code == '1') removeFileOnly(request.windowsFolder + fileName);
-    if (code == '2') removeFileOnly(request.systemFolder + fileName);
+    removeFileOnly(path);
   }
 }
 

@@ -133,6 +133,10 @@ Bounds openingBounds(const Bounds& stored, const std::vector<QRect>& screens, QS
   return screen != nullptr && !screen->isEmpty() ? fitted(chosen, *screen) : chosen;
 }
 
+bool isNormalState(Qt::WindowStates state) {
+  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
 Bounds recordedBounds(const Bounds& stored, const QRect& frame, bool positionKnown) {
   if (positionKnown) return rectToBounds(frame);
   // A hand-edited corner near the end of the range must not carry the far corner past it.

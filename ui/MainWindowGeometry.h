@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <Qt>
 
 #include <cstdint>
 #include <vector>
@@ -80,6 +81,9 @@ constexpr int TitleStripHeight = 32;
 // shows most of it: shrunk to that screen's available area where it is larger, and moved as little
 // as needed for its whole title strip to lie on that area.
 Bounds openingBounds(const Bounds& stored, const std::vector<QRect>& screens, QSize minimum);
+
+// Neither minimised, maximised nor full screen: the state whose rectangle is the one stored.
+bool isNormalState(Qt::WindowStates state);
 
 // The rectangle a normal window records. Where the platform cannot report where a window is
 // (Wayland tells every program its windows are at 0,0), the stored corner stays and only the new

@@ -12,6 +12,7 @@
 #include "app/ProductInfo.h"
 #include "chart/qt/CellFontCache.h"
 #include "platform/HostServices.h"
+#include "platform/Utf8Text.h"
 #include "ui/FirstPaintWatch.h"
 #include "app/OverrideCursorGuard.h"
 
@@ -21,8 +22,6 @@ namespace {
 
 constexpr int WindowWidth = 380;
 constexpr int WindowHeight = 247;
-
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QFont aboutFont(int pixelSize, bool bold) {
   // The same stand-in for "MS Sans Serif" as the main window's and the chart's.
@@ -77,7 +76,7 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
       m_asModal(asModal) {
   setObjectName(QStringLiteral("frmAbout"));
   // Never shown on the borderless window, but the desktop's window lists use it.
-  setWindowTitle(QStringLiteral("About ") + text(product.productName));
+  setWindowTitle(QStringLiteral("About ") + toQString(product.productName));
   setAttribute(Qt::WA_DeleteOnClose);
   // Closing the flash screen before the main window exists must not end the program.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -139,8 +138,8 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
 }
 
 QString TfrmAbout::rightsText(const ProductInfo& product) {
-  return text(product.productName) + QStringLiteral(" - Version ") + text(product.productVersion) + QLatin1Char('\n') +
-         QStringLiteral("Copyright \u00A9 ") + text(product.productYear) + QLatin1Char(' ') + text(product.makerName) +
+  return toQString(product.productName) + QStringLiteral(" - Version ") + toQString(product.productVersion) + QLatin1Char('\n') +
+         QStringLiteral("Copyright \u00A9 ") + toQString(product.productYear) + QLatin1Char(' ') + toQString(product.makerName) +
          QLatin1Char('\n') + QStringLiteral("All rights reserved.");
 }
 
@@ -158,9 +157,9 @@ void TfrmAbout::stayAbove(QWidget& mainWindow) {
 
 void TfrmAbout::FormCreate(const ProductInfo& product) {
   m_lblCopyRight->setText(rightsText(product));
-  m_lblWWWDat->setText(text(product.makerWebAddress));
-  m_lblPhoneDat->setText(text(product.makerPhone));
-  m_lblEMailDat->setText(text(product.makerSupportEmail));
+  m_lblWWWDat->setText(toQString(product.makerWebAddress));
+  m_lblPhoneDat->setText(toQString(product.makerPhone));
+  m_lblEMailDat->setText(toQString(product.makerSupportEmail));
   setFixedSize(WindowWidth, WindowHeight);
   if (const QScreen* screen = this->screen()) move(screen->geometry().center() - rect().center());
   m_btnOK->setVisible(m_asModal);

@@ -20,6 +20,7 @@
 #include "app/StartMode.h"
 #include "chart/qt/CellFontCache.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/HintSwitch.h"
 #include "ui/PaintBox.h"
@@ -30,12 +31,6 @@
 namespace lunasoma {
 
 namespace {
-
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-bool isNormalState(Qt::WindowStates state) {
-  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
 
 std::uint8_t windowStateCode(Qt::WindowStates state) {
   if (state & Qt::WindowMinimized) return 1;
@@ -128,7 +123,7 @@ QAction* TfrmBio::addFileItem(const char* name, const QString& caption, FileComm
 void TfrmBio::FormCreate() {
   m_initializing = true;
   m_chartReady = false;
-  setWindowTitle(text(Product.productName));
+  setWindowTitle(toQString(Product.productName));
 
   m_positionsKnown = m_context.services.system.osFacts().windowPositionsKnown;
   // A rectangle the user could never reach (another monitor's, gone since) or a window too small

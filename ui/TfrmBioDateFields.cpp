@@ -38,11 +38,8 @@ void TfrmBio::openCalendar(DateField* field, std::function<void(DayNumber)> date
 }
 
 QString TfrmBio::dateText(DayNumber date) const {
-  // The pattern and the names stay as they were at start; a separator in the pattern writes the
-  // separator the system uses now, the one typed text is read with.
-  DateLocale locale = m_context.startLocale;
-  locale.dateSeparator = m_inputLocale.dateSeparator;
-  return QString::fromStdString(formatDate(date, m_context.displayPattern, locale));
+  // The separator typed text is read with, so that every text written reads back.
+  return displayDateText(m_context, date, m_inputLocale.dateSeparator);
 }
 
 int TfrmBio::currentYear() const { return m_context.services.system.now().date().year(); }

@@ -31,10 +31,6 @@ constexpr int DividerWidth = 6;
 // included), large enough that the window can still be found and grabbed.
 constexpr QSize WindowMinimum{120, 90};
 
-bool isNormalState(Qt::WindowStates state) {
-  return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
 QLabel* addCaption(QWidget* parent, const char* name, const QString& caption, QWidget* field) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));

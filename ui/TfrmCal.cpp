@@ -282,10 +282,7 @@ CivilDate TfrmCal::today() const {
 CivilDate TfrmCal::gridDate() const { return {m_cal->Year(), m_cal->Month(), m_cal->Day()}; }
 
 QString TfrmCal::dateText(DayNumber date) const {
-  // Names are the locale's as they were at start; the separator is the one in force now.
-  DateLocale locale = m_context.startLocale;
-  locale.dateSeparator = m_context.services.system.dateLocale().dateSeparator;
-  return QString::fromStdString(formatDate(date, m_context.displayPattern, locale));
+  return displayDateText(m_context, date, m_context.services.system.dateLocale().dateSeparator);
 }
 
 }  // namespace lunasoma

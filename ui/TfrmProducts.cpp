@@ -7,15 +7,10 @@
 
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
+#include "platform/Utf8Text.h"
 #include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
-
-namespace {
-
-QString text(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
-}  // namespace
 
 void TfrmProducts::execute(const ProductInfo& product, ShellService& shell, QWidget* parent) {
   TfrmProducts dialog(product, shell, parent);
@@ -25,18 +20,18 @@ void TfrmProducts::execute(const ProductInfo& product, ShellService& shell, QWid
 TfrmProducts::TfrmProducts(const ProductInfo& product, ShellService& shell, QWidget* parent)
     : QDialog(parent), m_shell(shell) {
   setObjectName(QStringLiteral("frmProducts"));
-  setWindowTitle(QStringLiteral("Latest ") + text(product.makerName) + QStringLiteral(" Products"));
+  setWindowTitle(QStringLiteral("Latest ") + toQString(product.makerName) + QStringLiteral(" Products"));
   setModal(true);
 
-  const QString maker = text(product.makerName);
-  const QString address = text(product.makerWebAddress);
+  const QString maker = toQString(product.makerName);
+  const QString address = toQString(product.makerWebAddress);
   auto* lblInfo = new QLabel(
       QStringLiteral("<p>%1 keeps adding to its range of programs for body and mind.</p>"
                      "<p>The latest %1 products, updates to %2 and free trial versions are waiting for you "
                      "on the World Wide Web at</p>"
                      "<p align=\"center\"><a href=\"%3\">%3</a></p>"
                      "<p>Drop by now and then: new titles appear there first.</p>")
-          .arg(maker.toHtmlEscaped(), text(product.productName).toHtmlEscaped(), address.toHtmlEscaped()),
+          .arg(maker.toHtmlEscaped(), toQString(product.productName).toHtmlEscaped(), address.toHtmlEscaped()),
       this);
   lblInfo->setObjectName(QStringLiteral("lblInfo"));
   lblInfo->setWordWrap(true);

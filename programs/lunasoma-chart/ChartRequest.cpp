@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "model/AsciiCase.h"
+
 namespace lunasoma {
 
 namespace {
@@ -28,8 +30,7 @@ bool endsWith(std::string_view text, std::string_view suffix) {
   if (text.size() < suffix.size()) return false;
   const std::string_view tail = text.substr(text.size() - suffix.size());
   for (std::size_t i = 0; i < suffix.size(); ++i) {
-    const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
-    if (c != suffix[i]) return false;
+    if (lowerAscii(tail[i]) != suffix[i]) return false;
   }
   return true;
 }

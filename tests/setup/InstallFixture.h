@@ -14,6 +14,7 @@
 #include "model/BiorhythmSettings.h"
 #include "app/InstallFileTable.h"
 #include "app/ProgramContext.h"
+#include "platform/Utf8Text.h"
 #include "setup/InstallActions.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/TempFolder.h"
@@ -27,7 +28,7 @@ namespace lunasoma::test {
 
 inline QStringList productFileNames() {
   QStringList names;
-  for (std::string_view name : InstallFiles.fileNames) names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  for (std::string_view name : InstallFiles.fileNames) names << toQString(name);
   return names;
 }
 

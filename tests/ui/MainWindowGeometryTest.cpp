@@ -203,5 +203,24 @@ TEST(RecordedBounds, KeepTheStoredCornerWhereThePlatformCannotTellIt) {
       << "a hand-edited corner at the end of the range does not overflow";
 }
 
+// Only the rectangle of a normal window is stored, so a state that merely adds a flag (active, or
+// minimised on top of maximised) must be read by its size flags alone.
+TEST(NormalState, OnlyWithoutMinimisedMaximisedOrFullScreen) {
+  struct Row {
+    const char* name;
+    Qt::WindowStates state;
+    bool normal;
+  };
+  const Row rows[] = {
+      {"no flag", Qt::WindowNoState, true},
+      {"active only", Qt::WindowActive, true},
+      {"minimised", Qt::WindowMinimized, false},
+      {"maximised and active", Qt::WindowMaximized | Qt::WindowActive, false},
+      {"full screen", Qt::WindowFullScreen, false},
+      {"minimised from maximised", Qt::WindowMinimized | Qt::WindowMaximized, false},
+  };
+  for (const Row& row : rows) EXPECT_EQ(isNormalState(row.state), row.normal) << row.name;
+}
+
 }  // namespace
 }  // namespace lunasoma
