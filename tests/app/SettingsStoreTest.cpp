@@ -23,9 +23,9 @@
 #include "app/SettingsStore.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
-#include "platform/MemoryRegistry.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -53,7 +53,7 @@ std::string contentsOf(const std::string& path) {
 }
 
 TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   BiorhythmSettings settings;
   settings.Range = 5;  // whatever the record held before is replaced
   settings.RecExportFileName = "old.bmp";
@@ -63,7 +63,7 @@ TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
 }
 
 TEST(SettingsStoreTest, SavingWritesAppPathVersionAndEveryFieldInLoadOrder) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma/");
 
   std::vector<std::string> expected{"AppPath", "Version"};
@@ -143,7 +143,7 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
-    MemoryRegistry hive;
+    test::MemoryRegistry hive;
     hive.writeValues(SettingsKeyPath, {{row.name, row.stored}});
     BiorhythmSettings loaded;
     loadSettings(loaded, hive, Today);
@@ -154,7 +154,7 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
 }
 
 TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   hive.writeValues(SettingsKeyPath, {{"ShowHints", RegistryValue{std::uint32_t{5}}}, {"ShowLines", RegistryValue{std::uint32_t{0}}}});
   BiorhythmSettings settings;
   loadSettings(settings, hive, Today);
@@ -164,7 +164,7 @@ TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
 }
 
 TEST(SettingsStoreTest, LoadingNeverFailsEvenWhenEveryReadDoes) {
-  class BrokenHive : public MemoryRegistry {
+  class BrokenHive : public test::MemoryRegistry {
    public:
     std::optional<RegistryValue> readValue(std::string_view, std::string_view) const override {
       throw RegistryError("The disk is gone.");
@@ -177,7 +177,7 @@ TEST(SettingsStoreTest, LoadingNeverFailsEvenWhenEveryReadDoes) {
 }
 
 TEST(SettingsStoreTest, AFailedSaveNamesTheValueAndWritesNothing) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   hive.writeValues(SettingsKeyPath, {{"Range", RegistryValue{std::uint32_t{1}}}});
   hive.failWritesOf("Birth");
   BiorhythmSettings settings = defaultsOn(Today);

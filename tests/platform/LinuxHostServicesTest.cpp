@@ -4,14 +4,14 @@
 
 #include "platform/LinuxFolderService.h"
 #include "platform/LinuxHostServices.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 
 namespace lunasoma {
 namespace {
 
 TEST(LinuxHost, ServicesShareTheGivenHives) {
-  auto user = std::make_unique<MemoryRegistry>();
-  auto machine = std::make_unique<MemoryRegistry>();
+  auto user = std::make_unique<test::MemoryRegistry>();
+  auto machine = std::make_unique<test::MemoryRegistry>();
   Registry* userHive = user.get();
   Registry* machineHive = machine.get();
   user->writeString(LinuxFolderService::shellFoldersKey, "Programs", "/srv/programs");

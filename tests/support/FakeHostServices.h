@@ -23,7 +23,7 @@
 
 #include "platform/DesktopShortcutService.h"
 #include "platform/HostServices.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma::test {
