@@ -101,9 +101,9 @@ void loadRow(const SettingRow& row, BiorhythmSettings& settings, const std::opti
         using Field = std::remove_pointer_t<decltype(field)>;
         if constexpr (std::is_same_v<Field, std::int32_t>) {
           *field = static_cast<std::int32_t>(number ? *number : static_cast<std::uint32_t>(numberDefault(row)));
-        } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
+        } else if constexpr (std::is_same_v<Field, std::uint8_t> || std::is_enum_v<Field>) {
           const auto low = number ? static_cast<std::uint8_t>(*number & 0xFF) : std::uint8_t{0};
-          *field = number && low <= row.maximum ? low : static_cast<std::uint8_t>(numberDefault(row));
+          *field = static_cast<Field>(number && low <= row.maximum ? low : static_cast<std::uint8_t>(numberDefault(row)));
         } else if constexpr (std::is_same_v<Field, bool>) {
           *field = number ? *number != 0 : numberDefault(row) != 0;
         } else if constexpr (std::is_same_v<Field, DayNumber>) {
@@ -125,6 +125,8 @@ RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
           return RegistryValue{static_cast<std::uint32_t>(*field)};
         } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
           return RegistryValue{std::uint32_t{*field}};
+        } else if constexpr (std::is_enum_v<Field>) {
+          return RegistryValue{std::uint32_t{static_cast<std::uint8_t>(*field)}};
         } else if constexpr (std::is_same_v<Field, bool>) {
           return RegistryValue{std::uint32_t{*field ? 1u : 0u}};
         } else if constexpr (std::is_same_v<Field, DayNumber>) {

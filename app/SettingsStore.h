@@ -47,7 +47,7 @@ struct TodayDefault {
 using SettingDefault = std::variant<std::int64_t, bool, TodayDefault, std::string_view>;
 
 // Where a row's value lives in the record; the alternative also says how it is converted.
-using SettingField = std::variant<std::int32_t*, std::uint8_t*, bool*, DayNumber*, std::string*>;
+using SettingField = std::variant<std::int32_t*, std::uint8_t*, WindowShowState*, ChartStyle*, bool*, DayNumber*, std::string*>;
 
 struct SettingRow {
   std::string_view name;

@@ -37,10 +37,10 @@ bool isNormalState(Qt::WindowStates state) {
   return !(state & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-std::uint8_t windowStateCode(Qt::WindowStates state) {
-  if (state & Qt::WindowMinimized) return 1;
-  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
-  return 0;
+WindowShowState windowStateCode(Qt::WindowStates state) {
+  if (state & Qt::WindowMinimized) return WindowShowState::Minimized;
+  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowShowState::Maximized;
+  return WindowShowState::Normal;
 }
 
 // Where windows may go: each screen less its panels and docks.

@@ -87,8 +87,8 @@ TEST(SettingsStoreTest, EveryFieldSurvivesASaveAndLoadThroughTheFile) {
   test::TempFolder folder;
   const std::string path = folder.file("user.reg").toStdString();
   // Every field away from its default; Birth keeps a time of day as stored.
-  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1}, 2, 7, 1, false, false, false, false, true,
-                                0, 9, 1, 2, 0, 1, 2, 3, 4, 5, 12345.75, -693593, 100,
+  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1}, WindowShowState::Maximized, 7, ChartStyle::HighLow,
+                                false, false, false, false, true, 0, 9, 1, 2, 0, 1, 2, 3, 4, 5, 12345.75, -693593, 100,
                                 "/home/user/Charts/\"Mine\" \\ Gr\xC3\xBC\xC3\x9F" "e.bmp", 255, false, true, true};
   {
     HiveFile hive(path, std::string(CurrentUserRoot));
@@ -150,6 +150,31 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
     BiorhythmSettings expected = defaultsOn(Today);
     row.expect(expected);
     EXPECT_EQ(loaded, expected);
+  }
+}
+
+TEST(SettingsStoreTest, CodedFieldsReadAndWriteTheNumbersTheStoreHolds) {
+  struct Row {
+    const char* name;
+    std::uint32_t stored;
+    std::function<bool(const BiorhythmSettings&)> loaded;
+  };
+  const Row rows[]{
+      {"Style", 0, [](const BiorhythmSettings& s) { return s.Style == ChartStyle::Line; }},
+      {"Style", 1, [](const BiorhythmSettings& s) { return s.Style == ChartStyle::HighLow; }},
+      {"WindowState", 0, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Normal; }},
+      {"WindowState", 1, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Minimized; }},
+      {"WindowState", 2, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Maximized; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.stored));
+    test::MemoryRegistry hive;
+    hive.writeDword(SettingsKeyPath, row.name, row.stored);
+    BiorhythmSettings settings;
+    loadSettings(settings, hive, Today);
+    EXPECT_TRUE(row.loaded(settings));
+    saveSettings(settings, hive, "/opt/Lunasoma");
+    EXPECT_EQ(hive.readDword(SettingsKeyPath, row.name), row.stored);
   }
 }
 

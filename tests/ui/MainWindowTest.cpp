@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalRectangle) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }));
   EXPECT_TRUE(window.close());
   EXPECT_EQ(settings.Bounds, (Bounds{40, 30, 680, 510}));
-  EXPECT_EQ(settings.WindowState, 2);
+  EXPECT_EQ(settings.WindowState, WindowShowState::Maximized);
 
   settings = BiorhythmSettings{};
   TfrmBio& again = open();
