@@ -62,6 +62,45 @@ TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
   EXPECT_EQ(settings.RecExportFileName, "Bio.BMP");
 }
 
+// The defaults as a first run stores them, written out here rather than taken from the record,
+// so that a changed default in the record fails this test.
+TEST(SettingsStoreTest, AFirstRunStoresTheDefaultOfEveryValue) {
+  struct Row {
+    const char* name;
+    RegistryValue stored;
+  };
+  const auto dword = [](std::uint32_t n) { return RegistryValue{n}; };
+  const Row rows[]{
+      {"Left", dword(0)},           {"Top", dword(0)},
+      {"Right", dword(640)},        {"Bottom", dword(480)},
+      {"WindowState", dword(0)},    {"Range", dword(2)},
+      {"Style", dword(0)},          {"ShowPhysical", dword(1)},
+      {"ShowMental", dword(1)},     {"ShowEmotional", dword(1)},
+      {"ShowOverall", dword(1)},    {"ShowLines", dword(0)},
+      {"WidthPhysical", dword(3)},  {"WidthMental", dword(3)},
+      {"WidthEmotional", dword(3)}, {"WidthOverall", dword(6)},
+      {"ColorPhysical", dword(10)}, {"ColorMental", dword(14)},
+      {"ColorEmotional", dword(9)}, {"ColorOverall", dword(11)},
+      {"ColorText", dword(15)},     {"ColorBack", dword(6)},
+      {"Birth", RegistryValue{bytesOfDouble(Today)}},
+      {"Start", RegistryValue{bytesOfDouble(Today)}},
+      {"DivLeft", dword(20)},
+      {"RecExportFileName", RegistryValue{std::string("Bio.BMP")}},
+      {"RecExportIndex", dword(1)}, {"ShowHints", dword(1)},
+      {"HideFlashScreen", dword(0)}, {"SaveStartDate", dword(0)},
+  };
+  ASSERT_EQ(std::size(rows), settingsTable().size());
+
+  test::MemoryRegistry hive;
+  BiorhythmSettings settings;
+  loadSettings(settings, hive, Today);
+  saveSettings(settings, hive, "/opt/Lunasoma");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(hive.readValue(SettingsKeyPath, row.name), row.stored);
+  }
+}
+
 TEST(SettingsStoreTest, SavingWritesAppPathVersionAndEveryFieldInLoadOrder) {
   test::MemoryRegistry hive;
   saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma/");
