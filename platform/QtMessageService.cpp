@@ -41,7 +41,7 @@ std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kin
   }
   QMessageBox::StandardButtons standard;
   for (const ButtonPair& pair : buttonPairs) {
-    if (buttons & static_cast<int>(pair.ours)) standard |= pair.qt;
+    if (buttons.testFlag(pair.ours)) standard |= pair.qt;
   }
   box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
   // The platform's own words for Discard vary ("Discard", "Don't Save"); ours says what happens.
@@ -58,7 +58,7 @@ MessageButton QtMessageService::answerOf(const QMessageBox& box) {
 }
 
 void QtMessageService::information(QWidget* parent, const QString& text) {
-  makeBox(parent, Kind::Information, text, static_cast<int>(MessageButton::Ok))->exec();
+  makeBox(parent, Kind::Information, text, MessageButton::Ok)->exec();
 }
 
 MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, MessageButtons buttons) {
@@ -68,7 +68,7 @@ MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, Me
 }
 
 void QtMessageService::error(QWidget* parent, const QString& text) {
-  makeBox(parent, Kind::Error, text, static_cast<int>(MessageButton::Ok))->exec();
+  makeBox(parent, Kind::Error, text, MessageButton::Ok)->exec();
 }
 
 MessageButton QtMessageService::errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) {

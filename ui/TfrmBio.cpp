@@ -227,7 +227,7 @@ bool TfrmBio::FormClose() {
     // or mending the folder they may try again, or give up this session's changes.
     services.beeper.beep(Beep::Stop);
     const MessageButton answer = services.messages.errorChoice(
-        this, *failure, static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard));
+        this, *failure, MessageButton::Retry | MessageButton::Discard);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
 }

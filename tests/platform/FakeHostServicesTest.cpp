@@ -11,8 +11,8 @@ namespace {
 using test::FakeHostServices;
 using test::FakeMessageService;
 
-constexpr int yesNo = static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No);
-constexpr int okCancel = static_cast<int>(MessageButton::Ok) | static_cast<int>(MessageButton::Cancel);
+constexpr MessageButtons yesNo = MessageButton::Yes | MessageButton::No;
+constexpr MessageButtons okCancel = MessageButton::Ok | MessageButton::Cancel;
 
 TEST(FakeMessages, ScriptedAnswersFirstThenTheDefault) {
   FakeHostServices host;

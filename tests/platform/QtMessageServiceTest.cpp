@@ -21,7 +21,7 @@ struct BoxRow {
 class BoxLooks : public ::testing::TestWithParam<BoxRow> {};
 
 TEST_P(BoxLooks, CaptionIconAndPlainText) {
-  const auto box = QtMessageService::makeBox(nullptr, GetParam().kind, "<b>5 < 6</b>", static_cast<int>(MessageButton::Ok));
+  const auto box = QtMessageService::makeBox(nullptr, GetParam().kind, "<b>5 < 6</b>", MessageButton::Ok);
   EXPECT_EQ(box->windowTitle(), GetParam().caption);
   EXPECT_EQ(box->icon(), GetParam().icon);
   EXPECT_EQ(box->text(), "<b>5 < 6</b>");
@@ -51,10 +51,10 @@ TEST_P(ConfirmAnswer, IsTheButtonPressed) {
   EXPECT_EQ(QtMessageService::answerOf(*box), GetParam().expected);
 }
 
-constexpr int yes = static_cast<int>(MessageButton::Yes);
-constexpr int no = static_cast<int>(MessageButton::No);
-constexpr int cancel = static_cast<int>(MessageButton::Cancel);
-constexpr int ok = static_cast<int>(MessageButton::Ok);
+constexpr MessageButtons yes = MessageButton::Yes;
+constexpr MessageButtons no = MessageButton::No;
+constexpr MessageButtons cancel = MessageButton::Cancel;
+constexpr MessageButtons ok = MessageButton::Ok;
 
 INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
                          ::testing::Values(AnswerRow{"yesOfYesCancel", yes | cancel, QMessageBox::Yes, MessageButton::Yes},
@@ -70,7 +70,7 @@ TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
 }
 
 TEST(ErrorChoice, OffersRetryAndCloseWithoutSavingAndAnswersThePressedOne) {
-  const int retryOrDiscard = static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard);
+  const MessageButtons retryOrDiscard = MessageButton::Retry | MessageButton::Discard;
   const std::pair<QMessageBox::StandardButton, MessageButton> rows[] = {{QMessageBox::Retry, MessageButton::Retry},
                                                                         {QMessageBox::Discard, MessageButton::Discard}};
   for (const auto& [pressed, expected] : rows) {

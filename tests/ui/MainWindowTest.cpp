@@ -448,7 +448,7 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
     EXPECT_EQ(host.journal, row.journal) << row.name;
     ASSERT_FALSE(host.messages.boxes().empty()) << row.name;
     EXPECT_EQ(host.messages.boxes().front().buttons,
-              static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard))
+              MessageButton::Retry | MessageButton::Discard)
         << row.name;
     EXPECT_EQ(host.help.quitCount() - quitsBefore, 1) << row.name << ": the help window closes once";
     EXPECT_EQ(host.messages.pendingAnswers(), 0) << row.name;
