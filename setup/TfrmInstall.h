@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/ProgramContext.h"
+#include "setup/WaitSeconds.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,10 +29,11 @@ class TfrmInstall : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmInstall(ProgramContext& context, QWidget* parent = nullptr);
+  // wait makes the pause before the result page, in seconds; waitSeconds keeps the windows alive
+  // meanwhile.
+  explicit TfrmInstall(ProgramContext& context, QWidget* parent = nullptr,
+                       std::function<void(int seconds)> wait = waitSeconds);
 
-  // Replaces the pause before the result page; tests pass one that returns at once.
-  void setWaiter(std::function<void(int)> wait);
   // Runs when the user presses Finish, before anything is installed: the host prepares what it
   // must not create while the user may still cancel.
   void setBeforeInstall(std::function<void()> prepare) { m_beforeInstall = std::move(prepare); }
