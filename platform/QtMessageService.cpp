@@ -1,10 +1,15 @@
 #include "platform/QtMessageService.h"
 
 #include <QAbstractButton>
+#include <QMessageBox>
+
+#include <memory>
 
 namespace lunasoma {
 
 namespace {
+
+enum class Kind { Information, Confirm, Error };
 
 struct ButtonPair {
   MessageButton ours;
@@ -18,10 +23,8 @@ constexpr ButtonPair buttonPairs[] = {{MessageButton::Ok, QMessageBox::Ok},
                                       {MessageButton::Retry, QMessageBox::Retry},
                                       {MessageButton::Discard, QMessageBox::Discard}};
 
-}  // namespace
-
-std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kind, const QString& text,
-                                                       MessageButtons buttons) {
+// The box as it will be shown, not yet open.
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, MessageButtons buttons) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setText(text);
   box->setTextFormat(Qt::PlainText);
@@ -49,13 +52,16 @@ std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kin
   return box;
 }
 
-MessageButton QtMessageService::answerOf(const QMessageBox& box) {
+// The answer a closed box gives: the button pressed, or Cancel when none was.
+MessageButton answerOf(const QMessageBox& box) {
   const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
   for (const ButtonPair& pair : buttonPairs) {
     if (pair.qt == pressed) return pair.ours;
   }
   return MessageButton::Cancel;
 }
+
+}  // namespace
 
 void QtMessageService::information(QWidget* parent, const QString& text) {
   makeBox(parent, Kind::Information, text, MessageButton::Ok)->exec();
