@@ -41,12 +41,8 @@ class TfrmInstall : public QDialog {
   // The one handler of the three buttons. Finish also calls it with a result page as the sender
   // to show that page.
   void btnControls(QObject* sender);
-  // Shows the installation folder for the folder selected in the folder list.
-  void drvInstallToChange();
   // Shows a folder in the folder list, with its drive selected, as if the user had clicked it.
   void selectFolder(const QString& folder);
-  void finishInstall();
-  void lblWWW1Click(QLabel* label);
 
  protected:
   void reject() override;
@@ -54,6 +50,11 @@ class TfrmInstall : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Shows the installation folder for the folder selected in the folder list.
+  void drvInstallToChange();
+  void finishInstall();
+  void lblWWW1Click(QLabel* label);
+
   void buildWindow();
   QWidget* buildIntroPage();
   QWidget* buildInstallToPage();
