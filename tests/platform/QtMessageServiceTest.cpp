@@ -17,20 +17,24 @@ namespace {
 
 // Calls open, which must open one modal box, and runs onBox on that box while it is open; onBox
 // must close it. A call that shows no box fails the test instead of hanging it.
-template <typename Open>
-auto withOpenBox(const std::function<void(QMessageBox&)>& onBox, Open open) {
-  QTimer::singleShot(0, qApp, [&onBox] {
+void withOpenBox(const std::function<void(QMessageBox&)>& onBox, const std::function<void()>& open) {
+  bool seen = false;
+  QTimer whenOpen;  // goes with this call, so it can never fire into a later test
+  whenOpen.setSingleShot(true);
+  QObject::connect(&whenOpen, &QTimer::timeout, &whenOpen, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) {
-      ADD_FAILURE() << "no message box is open";
       for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* other = qobject_cast<QDialog*>(window); other != nullptr && other->isVisible()) other->done(0);
       }
       return;
     }
+    seen = true;
     onBox(*box);
   });
-  return open();
+  whenOpen.start(0);
+  open();
+  EXPECT_TRUE(seen) << "no message box was open";
 }
 
 void press(QMessageBox& box, QMessageBox::StandardButton button) {
@@ -93,8 +97,9 @@ class ConfirmAnswer : public ::testing::TestWithParam<AnswerRow> {};
 
 TEST_P(ConfirmAnswer, IsTheButtonPressed) {
   QtMessageService messages;
-  const MessageButton answer = withOpenBox([](QMessageBox& box) { press(box, GetParam().pressed); },
-                                           [&] { return messages.confirm(nullptr, "Sure?", GetParam().buttons); });
+  MessageButton answer = MessageButton::Ok;
+  withOpenBox([](QMessageBox& box) { press(box, GetParam().pressed); },
+              [&] { answer = messages.confirm(nullptr, "Sure?", GetParam().buttons); });
   EXPECT_EQ(answer, GetParam().expected);
 }
 
@@ -113,12 +118,13 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
 TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
   QtMessageService messages;
   qsizetype buttonCount = 0;
-  const MessageButton answer = withOpenBox(
+  MessageButton answer = MessageButton::Ok;
+  withOpenBox(
       [&](QMessageBox& box) {
         buttonCount = box.buttons().size();
         box.done(0);  // closed from outside, as a window manager would
       },
-      [&] { return messages.confirm(nullptr, "Sure?", yes | no); });
+      [&] { answer = messages.confirm(nullptr, "Sure?", yes | no); });
   EXPECT_EQ(answer, MessageButton::Cancel);
   EXPECT_EQ(buttonCount, 2);
 }
@@ -131,14 +137,15 @@ TEST(ErrorChoice, OffersRetryAndCloseWithoutSavingAndAnswersThePressedOne) {
   for (const auto& [pressed, expected] : rows) {
     QString title, discardText;
     qsizetype buttonCount = 0;
-    const MessageButton answer = withOpenBox(
+    MessageButton answer = MessageButton::Ok;
+    withOpenBox(
         [&](QMessageBox& box) {
           title = box.windowTitle();
           buttonCount = box.buttons().size();
           if (QAbstractButton* discard = box.button(QMessageBox::Discard)) discardText = discard->text();
           press(box, pressed);
         },
-        [&] { return messages.errorChoice(nullptr, "Failed to set data for 'AppPath'", retryOrDiscard); });
+        [&] { answer = messages.errorChoice(nullptr, "Failed to set data for 'AppPath'", retryOrDiscard); });
     EXPECT_EQ(title, "Error");
     EXPECT_EQ(buttonCount, 2);
     EXPECT_EQ(discardText, "Close without saving");
