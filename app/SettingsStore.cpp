@@ -17,46 +17,45 @@ namespace {
 
 constexpr std::uint8_t NoLimit = 255;
 
-constexpr SettingRow dword(std::string_view name, std::int64_t fallback, std::uint8_t maximum, SettingField (*field)(BiorhythmSettings&)) {
-  return SettingRow{name, RegistryType::Dword, fallback, maximum, field};
+constexpr SettingRow dword(std::string_view name, std::uint8_t maximum, SettingField (*field)(BiorhythmSettings&)) {
+  return SettingRow{name, RegistryType::Dword, maximum, field};
 }
 
-constexpr SettingRow flag(std::string_view name, bool fallback, SettingField (*field)(BiorhythmSettings&)) {
-  return SettingRow{name, RegistryType::Dword, fallback, NoLimit, field};
+constexpr SettingRow flag(std::string_view name, SettingField (*field)(BiorhythmSettings&)) {
+  return SettingRow{name, RegistryType::Dword, NoLimit, field};
 }
 
 const std::array<SettingRow, 30> Rows{{
-    dword("Left", 0, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.left; }),
-    dword("Top", 0, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.top; }),
-    dword("Right", 640, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.right; }),
-    dword("Bottom", 480, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.bottom; }),
-    dword("WindowState", 0, 2, [](BiorhythmSettings& s) -> SettingField { return &s.WindowState; }),
-    dword("Range", 2, 7, [](BiorhythmSettings& s) -> SettingField { return &s.Range; }),
-    dword("Style", 0, 1, [](BiorhythmSettings& s) -> SettingField { return &s.Style; }),
-    flag("ShowPhysical", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowPhysical; }),
-    flag("ShowMental", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowMental; }),
-    flag("ShowEmotional", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowEmotional; }),
-    flag("ShowOverall", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowOverall; }),
-    flag("ShowLines", false, [](BiorhythmSettings& s) -> SettingField { return &s.ShowLines; }),
-    dword("WidthPhysical", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthPhysical; }),
-    dword("WidthMental", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthMental; }),
-    dword("WidthEmotional", 3, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthEmotional; }),
-    dword("WidthOverall", 6, 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthOverall; }),
-    dword("ColorPhysical", 10, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorPhysical; }),
-    dword("ColorMental", 14, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorMental; }),
-    dword("ColorEmotional", 9, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorEmotional; }),
-    dword("ColorOverall", 11, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorOverall; }),
-    dword("ColorText", 15, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorText; }),
-    dword("ColorBack", 6, 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorBack; }),
-    {"Birth", RegistryType::Binary, TodayDefault{}, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Birth; }},
-    {"Start", RegistryType::Binary, TodayDefault{}, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Start; }},
-    dword("DivLeft", 20, 100, [](BiorhythmSettings& s) -> SettingField { return &s.DivLeft; }),
-    {"RecExportFileName", RegistryType::String, std::string_view("Bio.BMP"), NoLimit,
-     [](BiorhythmSettings& s) -> SettingField { return &s.RecExportFileName; }},
-    dword("RecExportIndex", 1, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportIndex; }),
-    flag("ShowHints", true, [](BiorhythmSettings& s) -> SettingField { return &s.ShowHints; }),
-    flag("HideFlashScreen", false, [](BiorhythmSettings& s) -> SettingField { return &s.HideFlashScreen; }),
-    flag("SaveStartDate", false, [](BiorhythmSettings& s) -> SettingField { return &s.SaveStartDate; }),
+    dword("Left", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.left; }),
+    dword("Top", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.top; }),
+    dword("Right", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.right; }),
+    dword("Bottom", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Bounds.bottom; }),
+    dword("WindowState", 2, [](BiorhythmSettings& s) -> SettingField { return &s.WindowState; }),
+    dword("Range", 7, [](BiorhythmSettings& s) -> SettingField { return &s.Range; }),
+    dword("Style", 1, [](BiorhythmSettings& s) -> SettingField { return &s.Style; }),
+    flag("ShowPhysical", [](BiorhythmSettings& s) -> SettingField { return &s.ShowPhysical; }),
+    flag("ShowMental", [](BiorhythmSettings& s) -> SettingField { return &s.ShowMental; }),
+    flag("ShowEmotional", [](BiorhythmSettings& s) -> SettingField { return &s.ShowEmotional; }),
+    flag("ShowOverall", [](BiorhythmSettings& s) -> SettingField { return &s.ShowOverall; }),
+    flag("ShowLines", [](BiorhythmSettings& s) -> SettingField { return &s.ShowLines; }),
+    dword("WidthPhysical", 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthPhysical; }),
+    dword("WidthMental", 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthMental; }),
+    dword("WidthEmotional", 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthEmotional; }),
+    dword("WidthOverall", 9, [](BiorhythmSettings& s) -> SettingField { return &s.WidthOverall; }),
+    dword("ColorPhysical", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorPhysical; }),
+    dword("ColorMental", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorMental; }),
+    dword("ColorEmotional", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorEmotional; }),
+    dword("ColorOverall", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorOverall; }),
+    dword("ColorText", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorText; }),
+    dword("ColorBack", 15, [](BiorhythmSettings& s) -> SettingField { return &s.ColorBack; }),
+    {"Birth", RegistryType::Binary, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Birth; }},
+    {"Start", RegistryType::Binary, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Start; }},
+    dword("DivLeft", 100, [](BiorhythmSettings& s) -> SettingField { return &s.DivLeft; }),
+    {"RecExportFileName", RegistryType::String, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportFileName; }},
+    dword("RecExportIndex", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportIndex; }),
+    flag("ShowHints", [](BiorhythmSettings& s) -> SettingField { return &s.ShowHints; }),
+    flag("HideFlashScreen", [](BiorhythmSettings& s) -> SettingField { return &s.HideFlashScreen; }),
+    flag("SaveStartDate", [](BiorhythmSettings& s) -> SettingField { return &s.SaveStartDate; }),
 }};
 
 std::optional<DayNumber> dayNumberFrom(const std::vector<std::uint8_t>& bytes) {
@@ -76,11 +75,6 @@ std::vector<std::uint8_t> bytesOf(DayNumber day) {
   return bytes;
 }
 
-std::int64_t numberDefault(const SettingRow& row) {
-  if (const auto* flagDefault = std::get_if<bool>(&row.defaultValue)) return *flagDefault ? 1 : 0;
-  return std::get<std::int64_t>(row.defaultValue);
-}
-
 // The stored value when it can be read and has the row's type; load never fails, so a read error
 // counts as a missing value.
 std::optional<RegistryValue> usableValue(const Registry& userHive, const SettingRow& row) {
@@ -92,26 +86,29 @@ std::optional<RegistryValue> usableValue(const Registry& userHive, const Setting
   return std::nullopt;
 }
 
-// Sets the row's field from the stored value, or from the default when value is absent or unusable.
-void loadRow(const SettingRow& row, BiorhythmSettings& settings, const std::optional<RegistryValue>& stored, DayNumber today) {
+// Sets the row's field from the stored value, or from the same field of defaults when value is
+// absent or unusable; a date's default is today instead.
+void loadRow(const SettingRow& row, BiorhythmSettings& settings, BiorhythmSettings& defaults,
+             const std::optional<RegistryValue>& stored, DayNumber today) {
   const RegistryValue* value = stored ? &*stored : nullptr;
   const std::uint32_t* number = value ? std::get_if<std::uint32_t>(&value->data) : nullptr;
   std::visit(
       [&](auto* field) {
         using Field = std::remove_pointer_t<decltype(field)>;
+        const Field& fallback = *std::get<Field*>(row.field(defaults));
         if constexpr (std::is_same_v<Field, std::int32_t>) {
-          *field = static_cast<std::int32_t>(number ? *number : static_cast<std::uint32_t>(numberDefault(row)));
-        } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
+          *field = number ? static_cast<std::int32_t>(*number) : fallback;
+        } else if constexpr (std::is_same_v<Field, std::uint8_t> || std::is_enum_v<Field>) {
           const auto low = number ? static_cast<std::uint8_t>(*number & 0xFF) : std::uint8_t{0};
-          *field = number && low <= row.maximum ? low : static_cast<std::uint8_t>(numberDefault(row));
+          *field = number && low <= row.maximum ? static_cast<Field>(low) : fallback;
         } else if constexpr (std::is_same_v<Field, bool>) {
-          *field = number ? *number != 0 : numberDefault(row) != 0;
+          *field = number ? *number != 0 : fallback;
         } else if constexpr (std::is_same_v<Field, DayNumber>) {
           const auto* bytes = value ? std::get_if<std::vector<std::uint8_t>>(&value->data) : nullptr;
           *field = (bytes ? dayNumberFrom(*bytes) : std::nullopt).value_or(today);
         } else {
           const auto* text = value ? std::get_if<std::string>(&value->data) : nullptr;
-          *field = text ? *text : std::string(std::get<std::string_view>(row.defaultValue));
+          *field = text ? *text : fallback;
         }
       },
       row.field(settings));
@@ -125,6 +122,8 @@ RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
           return RegistryValue{static_cast<std::uint32_t>(*field)};
         } else if constexpr (std::is_same_v<Field, std::uint8_t>) {
           return RegistryValue{std::uint32_t{*field}};
+        } else if constexpr (std::is_enum_v<Field>) {
+          return RegistryValue{std::uint32_t{static_cast<std::uint8_t>(*field)}};
         } else if constexpr (std::is_same_v<Field, bool>) {
           return RegistryValue{std::uint32_t{*field ? 1u : 0u}};
         } else if constexpr (std::is_same_v<Field, DayNumber>) {
@@ -141,7 +140,8 @@ RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
 std::span<const SettingRow> settingsTable() { return Rows; }
 
 void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today) {
-  for (const SettingRow& row : Rows) loadRow(row, settings, usableValue(userHive, row), today);
+  BiorhythmSettings defaults;  // the table's field accessors need a mutable record
+  for (const SettingRow& row : Rows) loadRow(row, settings, defaults, usableValue(userHive, row), today);
 }
 
 void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath) {

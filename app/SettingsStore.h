@@ -1,7 +1,9 @@
 #pragma once
 // Loads BiorhythmSettings from the user hive at start and saves it at close, under
-// HKEY_CURRENT_USER\Software\Corvanti\Lunasoma. One table, SettingsTable, names every value with
-// its registry type, its default and the field it fills; load, save and the tests all walk it.
+// HKEY_CURRENT_USER\Software\Corvanti\Lunasoma. One table, settingsTable(), names every value with
+// its registry type and the field it fills; load, save and the tests all walk it. A value's default
+// is its field's in a default-made BiorhythmSettings, except that Birth and Start default to the
+// "today" that load is given, so the defaults are written once, in the record.
 // It neither decides when to load or save nor applies anything it loads to a window.
 //
 // Loading never fails. A value that is missing, unreadable or stored with another type takes its
@@ -40,19 +42,12 @@ class SettingsError : public RegistryError {
   using RegistryError::RegistryError;
 };
 
-// The default of Birth and Start: the "today" that load is given.
-struct TodayDefault {
-  friend bool operator==(TodayDefault, TodayDefault) = default;
-};
-using SettingDefault = std::variant<std::int64_t, bool, TodayDefault, std::string_view>;
-
 // Where a row's value lives in the record; the alternative also says how it is converted.
-using SettingField = std::variant<std::int32_t*, std::uint8_t*, bool*, DayNumber*, std::string*>;
+using SettingField = std::variant<std::int32_t*, std::uint8_t*, WindowShowState*, ChartStyle*, bool*, DayNumber*, std::string*>;
 
 struct SettingRow {
   std::string_view name;
   RegistryType type;
-  SettingDefault defaultValue;
   std::uint8_t maximum;  // for 8-bit fields: a loaded value above it takes the default
   SettingField (*field)(BiorhythmSettings&);
 };

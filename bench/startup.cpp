@@ -28,7 +28,7 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
 #include "platform/LinuxHostServices.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "ui/PointerShapes.h"
 #include "ui/TfrmBio.h"
 
@@ -77,8 +77,8 @@ long peakResidentKiB() {
 [[noreturn]] void probeProgram(int argc, char** argv, int fd) {
   lunasoma::LunasomaApplication application(argc, argv);
   // In-memory hives: measuring must not read or write anybody's real settings.
-  lunasoma::LinuxHostServices host(std::make_unique<lunasoma::MemoryRegistry>(),
-                                   std::make_unique<lunasoma::MemoryRegistry>());
+  lunasoma::LinuxHostServices host(std::make_unique<lunasoma::test::MemoryRegistry>(),
+                                   std::make_unique<lunasoma::test::MemoryRegistry>());
   lunasoma::HostServices services = host.services();
   lunasoma::BiorhythmSettings settings;
   lunasoma::ProgramContext context =

@@ -206,7 +206,7 @@ class ChartPainter {
   void drawLegendsAndCurves(const std::array<int, 4>& widths) {
     // Line style joins each day to the next; High/Low draws a vertical stroke per column from the
     // day's value to the next day's. A style past the last one is taken as the last.
-    const bool lineStyle = m_settings.Style == 0;
+    const bool lineStyle = m_settings.Style == ChartStyle::Line;
     const int G = lineStyle ? m_lastColumn - 1 : m_lastColumn;
     const int stepX = lineStyle ? static_cast<int>(m_dx) : 0;
 

@@ -20,11 +20,18 @@ struct Bounds {
   friend bool operator==(const Bounds&, const Bounds&) = default;
 };
 
+// The main window's state as the store keeps it; the numbers are the stored values.
+enum class WindowShowState : std::uint8_t { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// How the curves are drawn; the numbers are the stored values. A hand-edited record may hold a
+// number past the last one.
+enum class ChartStyle : std::uint8_t { Line = 0, HighLow = 1 };
+
 struct BiorhythmSettings {
   lunasoma::Bounds Bounds;
-  std::uint8_t WindowState = 0;  // 0 normal, 1 minimised, 2 maximised
-  std::uint8_t Range = 2;        // weeks shown minus one
-  std::uint8_t Style = 0;        // 0 Line, 1 High/Low
+  WindowShowState WindowState = WindowShowState::Normal;
+  std::uint8_t Range = 2;  // weeks shown minus one
+  ChartStyle Style = ChartStyle::Line;
   bool ShowPhysical = true;
   bool ShowMental = true;
   bool ShowEmotional = true;

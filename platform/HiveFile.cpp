@@ -148,7 +148,8 @@ bool HiveFile::Stamp::operator==(const Stamp& other) const {
          changed.tv_sec == other.changed.tv_sec && changed.tv_nsec == other.changed.tv_nsec;
 }
 
-HiveFile::HiveFile(std::string path, std::string rootName) : m_path(std::move(path)), m_rootName(std::move(rootName)) {}
+HiveFile::HiveFile(std::string path, std::string rootName, const HiveFileSystem& fileSystem)
+    : m_path(std::move(path)), m_rootName(std::move(rootName)), m_fileSystem(&fileSystem) {}
 
 HiveFile::Contents HiveFile::readContents() const {
   Contents contents;
@@ -256,9 +257,7 @@ void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
   // The data is on disk before the rename, so a crash leaves the old hive or the complete new one.
   // The folder itself is not flushed: that would only make the new version survive a power cut
   // sooner, and costs as much again as the whole save.
-  if (m_beforeReplace) m_beforeReplace();
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
-    const int error = errno;
+  if (const int error = m_fileSystem->replace(temporary, target); error != 0) {
     ::unlink(temporary.c_str());
     throw systemError("Cannot replace the registry file", target, error);
   }

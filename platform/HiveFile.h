@@ -23,14 +23,16 @@
 #include <vector>
 
 #include "platform/Hive.h"
+#include "platform/HiveFileSystem.h"
 #include "platform/Registry.h"
 
 namespace lunasoma {
 
 class HiveFile : public Registry {
  public:
-  // rootName is the root every section of the file names, e.g. "HKEY_CURRENT_USER".
-  HiveFile(std::string path, std::string rootName);
+  // rootName is the root every section of the file names, e.g. "HKEY_CURRENT_USER". fileSystem
+  // puts each complete new file in place of the old one and must outlive the hive.
+  HiveFile(std::string path, std::string rootName, const HiveFileSystem& fileSystem = systemHiveFileSystem());
 
   bool keyExists(std::string_view key) const override;
   void createKey(std::string_view key) override;
@@ -46,10 +48,6 @@ class HiveFile : public Registry {
   std::optional<UnreadableHiveFile> keepUnreadableFileAside() override;
 
   const std::string& path() const { return m_path; }
-
-  // Runs after the temporary file is complete and flushed, just before it replaces the hive, so a
-  // test can end the process there as a crash would.
-  void setBeforeReplaceHook(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
 
  private:
   // What identifies one version of the file on disk; a rename gives a new inode and times.
@@ -82,7 +80,7 @@ class HiveFile : public Registry {
 
   std::string m_path;
   std::string m_rootName;
-  std::function<void()> m_beforeReplace;
+  const HiveFileSystem* m_fileSystem;
   // The hive as last read or written, with the bytes it came from; a change under the lock reuses
   // it when the file still holds exactly those bytes, instead of parsing the file again.
   mutable Hive m_cache;

@@ -5,6 +5,7 @@
 // Paths are QStrings with '/' separators; a folder returned "with a separator" ends in '/'.
 
 #include <QDateTime>
+#include <QFlags>
 #include <QString>
 #include <QStringList>
 
@@ -23,7 +24,8 @@ enum class Beep { Default, Exclamation, Question, Stop, Information };
 // Buttons of a box that asks; the answer is the button pressed (Cancel when the box was closed).
 // Discard is shown as "Close without saving".
 enum class MessageButton { Ok = 1, Cancel = 2, Yes = 4, No = 8, Retry = 16, Discard = 32 };
-using MessageButtons = int;  // an OR of MessageButton values
+Q_DECLARE_FLAGS(MessageButtons, MessageButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(MessageButtons)
 
 // Modal boxes with the captions "Information", "Confirm" and "Error". The beep that often goes
 // before a box is the caller's business (Beeper), so the order of sound and box stays visible.

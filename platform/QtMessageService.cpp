@@ -1,10 +1,15 @@
 #include "platform/QtMessageService.h"
 
 #include <QAbstractButton>
+#include <QMessageBox>
+
+#include <memory>
 
 namespace lunasoma {
 
 namespace {
+
+enum class Kind { Information, Confirm, Error };
 
 struct ButtonPair {
   MessageButton ours;
@@ -18,10 +23,8 @@ constexpr ButtonPair buttonPairs[] = {{MessageButton::Ok, QMessageBox::Ok},
                                       {MessageButton::Retry, QMessageBox::Retry},
                                       {MessageButton::Discard, QMessageBox::Discard}};
 
-}  // namespace
-
-std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kind, const QString& text,
-                                                       MessageButtons buttons) {
+// The box as it will be shown, not yet open.
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, MessageButtons buttons) {
   auto box = std::make_unique<QMessageBox>(parent);
   box->setText(text);
   box->setTextFormat(Qt::PlainText);
@@ -41,7 +44,7 @@ std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kin
   }
   QMessageBox::StandardButtons standard;
   for (const ButtonPair& pair : buttonPairs) {
-    if (buttons & static_cast<int>(pair.ours)) standard |= pair.qt;
+    if (buttons.testFlag(pair.ours)) standard |= pair.qt;
   }
   box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
   // The platform's own words for Discard vary ("Discard", "Don't Save"); ours says what happens.
@@ -49,7 +52,8 @@ std::unique_ptr<QMessageBox> QtMessageService::makeBox(QWidget* parent, Kind kin
   return box;
 }
 
-MessageButton QtMessageService::answerOf(const QMessageBox& box) {
+// The answer a closed box gives: the button pressed, or Cancel when none was.
+MessageButton answerOf(const QMessageBox& box) {
   const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
   for (const ButtonPair& pair : buttonPairs) {
     if (pair.qt == pressed) return pair.ours;
@@ -57,8 +61,10 @@ MessageButton QtMessageService::answerOf(const QMessageBox& box) {
   return MessageButton::Cancel;
 }
 
+}  // namespace
+
 void QtMessageService::information(QWidget* parent, const QString& text) {
-  makeBox(parent, Kind::Information, text, static_cast<int>(MessageButton::Ok))->exec();
+  makeBox(parent, Kind::Information, text, MessageButton::Ok)->exec();
 }
 
 MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, MessageButtons buttons) {
@@ -68,7 +74,7 @@ MessageButton QtMessageService::confirm(QWidget* parent, const QString& text, Me
 }
 
 void QtMessageService::error(QWidget* parent, const QString& text) {
-  makeBox(parent, Kind::Error, text, static_cast<int>(MessageButton::Ok))->exec();
+  makeBox(parent, Kind::Error, text, MessageButton::Ok)->exec();
 }
 
 MessageButton QtMessageService::errorChoice(QWidget* parent, const QString& text, MessageButtons buttons) {

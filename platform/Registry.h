@@ -3,7 +3,7 @@
 // Key paths are relative to the root, separated by backslashes, case-insensitive, and a leading
 // backslash names the same key. A value stored with another type than the one asked for reads as
 // absent. The interface knows nothing of where the hive is kept; see HiveFile for the file-backed
-// hive and MemoryRegistry for the one tests use.
+// hive (tests keep theirs in memory).
 
 #include <cstdint>
 #include <optional>
@@ -41,7 +41,7 @@ class RegistrySystemError : public RegistryError {
 };
 
 // A write refused because of one particular value (a name or data the hive cannot hold, or a
-// failure a test asked for); valueName() says which, so callers can name it to the user.
+// value the storage refused); valueName() says which, so callers can name it to the user.
 class RegistryValueError : public RegistryError {
  public:
   RegistryValueError(const std::string& message, std::string valueName)

@@ -33,7 +33,8 @@ class EMissingFile : public std::runtime_error {
 // place; when even that cannot hold it, nothing is touched and FileIoError says so.
 void copyFileKeepingDate(const QString& source, const QString& target);
 
-// The same with the free bytes of a folder's file system given by the caller (tests).
+// The same, asking freeBytesIn for the free bytes of a folder's file system instead of the
+// system's own report, for a caller that has its own (a drive that reports its room differently).
 void copyFileKeepingDate(const QString& source, const QString& target,
                          const std::function<qint64(const QString& folder)>& freeBytesIn);
 

@@ -66,7 +66,7 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
         QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
         {installFolder});
     const MessageButton answer = environment.services.messages.confirm(
-        environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel));
+        environment.parent, question, MessageButton::Yes | MessageButton::Cancel);
     if (answer == MessageButton::Yes) {
       prepared.state = FolderReady::Existing;
       return prepared;
@@ -119,7 +119,7 @@ bool mayReplace(const QString& target, const QString& source, const QString& ins
                      "Would you like to install this file?"),
       {target, installProductName()});
   return environment.services.messages.confirm(environment.parent, question,
-                                               static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No)) ==
+                                               MessageButton::Yes | MessageButton::No) ==
          MessageButton::Yes;
 }
 

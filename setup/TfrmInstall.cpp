@@ -59,13 +59,11 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-TfrmInstall::TfrmInstall(ProgramContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_wait([](int seconds) { waitSeconds(seconds); }) {
+TfrmInstall::TfrmInstall(ProgramContext& context, QWidget* parent, std::function<void(int seconds)> wait)
+    : QDialog(parent), m_context(context), m_wait(std::move(wait)) {
   buildWindow();
   formCreate();
 }
-
-void TfrmInstall::setWaiter(std::function<void(int)> wait) { m_wait = std::move(wait); }
 
 void TfrmInstall::buildWindow() {
   setObjectName(QStringLiteral("frmInstall"));

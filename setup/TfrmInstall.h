@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/ProgramContext.h"
+#include "setup/WaitSeconds.h"
 
 class QCheckBox;
 class QComboBox;
@@ -28,20 +29,17 @@ class TfrmInstall : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmInstall(ProgramContext& context, QWidget* parent = nullptr);
+  // wait makes the pause before the result page, in seconds; waitSeconds keeps the windows alive
+  // meanwhile.
+  explicit TfrmInstall(ProgramContext& context, QWidget* parent = nullptr,
+                       std::function<void(int seconds)> wait = waitSeconds);
 
-  // Replaces the pause before the result page; tests pass one that returns at once.
-  void setWaiter(std::function<void(int)> wait);
   // Runs when the user presses Finish, before anything is installed: the host prepares what it
   // must not create while the user may still cancel.
   void setBeforeInstall(std::function<void()> prepare) { m_beforeInstall = std::move(prepare); }
 
-  // Shows the installation folder for the folder selected in the folder list.
-  void drvInstallToChange();
   // Shows a folder in the folder list, with its drive selected, as if the user had clicked it.
   void selectFolder(const QString& folder);
-  void finishInstall();
-  void lblWWW1Click(QLabel* label);
 
  protected:
   void reject() override;
@@ -52,6 +50,11 @@ class TfrmInstall : public QDialog {
   // What reaches the one handler of the three buttons: a button, or Finish showing a result page.
   enum class WizardControl { Back, Next, Cancel, PositiveResult, NegativeResult };
   void btnControls(WizardControl control);
+  // Shows the installation folder for the folder selected in the folder list.
+  void drvInstallToChange();
+  void finishInstall();
+  void lblWWW1Click(QLabel* label);
+
   void buildWindow();
   QWidget* buildIntroPage();
   QWidget* buildInstallToPage();

@@ -50,7 +50,7 @@ void TfrmInstall::btnControls(WizardControl control) {
       m_context.services.beeper.beep(Beep::Question);
       const MessageButton answer = m_context.services.messages.confirm(
           this, withProductName(QStringLiteral("Are you sure you want to cancel the installation of %s?")),
-          static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No));
+          MessageButton::Yes | MessageButton::No);
       if (answer == MessageButton::Yes) closeWizard();
     }
   }

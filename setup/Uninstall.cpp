@@ -110,7 +110,7 @@ void removeProductFiles(const UninstallRequest& request, const UninstallEnvironm
     const QString question = fillPercentS(
         QStringLiteral("The file\n\n%s\n\nmay be used by another application. Do you want to delete it?"), {fileName});
     const MessageButton answer = environment.services.messages.confirm(
-        environment.parent, question, static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::No));
+        environment.parent, question, MessageButton::Yes | MessageButton::No);
     if (answer != MessageButton::Yes) continue;
     removeFileOnly(path);
   }
@@ -212,7 +212,7 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   }
   const QString question = withProductName(QStringLiteral("Are you sure you want to uninstall %s?"));
   if (services.messages.confirm(environment.parent, question,
-                                static_cast<int>(MessageButton::Yes) | static_cast<int>(MessageButton::Cancel)) !=
+                                MessageButton::Yes | MessageButton::Cancel) !=
       MessageButton::Yes) {
     return result;
   }

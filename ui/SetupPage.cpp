@@ -205,7 +205,7 @@ void SetupPage::loadFromSettings() {
   }
   trkSetRangeChange();
 
-  m_styleButtons->button(std::clamp<int>(m_settings.Style, 0, styleCount - 1))->setChecked(true);
+  m_styleButtons->button(std::clamp(static_cast<int>(m_settings.Style), 0, styleCount - 1))->setChecked(true);
 
   m_settings.ShowPhysical = m_settings.WidthPhysical != 0;
   m_settings.ShowMental = m_settings.WidthMental != 0;
@@ -233,7 +233,7 @@ void SetupPage::loadFromSettings() {
 void SetupPage::setupChanged() {
   if (m_loading || (m_chartReady && !m_chartReady())) return;
 
-  m_settings.Style = static_cast<std::uint8_t>(std::max(m_styleButtons->checkedId(), 0));
+  m_settings.Style = static_cast<ChartStyle>(std::max(m_styleButtons->checkedId(), 0));
   m_settings.ShowPhysical = m_cboSetPhyWidth->currentIndex() > 0;
   m_settings.ShowMental = m_cboSetMenWidth->currentIndex() > 0;
   m_settings.ShowEmotional = m_cboSetEmoWidth->currentIndex() > 0;

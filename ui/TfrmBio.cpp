@@ -32,10 +32,10 @@ namespace lunasoma {
 
 namespace {
 
-std::uint8_t windowStateCode(Qt::WindowStates state) {
-  if (state & Qt::WindowMinimized) return 1;
-  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
-  return 0;
+WindowShowState windowStateCode(Qt::WindowStates state) {
+  if (state & Qt::WindowMinimized) return WindowShowState::Minimized;
+  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowShowState::Maximized;
+  return WindowShowState::Normal;
 }
 
 // Where windows may go: each screen less its panels and docks.
@@ -226,7 +226,7 @@ bool TfrmBio::FormClose() {
     // or mending the folder they may try again, or give up this session's changes.
     services.beeper.beep(Beep::Stop);
     const MessageButton answer = services.messages.errorChoice(
-        this, *failure, static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard));
+        this, *failure, MessageButton::Retry | MessageButton::Discard);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
 }

@@ -64,9 +64,9 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
       request.weeks = *weeks;
     } else if (name == "--style") {
       if (value == "line") {
-        request.style = 0;
+        request.style = ChartStyle::Line;
       } else if (value == "highlow") {
-        request.style = 1;
+        request.style = ChartStyle::HighLow;
       } else {
         return failure("--style: neither line nor highlow: " + value);
       }
@@ -102,7 +102,7 @@ BiorhythmSettings settingsForRequest(const ChartRequest& request, BiorhythmSetti
   base.Birth = request.birth;
   base.Start = request.start.value_or(today);
   if (request.weeks) base.Range = static_cast<std::uint8_t>(*request.weeks - 1);
-  if (request.style) base.Style = static_cast<std::uint8_t>(*request.style);
+  if (request.style) base.Style = *request.style;
   if (request.lines) base.ShowLines = true;
   base.ShowPhysical = lineWidth(base.WidthPhysical) != 0;
   base.ShowMental = lineWidth(base.WidthMental) != 0;

@@ -15,7 +15,7 @@ struct ChartRequest {
   DayNumber birth = 0;
   std::optional<DayNumber> start;  // today when not given
   std::optional<int> weeks;        // 1..8
-  std::optional<int> style;        // 0 line, 1 high/low
+  std::optional<ChartStyle> style;
   bool lines = false;
   int width = 640;
   int height = 400;

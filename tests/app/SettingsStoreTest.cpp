@@ -23,9 +23,9 @@
 #include "app/SettingsStore.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
-#include "platform/MemoryRegistry.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -53,7 +53,7 @@ std::string contentsOf(const std::string& path) {
 }
 
 TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   BiorhythmSettings settings;
   settings.Range = 5;  // whatever the record held before is replaced
   settings.RecExportFileName = "old.bmp";
@@ -62,8 +62,47 @@ TEST(SettingsStoreTest, AnEmptyStoreGivesTheDefaultsWithTodayForBothDates) {
   EXPECT_EQ(settings.RecExportFileName, "Bio.BMP");
 }
 
+// The defaults as a first run stores them, written out here rather than taken from the record,
+// so that a changed default in the record fails this test.
+TEST(SettingsStoreTest, AFirstRunStoresTheDefaultOfEveryValue) {
+  struct Row {
+    const char* name;
+    RegistryValue stored;
+  };
+  const auto dword = [](std::uint32_t n) { return RegistryValue{n}; };
+  const Row rows[]{
+      {"Left", dword(0)},           {"Top", dword(0)},
+      {"Right", dword(640)},        {"Bottom", dword(480)},
+      {"WindowState", dword(0)},    {"Range", dword(2)},
+      {"Style", dword(0)},          {"ShowPhysical", dword(1)},
+      {"ShowMental", dword(1)},     {"ShowEmotional", dword(1)},
+      {"ShowOverall", dword(1)},    {"ShowLines", dword(0)},
+      {"WidthPhysical", dword(3)},  {"WidthMental", dword(3)},
+      {"WidthEmotional", dword(3)}, {"WidthOverall", dword(6)},
+      {"ColorPhysical", dword(10)}, {"ColorMental", dword(14)},
+      {"ColorEmotional", dword(9)}, {"ColorOverall", dword(11)},
+      {"ColorText", dword(15)},     {"ColorBack", dword(6)},
+      {"Birth", RegistryValue{bytesOfDouble(Today)}},
+      {"Start", RegistryValue{bytesOfDouble(Today)}},
+      {"DivLeft", dword(20)},
+      {"RecExportFileName", RegistryValue{std::string("Bio.BMP")}},
+      {"RecExportIndex", dword(1)}, {"ShowHints", dword(1)},
+      {"HideFlashScreen", dword(0)}, {"SaveStartDate", dword(0)},
+  };
+  ASSERT_EQ(std::size(rows), settingsTable().size());
+
+  test::MemoryRegistry hive;
+  BiorhythmSettings settings;
+  loadSettings(settings, hive, Today);
+  saveSettings(settings, hive, "/opt/Lunasoma");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(hive.readValue(SettingsKeyPath, row.name), row.stored);
+  }
+}
+
 TEST(SettingsStoreTest, SavingWritesAppPathVersionAndEveryFieldInLoadOrder) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   saveSettings(defaultsOn(Today), hive, "/opt/Lunasoma/");
 
   std::vector<std::string> expected{"AppPath", "Version"};
@@ -87,8 +126,8 @@ TEST(SettingsStoreTest, EveryFieldSurvivesASaveAndLoadThroughTheFile) {
   test::TempFolder folder;
   const std::string path = folder.file("user.reg").toStdString();
   // Every field away from its default; Birth keeps a time of day as stored.
-  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1}, 2, 7, 1, false, false, false, false, true,
-                                0, 9, 1, 2, 0, 1, 2, 3, 4, 5, 12345.75, -693593, 100,
+  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1}, WindowShowState::Maximized, 7, ChartStyle::HighLow,
+                                false, false, false, false, true, 0, 9, 1, 2, 0, 1, 2, 3, 4, 5, 12345.75, -693593, 100,
                                 "/home/user/Charts/\"Mine\" \\ Gr\xC3\xBC\xC3\x9F" "e.bmp", 255, false, true, true};
   {
     HiveFile hive(path, std::string(CurrentUserRoot));
@@ -143,7 +182,7 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
-    MemoryRegistry hive;
+    test::MemoryRegistry hive;
     hive.writeValues(SettingsKeyPath, {{row.name, row.stored}});
     BiorhythmSettings loaded;
     loadSettings(loaded, hive, Today);
@@ -153,8 +192,33 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
   }
 }
 
+TEST(SettingsStoreTest, CodedFieldsReadAndWriteTheNumbersTheStoreHolds) {
+  struct Row {
+    const char* name;
+    std::uint32_t stored;
+    std::function<bool(const BiorhythmSettings&)> loaded;
+  };
+  const Row rows[]{
+      {"Style", 0, [](const BiorhythmSettings& s) { return s.Style == ChartStyle::Line; }},
+      {"Style", 1, [](const BiorhythmSettings& s) { return s.Style == ChartStyle::HighLow; }},
+      {"WindowState", 0, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Normal; }},
+      {"WindowState", 1, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Minimized; }},
+      {"WindowState", 2, [](const BiorhythmSettings& s) { return s.WindowState == WindowShowState::Maximized; }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.name) + " " + std::to_string(row.stored));
+    test::MemoryRegistry hive;
+    hive.writeDword(SettingsKeyPath, row.name, row.stored);
+    BiorhythmSettings settings;
+    loadSettings(settings, hive, Today);
+    EXPECT_TRUE(row.loaded(settings));
+    saveSettings(settings, hive, "/opt/Lunasoma");
+    EXPECT_EQ(hive.readDword(SettingsKeyPath, row.name), row.stored);
+  }
+}
+
 TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   hive.writeValues(SettingsKeyPath, {{"ShowHints", RegistryValue{std::uint32_t{5}}}, {"ShowLines", RegistryValue{std::uint32_t{0}}}});
   BiorhythmSettings settings;
   loadSettings(settings, hive, Today);
@@ -164,7 +228,7 @@ TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
 }
 
 TEST(SettingsStoreTest, LoadingNeverFailsEvenWhenEveryReadDoes) {
-  class BrokenHive : public MemoryRegistry {
+  class BrokenHive : public test::MemoryRegistry {
    public:
     std::optional<RegistryValue> readValue(std::string_view, std::string_view) const override {
       throw RegistryError("The disk is gone.");
@@ -177,7 +241,7 @@ TEST(SettingsStoreTest, LoadingNeverFailsEvenWhenEveryReadDoes) {
 }
 
 TEST(SettingsStoreTest, AFailedSaveNamesTheValueAndWritesNothing) {
-  MemoryRegistry hive;
+  test::MemoryRegistry hive;
   hive.writeValues(SettingsKeyPath, {{"Range", RegistryValue{std::uint32_t{1}}}});
   hive.failWritesOf("Birth");
   BiorhythmSettings settings = defaultsOn(Today);

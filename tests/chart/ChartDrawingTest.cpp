@@ -120,7 +120,7 @@ BiorhythmSettings chartSettings(DayNumber birth, DayNumber start, int weeks = 3,
   settings.Birth = birth;
   settings.Start = start;
   settings.Range = static_cast<std::uint8_t>(weeks - 1);
-  settings.Style = static_cast<std::uint8_t>(style);
+  settings.Style = static_cast<ChartStyle>(style);
   return settings;
 }
 
@@ -574,7 +574,7 @@ TEST(ChartDrawing, OutOfRangeSettingsStayInsideTheTables) {
   settings.ColorBack = 16;
   settings.WidthPhysical = 50;
   settings.Range = 200;
-  settings.Style = 9;
+  settings.Style = static_cast<ChartStyle>(9);
   const Chart chart = draw(settings, screen(640, 400));
   ASSERT_EQ(chart.outcome, ChartOutcome::Drawn);
   EXPECT_EQ(chart.lines[1], "brush FFFFFF");

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -18,6 +19,7 @@
 #include <string>
 
 #include "platform/HiveFile.h"
+#include "platform/HiveFileSystem.h"
 #include "platform/HiveFormat.h"
 #include "platform/RegistryHives.h"
 #include "tests/support/FileSizeLimit.h"
@@ -181,14 +183,29 @@ TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
   }
 }
 
+// A file system on which the step that puts the new file in place never happens: the process
+// dies there, as in a crash, or the system refuses the rename with the given errno.
+class FailingReplace : public HiveFileSystem {
+ public:
+  static constexpr int Dies = -1;
+  explicit FailingReplace(int error) : m_error(error) {}
+  int replace(const std::string&, const std::string&) const override {
+    if (m_error == Dies) _exit(42);
+    return m_error;
+  }
+
+ private:
+  int m_error;
+};
+
 TEST_F(HiveFileTest, ACrashBeforeTheRenameLeavesTheOldHive) {
   HiveFile hive(path, std::string(CurrentUserRoot));
   hive.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{1}}}, {"Style", RegistryValue{std::uint32_t{0}}}});
   const std::string before = contentsOf(path);
 
   const int status = inChildProcess([&] {
-    HiveFile doomed(path, std::string(CurrentUserRoot));
-    doomed.setBeforeReplaceHook([] { _exit(42); });
+    const FailingReplace crash(FailingReplace::Dies);
+    HiveFile doomed(path, std::string(CurrentUserRoot), crash);
     doomed.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{7}}}, {"Style", RegistryValue{std::uint32_t{1}}}});
   });
   ASSERT_EQ(status, 42);
@@ -216,6 +233,24 @@ TEST_F(HiveFileTest, AFailedWriteRaisesAndLeavesTheFileAsItWas) {
   EXPECT_EQ(contentsOf(path), before);
   EXPECT_EQ(hive.readDword("Key", "Value"), 1u);
   EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty()) << "a failed write leaves no temporary file";
+}
+
+TEST_F(HiveFileTest, ARefusedRenameRaisesAndLeavesTheFileAsItWas) {
+  HiveFile hive(path, std::string(CurrentUserRoot));
+  hive.writeDword("Key", "Value", 1);
+  const std::string before = contentsOf(path);
+
+  const FailingReplace refused(EXDEV);
+  HiveFile refusing(path, std::string(CurrentUserRoot), refused);
+  try {
+    refusing.writeDword("Key", "Value", 2);
+    ADD_FAILURE() << "the save reported success";
+  } catch (const RegistrySystemError& error) {
+    EXPECT_EQ(error.errorNumber(), EXDEV);
+  }
+  EXPECT_EQ(contentsOf(path), before);
+  EXPECT_EQ(refusing.readDword("Key", "Value"), 1u);
+  EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty()) << "a refused rename leaves no temporary file";
 }
 
 TEST_F(HiveFileTest, ASaveChangesNothingButTheValuesItWrites) {

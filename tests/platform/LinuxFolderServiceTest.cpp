@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "platform/LinuxFolderService.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -23,8 +23,8 @@ class FolderTest : public ::testing::Test {
   }
 
   test::TempFolder m_temp;
-  MemoryRegistry m_user;
-  MemoryRegistry m_machine;
+  test::MemoryRegistry m_user;
+  test::MemoryRegistry m_machine;
 };
 
 struct ShellFolderRow {

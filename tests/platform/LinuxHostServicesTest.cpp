@@ -4,7 +4,7 @@
 
 #include "platform/LinuxFolderService.h"
 #include "platform/LinuxHostServices.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 
 namespace lunasoma {
 namespace {
@@ -12,8 +12,8 @@ namespace {
 // The hives handed over are the ones every service reads and the ones the program writes: a value
 // written through the services is what the folder service answers next, each in its own hive.
 TEST(LinuxHost, ServicesShareTheGivenHives) {
-  auto user = std::make_unique<MemoryRegistry>();
-  auto machine = std::make_unique<MemoryRegistry>();
+  auto user = std::make_unique<test::MemoryRegistry>();
+  auto machine = std::make_unique<test::MemoryRegistry>();
   user->writeString(LinuxFolderService::shellFoldersKey, "Programs", "/srv/programs");
   machine->writeString(LinuxFolderService::currentVersionKey, "ProgramFilesDir", "/srv/apps");
   LinuxHostServices host(std::move(user), std::move(machine));

@@ -1,7 +1,13 @@
+// The message boxes as the user meets them: each call opens its box, the test looks at it and
+// presses a button (or closes it), and the call returns the answer.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 #include "platform/QtMessageService.h"
@@ -9,11 +15,41 @@
 namespace lunasoma {
 namespace {
 
-using Kind = QtMessageService::Kind;
+// Calls open, which must open one modal box, and runs onBox on that box while it is open; onBox
+// must close it. A call that shows no box fails the test instead of hanging it.
+void withOpenBox(const std::function<void(QMessageBox&)>& onBox, const std::function<void()>& open) {
+  bool seen = false;
+  QTimer whenOpen;  // goes with this call, so it can never fire into a later test
+  whenOpen.setSingleShot(true);
+  QObject::connect(&whenOpen, &QTimer::timeout, &whenOpen, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* other = qobject_cast<QDialog*>(window); other != nullptr && other->isVisible()) other->done(0);
+      }
+      return;
+    }
+    seen = true;
+    onBox(*box);
+  });
+  whenOpen.start(0);
+  open();
+  EXPECT_TRUE(seen) << "no message box was open";
+}
+
+void press(QMessageBox& box, QMessageBox::StandardButton button) {
+  QAbstractButton* shown = box.button(button);
+  if (shown == nullptr) {
+    ADD_FAILURE() << "the box does not offer that button";
+    box.done(0);
+    return;
+  }
+  shown->click();
+}
 
 struct BoxRow {
   const char* name;
-  Kind kind;
+  std::function<void(QtMessageService&, const QString&)> open;
   QString caption;
   QMessageBox::Icon icon;
 };
@@ -21,18 +57,34 @@ struct BoxRow {
 class BoxLooks : public ::testing::TestWithParam<BoxRow> {};
 
 TEST_P(BoxLooks, CaptionIconAndPlainText) {
-  const auto box = QtMessageService::makeBox(nullptr, GetParam().kind, "<b>5 < 6</b>", static_cast<int>(MessageButton::Ok));
-  EXPECT_EQ(box->windowTitle(), GetParam().caption);
-  EXPECT_EQ(box->icon(), GetParam().icon);
-  EXPECT_EQ(box->text(), "<b>5 < 6</b>");
-  EXPECT_EQ(box->textFormat(), Qt::PlainText);
+  QtMessageService messages;
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  Qt::TextFormat format = Qt::AutoText;
+  withOpenBox(
+      [&](QMessageBox& box) {
+        title = box.windowTitle();
+        icon = box.icon();
+        text = box.text();
+        format = box.textFormat();
+        box.done(0);
+      },
+      [&] { GetParam().open(messages, "<b>5 < 6</b>"); });
+  EXPECT_EQ(title, GetParam().caption);
+  EXPECT_EQ(icon, GetParam().icon);
+  EXPECT_EQ(text, "<b>5 < 6</b>");
+  EXPECT_EQ(format, Qt::PlainText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, BoxLooks,
-                         ::testing::Values(BoxRow{"information", Kind::Information, "Information", QMessageBox::Information},
-                                           BoxRow{"confirm", Kind::Confirm, "Confirm", QMessageBox::Question},
-                                           BoxRow{"error", Kind::Error, "Error", QMessageBox::Critical}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BoxLooks,
+    ::testing::Values(
+        BoxRow{"information", [](QtMessageService& m, const QString& text) { m.information(nullptr, text); }, "Information",
+               QMessageBox::Information},
+        BoxRow{"confirm", [](QtMessageService& m, const QString& text) { m.confirm(nullptr, text, MessageButton::Ok); }, "Confirm",
+               QMessageBox::Question},
+        BoxRow{"error", [](QtMessageService& m, const QString& text) { m.error(nullptr, text); }, "Error", QMessageBox::Critical}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct AnswerRow {
   const char* name;
@@ -44,17 +96,17 @@ struct AnswerRow {
 class ConfirmAnswer : public ::testing::TestWithParam<AnswerRow> {};
 
 TEST_P(ConfirmAnswer, IsTheButtonPressed) {
-  const auto box = QtMessageService::makeBox(nullptr, Kind::Confirm, "Sure?", GetParam().buttons);
-  QAbstractButton* button = box->button(GetParam().pressed);
-  ASSERT_NE(button, nullptr) << "the box does not offer that button";
-  button->click();
-  EXPECT_EQ(QtMessageService::answerOf(*box), GetParam().expected);
+  QtMessageService messages;
+  MessageButton answer = MessageButton::Ok;
+  withOpenBox([](QMessageBox& box) { press(box, GetParam().pressed); },
+              [&] { answer = messages.confirm(nullptr, "Sure?", GetParam().buttons); });
+  EXPECT_EQ(answer, GetParam().expected);
 }
 
-constexpr int yes = static_cast<int>(MessageButton::Yes);
-constexpr int no = static_cast<int>(MessageButton::No);
-constexpr int cancel = static_cast<int>(MessageButton::Cancel);
-constexpr int ok = static_cast<int>(MessageButton::Ok);
+constexpr MessageButtons yes = MessageButton::Yes;
+constexpr MessageButtons no = MessageButton::No;
+constexpr MessageButtons cancel = MessageButton::Cancel;
+constexpr MessageButtons ok = MessageButton::Ok;
 
 INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
                          ::testing::Values(AnswerRow{"yesOfYesCancel", yes | cancel, QMessageBox::Yes, MessageButton::Yes},
@@ -64,23 +116,40 @@ INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
-  const auto box = QtMessageService::makeBox(nullptr, Kind::Confirm, "Sure?", yes | no);
-  EXPECT_EQ(QtMessageService::answerOf(*box), MessageButton::Cancel);
-  EXPECT_EQ(box->buttons().size(), 2);
+  QtMessageService messages;
+  qsizetype buttonCount = 0;
+  MessageButton answer = MessageButton::Ok;
+  withOpenBox(
+      [&](QMessageBox& box) {
+        buttonCount = box.buttons().size();
+        box.done(0);  // closed from outside, as a window manager would
+      },
+      [&] { answer = messages.confirm(nullptr, "Sure?", yes | no); });
+  EXPECT_EQ(answer, MessageButton::Cancel);
+  EXPECT_EQ(buttonCount, 2);
 }
 
 TEST(ErrorChoice, OffersRetryAndCloseWithoutSavingAndAnswersThePressedOne) {
-  const int retryOrDiscard = static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard);
+  const MessageButtons retryOrDiscard = MessageButton::Retry | MessageButton::Discard;
   const std::pair<QMessageBox::StandardButton, MessageButton> rows[] = {{QMessageBox::Retry, MessageButton::Retry},
                                                                         {QMessageBox::Discard, MessageButton::Discard}};
+  QtMessageService messages;
   for (const auto& [pressed, expected] : rows) {
-    const auto box = QtMessageService::makeBox(nullptr, Kind::Error, "Failed to set data for 'AppPath'", retryOrDiscard);
-    EXPECT_EQ(box->windowTitle(), "Error");
-    EXPECT_EQ(box->buttons().size(), 2);
-    ASSERT_NE(box->button(QMessageBox::Discard), nullptr);
-    EXPECT_EQ(box->button(QMessageBox::Discard)->text(), "Close without saving");
-    box->button(pressed)->click();
-    EXPECT_EQ(QtMessageService::answerOf(*box), expected);
+    QString title, discardText;
+    qsizetype buttonCount = 0;
+    MessageButton answer = MessageButton::Ok;
+    withOpenBox(
+        [&](QMessageBox& box) {
+          title = box.windowTitle();
+          buttonCount = box.buttons().size();
+          if (QAbstractButton* discard = box.button(QMessageBox::Discard)) discardText = discard->text();
+          press(box, pressed);
+        },
+        [&] { answer = messages.errorChoice(nullptr, "Failed to set data for 'AppPath'", retryOrDiscard); });
+    EXPECT_EQ(title, "Error");
+    EXPECT_EQ(buttonCount, 2);
+    EXPECT_EQ(discardText, "Close without saving");
+    EXPECT_EQ(answer, expected);
   }
 }
 

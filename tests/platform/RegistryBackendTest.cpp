@@ -10,14 +10,14 @@
 
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
 namespace {
 
 struct MemoryBackend {
-  MemoryRegistry registry;
+  test::MemoryRegistry registry;
   Registry& writer() { return registry; }
   Registry& reader() { return registry; }
 };

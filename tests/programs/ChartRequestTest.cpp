@@ -61,7 +61,7 @@ TEST(ChartRequest, CommandLineOverridesTheBaseSettings) {
   const DayNumber today = *encodeDate(2026, 3, 4);
   BiorhythmSettings stored;
   stored.Range = 5;
-  stored.Style = 1;
+  stored.Style = ChartStyle::HighLow;
   stored.ShowLines = true;
   stored.WidthMental = 0;
   stored.ShowMental = true;  // as a hand-edited store might hold it
@@ -73,7 +73,7 @@ TEST(ChartRequest, CommandLineOverridesTheBaseSettings) {
   EXPECT_EQ(fromStore.Birth, *encodeDate(1990, 5, 10));
   EXPECT_EQ(fromStore.Start, today);
   EXPECT_EQ(fromStore.Range, 5);
-  EXPECT_EQ(fromStore.Style, 1);
+  EXPECT_EQ(fromStore.Style, ChartStyle::HighLow);
   EXPECT_TRUE(fromStore.ShowLines);
   EXPECT_FALSE(fromStore.ShowMental) << "a curve of width 0 is not shown";
   EXPECT_TRUE(fromStore.ShowPhysical);
@@ -85,7 +85,7 @@ TEST(ChartRequest, CommandLineOverridesTheBaseSettings) {
   const BiorhythmSettings overridden = settingsForRequest(*given.request, BiorhythmSettings{}, today);
   EXPECT_EQ(overridden.Start, *encodeDate(2026, 12, 1));
   EXPECT_EQ(overridden.Range, 0);
-  EXPECT_EQ(overridden.Style, 0);
+  EXPECT_EQ(overridden.Style, ChartStyle::Line);
   EXPECT_TRUE(overridden.ShowLines);
 }
 

@@ -204,7 +204,7 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QDir(installFolder()).removeRecursively();
-    MemoryRegistry machine;
+    test::MemoryRegistry machine;
     if (c.listExists) machine.createKey(UninstallKeyPath);
     if (c.writeFails) machine.failWritesOf("UninstallString");
     HostServices withMachine{services.userHive, machine,           services.messages, services.beeper,

@@ -36,8 +36,7 @@ class InstallWizard : public ::testing::Test, protected InstallFixture {
 
   // Opens the wizard; the program file's time decides between the welcome and staleness pages.
   TfrmInstall& open() {
-    m_wizard = std::make_unique<TfrmInstall>(context);
-    m_wizard->setWaiter([this](int seconds) {
+    m_wizard = std::make_unique<TfrmInstall>(context, nullptr, [this](int seconds) {
       waits << seconds;
       // Once only: a second installation started from inside the pause must show as a second pause.
       if (const auto once = std::exchange(duringWait, nullptr)) once();

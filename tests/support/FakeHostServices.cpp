@@ -29,7 +29,7 @@ QString kindName(FakeMessageService::Kind kind) {
   return QStringLiteral("?");
 }
 
-bool offers(MessageButtons buttons, MessageButton button) { return (buttons & static_cast<int>(button)) != 0; }
+bool offers(MessageButtons buttons, MessageButton button) { return buttons.testFlag(button); }
 
 QString madeFolder(const QString& path) {
   QDir().mkpath(path);
@@ -39,7 +39,7 @@ QString madeFolder(const QString& path) {
 }  // namespace
 
 void FakeMessageService::information(QWidget*, const QString& text) {
-  record(Kind::Information, text, 0, MessageButton::Ok);
+  record(Kind::Information, text, {}, MessageButton::Ok);
 }
 
 MessageButton FakeMessageService::confirm(QWidget*, const QString& text, MessageButtons buttons) {
@@ -55,7 +55,7 @@ MessageButton FakeMessageService::confirm(QWidget*, const QString& text, Message
 }
 
 MessageButton FakeMessageService::errorChoice(QWidget*, const QString& text, MessageButtons buttons) {
-  const MessageButton answer = nextAnswer(text, buttons | static_cast<int>(MessageButton::Cancel), MessageButton::Cancel);
+  const MessageButton answer = nextAnswer(text, buttons | MessageButton::Cancel, MessageButton::Cancel);
   record(Kind::Error, text, buttons, answer);
   return answer;
 }
@@ -71,13 +71,13 @@ MessageButton FakeMessageService::nextAnswer(const QString& text, MessageButtons
   // A scripted answer the box could not have given means the test and the code disagree about the
   // question being asked; say so rather than let the test pass on an impossible path.
   if (!offers(buttons, answer)) {
-    ADD_FAILURE() << "The box \"" << text.toStdString() << "\" offers buttons " << buttons
+    ADD_FAILURE() << "The box \"" << text.toStdString() << "\" offers buttons " << buttons.toInt()
                   << " but was answered with " << static_cast<int>(answer);
   }
   return answer;
 }
 
-void FakeMessageService::error(QWidget*, const QString& text) { record(Kind::Error, text, 0, MessageButton::Ok); }
+void FakeMessageService::error(QWidget*, const QString& text) { record(Kind::Error, text, {}, MessageButton::Ok); }
 
 void FakeMessageService::queueAnswers(std::initializer_list<MessageButton> answers) {
   m_answers.insert(m_answers.end(), answers.begin(), answers.end());

@@ -23,7 +23,7 @@
 
 #include "platform/DesktopShortcutService.h"
 #include "platform/HostServices.h"
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma::test {
@@ -39,7 +39,7 @@ class FakeMessageService : public MessageService {
   struct Box {
     Kind kind;
     QString text;
-    MessageButtons buttons;  // 0 for information and plain error boxes
+    MessageButtons buttons;  // none for information and plain error boxes
     MessageButton answer;    // what confirm() or errorChoice() returned; Ok for the other kinds
   };
 

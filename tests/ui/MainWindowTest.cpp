@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalRectangle) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }));
   EXPECT_TRUE(window.close());
   EXPECT_EQ(settings.Bounds, (Bounds{40, 30, 680, 510}));
-  EXPECT_EQ(settings.WindowState, 2);
+  EXPECT_EQ(settings.WindowState, WindowShowState::Maximized);
 
   settings = BiorhythmSettings{};
   TfrmBio& again = open();
@@ -450,7 +450,7 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
     EXPECT_EQ(host.journal, row.journal) << row.name;
     ASSERT_FALSE(host.messages.boxes().empty()) << row.name;
     EXPECT_EQ(host.messages.boxes().front().buttons,
-              static_cast<int>(MessageButton::Retry) | static_cast<int>(MessageButton::Discard))
+              MessageButton::Retry | MessageButton::Discard)
         << row.name;
     EXPECT_EQ(host.help.quitCount() - quitsBefore, 1) << row.name << ": the help window closes once";
     EXPECT_EQ(host.messages.pendingAnswers(), 0) << row.name;

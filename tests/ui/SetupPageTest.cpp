@@ -203,12 +203,12 @@ TEST_F(SetupPageTest, StyleItemsStoreTheirIndexOncePerClick) {
   showActive(styleButton("Line"));
   QRadioButton* highLow = styleButton("High/Low");
   QTest::mouseClick(highLow, Qt::LeftButton, {}, QPoint(8, highLow->height() / 2));
-  EXPECT_EQ(m_settings.Style, 1);
+  EXPECT_EQ(m_settings.Style, ChartStyle::HighLow);
   EXPECT_EQ(m_iniCalls, 1) << "the item switched off must not apply the setup a second time";
 
   QRadioButton* line = styleButton("Line");
   QTest::mouseClick(line, Qt::LeftButton, {}, QPoint(8, line->height() / 2));
-  EXPECT_EQ(m_settings.Style, 0);
+  EXPECT_EQ(m_settings.Style, ChartStyle::Line);
   EXPECT_EQ(m_iniCalls, 2);
 }
 
@@ -227,7 +227,7 @@ TEST_F(SetupPageTest, NothingIsStoredWhileTheChartIsNotReady) {
 BiorhythmSettings unusualSettings() {
   BiorhythmSettings s;
   s.Range = 0;
-  s.Style = 1;
+  s.Style = ChartStyle::HighLow;
   s.WidthPhysical = 0;
   s.ShowPhysical = false;
   s.WidthMental = 9;
@@ -265,7 +265,7 @@ TEST_F(SetupPageTest, LoadingShowsTheSettingsAndStoresNothing) {
     const BiorhythmSettings& s = row.settings;
     EXPECT_EQ(child<QSlider>("trkSetRange")->value(), s.Range + 1);
     EXPECT_EQ(child<QGroupBox>("grpSetRange")->title(), s.Range == 0 ? " Show 1 Week " : " Show 3 Weeks ");
-    EXPECT_TRUE(styleButton(s.Style == 0 ? "Line" : "High/Low")->isChecked());
+    EXPECT_TRUE(styleButton(s.Style == ChartStyle::Line ? "Line" : "High/Low")->isChecked());
     for (const WidthList& w : widthLists) EXPECT_EQ(child<QComboBox>(w.list)->currentIndex(), s.*w.width) << w.list;
     for (const ColorList& c : colorLists) EXPECT_EQ(child<QComboBox>(c.list)->currentIndex(), s.*c.color) << c.list;
     for (const CheckBox& b : checkBoxes) EXPECT_EQ(child<QCheckBox>(b.box)->isChecked(), s.*b.option) << b.box;
@@ -300,7 +300,7 @@ TEST_F(SetupPageTest, LoadingMakesTheShowFlagsFollowTheWidths) {
 
 TEST_F(SetupPageTest, OutOfRangeStoredValuesShowTheNearestItem) {
   m_settings.Range = 99;
-  m_settings.Style = 9;
+  m_settings.Style = static_cast<ChartStyle>(9);
   m_settings.WidthOverall = 40;
   m_settings.ColorText = 200;
   m_page->loadFromSettings();
@@ -316,7 +316,7 @@ TEST_F(SetupPageTest, OutOfRangeStoredValuesShowTheNearestItem) {
   child<QCheckBox>("chkSetSepLines")->setChecked(true);
   EXPECT_EQ(m_settings.ColorText, 15);
   EXPECT_EQ(m_settings.WidthOverall, 9);
-  EXPECT_EQ(m_settings.Style, 1);
+  EXPECT_EQ(m_settings.Style, ChartStyle::HighLow);
 }
 
 // A probe in the middle of a closed list's box: the colour the user sees for the chosen item.

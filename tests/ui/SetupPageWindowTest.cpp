@@ -113,7 +113,7 @@ TEST_F(SetupPageWindowTest, UncheckingShowHintsStopsHintsAtOnceOnThePageToo) {
 TEST_F(SetupPageWindowTest, CreatingTheWindowStoresNothingButTheShowFlags) {
   BiorhythmSettings previous;
   previous.Range = 6;
-  previous.Style = 1;
+  previous.Style = ChartStyle::HighLow;
   previous.WidthPhysical = 3;
   previous.ShowPhysical = false;
   previous.WidthEmotional = 0;
@@ -123,7 +123,7 @@ TEST_F(SetupPageWindowTest, CreatingTheWindowStoresNothingButTheShowFlags) {
   TfrmBio& window = open();
   EXPECT_TRUE(window.chartReady());
   EXPECT_EQ(settings.Range, 6);
-  EXPECT_EQ(settings.Style, 1);
+  EXPECT_EQ(settings.Style, ChartStyle::HighLow);
   EXPECT_EQ(settings.WidthEmotional, 0);
   EXPECT_EQ(settings.ColorBack, 12);
   EXPECT_FALSE(settings.ShowHints);
@@ -153,7 +153,7 @@ TEST_F(SetupPageWindowTest, ChangesSurviveARestart) {
   EXPECT_TRUE(child<QCheckBox>("chkSetSepLines")->isChecked());
   EXPECT_EQ(child<QSlider>("trkSetRange")->value(), 5);
   EXPECT_EQ(settings.Range, 4);
-  EXPECT_EQ(settings.Style, 1);
+  EXPECT_EQ(settings.Style, ChartStyle::HighLow);
 }
 
 TEST_F(SetupPageWindowTest, NoControlLiesOnAGroupsFrameAndTheRowsMoveAsLittleAsNeeded) {

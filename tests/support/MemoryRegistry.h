@@ -1,6 +1,6 @@
 #pragma once
-// A registry hive kept only in memory, for tests and as the fakes' hives. It follows the same
-// naming and storage rules as the file-backed HiveFile (including what it refuses to store), but
+// A registry hive kept only in memory, for tests and the start-up benchmark: the fakes' hives, and
+// any hive that must not reach a file. It follows the same naming and storage rules as the file-backed HiveFile (including what it refuses to store), but
 // nothing outlives the object and nothing is shared between processes.
 
 #include <string>
@@ -10,7 +10,7 @@
 #include "platform/Hive.h"
 #include "platform/Registry.h"
 
-namespace lunasoma {
+namespace lunasoma::test {
 
 class MemoryRegistry : public Registry {
  public:
@@ -41,4 +41,4 @@ class MemoryRegistry : public Registry {
   std::vector<std::string> m_failingNames;  // folded
 };
 
-}  // namespace lunasoma
+}  // namespace lunasoma::test

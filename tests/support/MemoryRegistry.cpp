@@ -1,11 +1,11 @@
-#include "platform/MemoryRegistry.h"
+#include "tests/support/MemoryRegistry.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "platform/HiveFormat.h"
 
-namespace lunasoma {
+namespace lunasoma::test {
 
 bool MemoryRegistry::keyExists(std::string_view key) const { return m_hive.keyExists(key); }
 
@@ -45,4 +45,4 @@ void MemoryRegistry::writeForeignValue(std::string_view key, std::string name, s
   m_hive.setValue(key, HiveValue{std::move(name), RegistryValue{std::move(bytes)}, type});
 }
 
-}  // namespace lunasoma
+}  // namespace lunasoma::test
