@@ -9,7 +9,8 @@
 
 namespace lunasoma {
 
-bool EscapedErrorReport::run(const std::function<bool()>& handler, QWidget* owner, const std::function<void()>& always) {
+bool EscapedErrorReport::run(const std::function<bool()>& handler, QWidget* owner,
+                             const std::function<void()>& always) {
   std::optional<QString> failure;
   bool result = false;
   try {

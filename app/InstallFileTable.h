@@ -9,7 +9,8 @@ namespace lunasoma {
 
 struct InstallFileTable {
   std::array<std::string_view, 7> fileNames;
-  std::string_view locationCodes;  // one character per entry: '0' program folder, '1' Windows folder, else system folder
+  std::string_view
+      locationCodes;  // one character per entry: '0' program folder, '1' Windows folder, else system folder
   std::string_view shortcutFlags;  // '1': the entry gets shortcuts
 };
 

@@ -16,8 +16,8 @@ struct ProductInfo {
 };
 
 inline constexpr ProductInfo Product{
-    "Lunasoma", "1.0", "1997", "Corvanti", "https://www.corvanti.example.com/",
-    "support@corvanti.example.com", "+1 555 0100 0199",
+    "Lunasoma",         "1.0", "1997", "Corvanti", "https://www.corvanti.example.com/", "support@corvanti.example.com",
+    "+1 555 0100 0199",
 };
 
 // Where the settings live under HKEY_CURRENT_USER.

@@ -16,12 +16,12 @@ namespace lunasoma {
 struct ProgramContext {
   HostServices& services;
   BiorhythmSettings& settings;
-  QString programFile;    // full path of the running executable
-  QString programFolder;  // its folder, ending in '/'
-  QString windowsFolder;  // ending in '/'
-  QString systemFolder;   // ending in '/'
-  DateLocale startLocale;       // the locale's date settings at start; chart header and names use these
-  std::string displayPattern;   // displayDatePattern(startLocale.shortDatePattern), made once
+  QString programFile;         // full path of the running executable
+  QString programFolder;       // its folder, ending in '/'
+  QString windowsFolder;       // ending in '/'
+  QString systemFolder;        // ending in '/'
+  DateLocale startLocale;      // the locale's date settings at start; chart header and names use these
+  std::string displayPattern;  // displayDatePattern(startLocale.shortDatePattern), made once
 };
 
 // A day as the program writes it into a date field or a caption: the pattern and the names stay as

@@ -51,7 +51,8 @@ const std::array<SettingRow, 30> Rows{{
     {"Birth", RegistryType::Binary, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Birth; }},
     {"Start", RegistryType::Binary, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.Start; }},
     dword("DivLeft", 100, [](BiorhythmSettings& s) -> SettingField { return &s.DivLeft; }),
-    {"RecExportFileName", RegistryType::String, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportFileName; }},
+    {"RecExportFileName", RegistryType::String, NoLimit,
+     [](BiorhythmSettings& s) -> SettingField { return &s.RecExportFileName; }},
     dword("RecExportIndex", NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.RecExportIndex; }),
     flag("ShowHints", [](BiorhythmSettings& s) -> SettingField { return &s.ShowHints; }),
     flag("HideFlashScreen", [](BiorhythmSettings& s) -> SettingField { return &s.HideFlashScreen; }),
@@ -79,7 +80,8 @@ std::vector<std::uint8_t> bytesOf(DayNumber day) {
 // counts as a missing value.
 std::optional<RegistryValue> usableValue(const Registry& userHive, const SettingRow& row) {
   try {
-    if (std::optional<RegistryValue> value = userHive.readValue(SettingsKeyPath, row.name); value && value->type() == row.type)
+    if (std::optional<RegistryValue> value = userHive.readValue(SettingsKeyPath, row.name);
+        value && value->type() == row.type)
       return value;
   } catch (const RegistryError&) {
   }
@@ -159,7 +161,8 @@ void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const s
     // The whole hive refused the change, so the first value is the one that could not be set; the
     // system's reason, when it gave one, is what the user can act on.
     std::string message = "Failed to set data for '" + values.front().name + "'";
-    if (const auto* refused = dynamic_cast<const RegistrySystemError*>(&error)) message += "\n" + std::string(std::strerror(refused->errorNumber()));
+    if (const auto* refused = dynamic_cast<const RegistrySystemError*>(&error))
+      message += "\n" + std::string(std::strerror(refused->errorNumber()));
     throw SettingsError(message);
   }
 }

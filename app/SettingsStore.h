@@ -43,7 +43,8 @@ class SettingsError : public RegistryError {
 };
 
 // Where a row's value lives in the record; the alternative also says how it is converted.
-using SettingField = std::variant<std::int32_t*, std::uint8_t*, WindowShowState*, ChartStyle*, bool*, DayNumber*, std::string*>;
+using SettingField =
+    std::variant<std::int32_t*, std::uint8_t*, WindowShowState*, ChartStyle*, bool*, DayNumber*, std::string*>;
 
 struct SettingRow {
   std::string_view name;

@@ -14,7 +14,9 @@ StartMode startModeFor(const QStringList& arguments) {
   return StartMode::Chart;
 }
 
-QString programHelpFile(const ProgramContext& context) { return context.programFolder + QStringLiteral("Lunasoma.hlp"); }
+QString programHelpFile(const ProgramContext& context) {
+  return context.programFolder + QStringLiteral("Lunasoma.hlp");
+}
 
 bool showProgramHelp(ProgramContext& context, QWidget* parent) {
   const QString helpFile = programHelpFile(context);

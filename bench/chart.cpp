@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "chart/ChartDrawing.h"
-#include "chart/qt/QPainterCanvas.h"
 #include "chart/RecordingCanvas.h"
+#include "chart/qt/QPainterCanvas.h"
 
 namespace lunasoma {
 namespace {
@@ -89,13 +89,14 @@ class CapturingCanvas : public Canvas {
     m_font = font;
     m_metrics.setFont(font);
     const CellFontCache::ResolvedFont& resolved = m_fonts.resolve(font, &m_device);
-    primitives.emplace_back(FontOp{resolved.font, resolved.ascent, font.cellHeight, QPainterCanvas::toQColor(font.color)});
+    primitives.emplace_back(
+        FontOp{resolved.font, resolved.ascent, font.cellHeight, QPainterCanvas::toQColor(font.color)});
   }
   const FontSpec& font() const override { return m_font; }
   int textWidth(std::string_view utf8) override { return m_metrics.textWidth(utf8); }
   void textOut(int x, int y, std::string_view utf8) override {
-    primitives.emplace_back(
-        TextOp{QPoint(x, y), m_metrics.textWidth(utf8), QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))});
+    primitives.emplace_back(TextOp{QPoint(x, y), m_metrics.textWidth(utf8),
+                                   QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))});
   }
   void moveTo(int x, int y) override { m_position = QPoint(x, y); }
   void lineTo(int x, int y) override {
@@ -108,8 +109,8 @@ class CapturingCanvas : public Canvas {
   void frameRect(int left, int top, int right, int bottom) override {
     const int w = right - left;
     const int h = bottom - top;
-    for (const QRect& side : {QRect(left, top, w, 1), QRect(left, bottom - 1, w, 1), QRect(left, top, 1, h),
-                              QRect(right - 1, top, 1, h)})
+    for (const QRect& side :
+         {QRect(left, top, w, 1), QRect(left, bottom - 1, w, 1), QRect(left, top, 1, h), QRect(right - 1, top, 1, h)})
       primitives.emplace_back(FillOp{side});
   }
 

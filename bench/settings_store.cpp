@@ -43,9 +43,15 @@ std::string prepareHive(const BenchFolder& folder, std::int64_t others) {
     const std::string name = "Value " + std::to_string(i);
     RegistryValue value;
     switch (i % 3) {
-      case 0: value.data = static_cast<std::uint32_t>(i); break;
-      case 1: value.data = std::string("C:\\Program Files\\Other Maker\\file ") + std::to_string(i) + ".dat"; break;
-      default: value.data = std::vector<std::uint8_t>(16, static_cast<std::uint8_t>(i)); break;
+      case 0:
+        value.data = static_cast<std::uint32_t>(i);
+        break;
+      case 1:
+        value.data = std::string("C:\\Program Files\\Other Maker\\file ") + std::to_string(i) + ".dat";
+        break;
+      default:
+        value.data = std::vector<std::uint8_t>(16, static_cast<std::uint8_t>(i));
+        break;
     }
     hive.setValue(key, HiveValue{name, value, std::nullopt});
   }
@@ -70,7 +76,12 @@ void BM_SettingsLoadAndSave(benchmark::State& state) {
   }
   state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_SettingsLoadAndSave)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->UseRealTime()->Complexity(benchmark::oN);
+BENCHMARK(BM_SettingsLoadAndSave)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Complexity(benchmark::oN);
 
 // A hive file of about `bytes` holding other programs' values in keys of 50 each, and with
 // `deepKeys` keys 512 levels deep whose paths are as long as the registry allows.
@@ -88,7 +99,8 @@ std::string prepareSizedHive(const BenchFolder& folder, std::size_t bytes, int d
   }
   for (std::int64_t i = 0; text.size() < bytes; ++i) {
     if (i % 50 == 0) text += "\n[HKEY_CURRENT_USER\\Software\\Other Maker\\Tool " + std::to_string(i / 50) + "]\n";
-    text += "\"Value " + std::to_string(i) + "\"=\"C:\\\\Program Files\\\\Other Maker\\\\file " + std::to_string(i) + ".dat\"\n";
+    text += "\"Value " + std::to_string(i) + "\"=\"C:\\\\Program Files\\\\Other Maker\\\\file " + std::to_string(i) +
+            ".dat\"\n";
   }
   const std::string path = folder.file("user.reg");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;

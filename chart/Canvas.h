@@ -13,8 +13,8 @@ namespace lunasoma {
 enum class PenStyle { Solid, Dot };
 
 struct FontSpec {
-  std::string face;       // "MS Sans Serif", "Arial"
-  int cellHeight = 0;     // ascent + descent in device pixels, internal leading included
+  std::string face;    // "MS Sans Serif", "Arial"
+  int cellHeight = 0;  // ascent + descent in device pixels, internal leading included
   bool bold = false;
   std::uint32_t color = 0;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;

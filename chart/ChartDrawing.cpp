@@ -215,7 +215,8 @@ class ChartPainter {
     std::array<std::array<int, MaxDays + 1>, 4> plotted{};
     const std::array<const Cycle*, 3> cycles{&Physical, &Mental, &Emotional};
     for (int i = 0; i <= G + 1; ++i) {
-      for (std::size_t c = 0; c < cycles.size(); ++c) plotted[c][i] = m_mid - cycleOffset(*cycles[c], m_d0 + i, m_amplitude);
+      for (std::size_t c = 0; c < cycles.size(); ++c)
+        plotted[c][i] = m_mid - cycleOffset(*cycles[c], m_d0 + i, m_amplitude);
       plotted[3][i] = (plotted[0][i] + plotted[2][i] + plotted[1][i]) / 3;
     }
 
@@ -250,14 +251,14 @@ class ChartPainter {
   const Scale m_scale;
   const std::uint32_t m_textColor;
   const std::uint32_t m_legendBrush;
-  Box m_box;           // B, the plot box
-  int m_bottom = 0;    // Yb, the box's bottom edge
-  int m_mid = 0;       // the zero line
+  Box m_box;         // B, the plot box
+  int m_bottom = 0;  // Yb, the box's bottom edge
+  int m_mid = 0;     // the zero line
   int m_amplitude = 0;
-  int m_d0 = 0;        // days from birth to the first column
+  int m_d0 = 0;          // days from birth to the first column
   int m_lastColumn = 0;  // G0
-  float m_dx = 0;      // kept in single precision; the products it enters are taken in double
-  int m_right = 0;     // Rr, one past the frame's right side
+  float m_dx = 0;        // kept in single precision; the products it enters are taken in double
+  int m_right = 0;       // Rr, one past the frame's right side
   std::array<int, MaxDays> m_x{};
 };
 

@@ -3,8 +3,8 @@
 // labels, frame, legend and the four curves. A plain function of its inputs; it does not begin or
 // end print documents and knows nothing of windows or of the main window's guard flags.
 
-#include "model/BiorhythmSettings.h"
 #include "chart/Canvas.h"
+#include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 
 namespace lunasoma {
@@ -13,13 +13,13 @@ enum class ChartMode { Screen, Printer };
 
 struct ChartDevice {
   ChartMode mode = ChartMode::Screen;
-  int width = 0;            // screen: the paint box size in pixels
+  int width = 0;  // screen: the paint box size in pixels
   int height = 0;
-  int printerDpiX = 0;      // printer: horizontal resolution in pixels per inch
-  int pageWidth = 0;        // printer: printable size in device pixels
+  int printerDpiX = 0;  // printer: horizontal resolution in pixels per inch
+  int pageWidth = 0;    // printer: printable size in device pixels
   int pageHeight = 0;
-  int colorCount = 0;       // printer: device colour count; 2 or fewer (or negative) is monochrome
-  int screenPpi = 96;       // the main window's pixels per inch
+  int colorCount = 0;  // printer: device colour count; 2 or fewer (or negative) is monochrome
+  int screenPpi = 96;  // the main window's pixels per inch
 };
 
 enum class ChartOutcome {

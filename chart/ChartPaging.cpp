@@ -9,11 +9,21 @@ int pageDays(int range) { return 7 * (range + 1); }
 DayNumber movedStart(DateMove move, DayNumber start, DayNumber birth, int range, DayNumber today) {
   DayNumber moved = start;
   switch (move) {
-    case DateMove::PreviousPage: moved = start - pageDays(range); break;
-    case DateMove::OneDayBack: moved = start - 1; break;
-    case DateMove::Today: moved = today; break;
-    case DateMove::OneDayForward: moved = start + 1; break;
-    case DateMove::NextPage: moved = start + pageDays(range); break;
+    case DateMove::PreviousPage:
+      moved = start - pageDays(range);
+      break;
+    case DateMove::OneDayBack:
+      moved = start - 1;
+      break;
+    case DateMove::Today:
+      moved = today;
+      break;
+    case DateMove::OneDayForward:
+      moved = start + 1;
+      break;
+    case DateMove::NextPage:
+      moved = start + pageDays(range);
+      break;
   }
   return laterOf(moved, birth);
 }

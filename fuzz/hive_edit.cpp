@@ -43,7 +43,9 @@ std::vector<std::string_view> fields(std::string_view line) {
 // any section (refused sections belong to no key the program can delete).
 std::vector<std::string> unreadSections(const Hive& hive) {
   std::vector<std::string> texts(hive.preamble().begin(), hive.preamble().end());
-  hive.forEachKey([&](std::string_view, const HiveKey& key) { texts.insert(texts.end(), key.trailing.begin(), key.trailing.end()); });
+  hive.forEachKey([&](std::string_view, const HiveKey& key) {
+    texts.insert(texts.end(), key.trailing.begin(), key.trailing.end());
+  });
   std::sort(texts.begin(), texts.end());
   return texts;
 }
@@ -105,7 +107,9 @@ void apply(Hive& hive, std::string_view line) {
     case 'r': {
       const HiveValue* found = hive.findValue(key, name);
       const std::vector<std::string> names = hive.valueNames(key);
-      const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return Hive::foldedName(n) == Hive::foldedName(name); });
+      const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+        return Hive::foldedName(n) == Hive::foldedName(name);
+      });
       check((found != nullptr) == listed);
       check(found == nullptr || hive.keyExists(key));
       break;

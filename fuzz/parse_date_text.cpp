@@ -43,10 +43,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int yearByte = data[1] | (data[2] << 8);
   int currentYear = 2026;
   switch (data[0] / 3 % 4) {
-    case 0: break;
-    case 1: currentYear = static_cast<std::int16_t>(yearByte); break;
-    case 2: currentYear = INT_MAX - (yearByte & 0xff); break;
-    default: currentYear = INT_MIN + (yearByte & 0xff); break;
+    case 0:
+      break;
+    case 1:
+      currentYear = static_cast<std::int16_t>(yearByte);
+      break;
+    case 2:
+      currentYear = INT_MAX - (yearByte & 0xff);
+      break;
+    default:
+      currentYear = INT_MIN + (yearByte & 0xff);
+      break;
   }
   const DateLocale& locale = locales[form];
   const std::string_view text(reinterpret_cast<const char*>(data + 3), size - 3);

@@ -75,10 +75,10 @@ long double sineOf(long double x) {
   const long double r4 = r2 * r2;
   // Taylor terms up to r^11 and r^10, paired so that the x87 unit can overlap them; the first
   // terms left out are below 2^-72 (sine) and 2^-68 (cosine) relative for |r| <= pi/32.
-  const long double sinTail = (-1.0L / 6 + r2 * (1.0L / 120)) +
-                              r4 * ((-1.0L / 5040 + r2 * (1.0L / 362880)) + r4 * (-1.0L / 39916800));
-  const long double cosTail = (-1.0L / 2 + r2 * (1.0L / 24)) +
-                              r4 * ((-1.0L / 720 + r2 * (1.0L / 40320)) + r4 * (-1.0L / 3628800));
+  const long double sinTail =
+      (-1.0L / 6 + r2 * (1.0L / 120)) + r4 * ((-1.0L / 5040 + r2 * (1.0L / 362880)) + r4 * (-1.0L / 39916800));
+  const long double cosTail =
+      (-1.0L / 2 + r2 * (1.0L / 24)) + r4 * ((-1.0L / 720 + r2 * (1.0L / 40320)) + r4 * (-1.0L / 3628800));
   const long double sinR = r + r * r2 * sinTail;
   const long double cosR = 1.0L + r2 * cosTail;
   return sinOfStep(step) * cosR + sinOfStep(step + 8) * sinR;
@@ -86,9 +86,7 @@ long double sineOf(long double x) {
 
 }  // namespace
 
-int daysBetween(DayNumber from, DayNumber to) {
-  return wholeDay(to) - wholeDay(from);
-}
+int daysBetween(DayNumber from, DayNumber to) { return wholeDay(to) - wholeDay(from); }
 
 int yearsBetween(DayNumber from, DayNumber to) {
   const CivilDate birth = decodeDate(from);
@@ -112,8 +110,6 @@ std::string_view birthSign(DayNumber date) {
   return "Capricorn";
 }
 
-DayNumber laterOf(DayNumber a, DayNumber b) {
-  return b > a ? b : a;
-}
+DayNumber laterOf(DayNumber a, DayNumber b) { return b > a ? b : a; }
 
 }  // namespace lunasoma

@@ -60,17 +60,21 @@ struct BiorhythmSettings {
 };
 
 // The 16 standard colours as the platform's 32-bit colour value: red in the lowest byte.
-constexpr std::array<std::uint32_t, 16> Palette{
-    0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
-    0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+constexpr std::array<std::uint32_t, 16> Palette{0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                                0x808000, 0x808080, 0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
 
 // Screen line widths in pixels; entry 0 means the curve is not drawn.
 constexpr std::array<int, 10> LineWidths{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 // Table look-ups that a hand-edited store cannot push outside the tables: an index past the end
 // gives the last entry.
-constexpr std::uint32_t paletteColor(std::uint8_t index) { return Palette[index < Palette.size() ? index : Palette.size() - 1]; }
-constexpr int lineWidth(std::uint8_t index) { return LineWidths[index < LineWidths.size() ? index : LineWidths.size() - 1]; }
+constexpr std::uint32_t paletteColor(std::uint8_t index) {
+  return Palette[index < Palette.size() ? index : Palette.size() - 1];
+}
+constexpr int lineWidth(std::uint8_t index) {
+  return LineWidths[index < LineWidths.size() ? index : LineWidths.size() - 1];
+}
 
 constexpr int paletteRed(std::uint32_t c) { return static_cast<int>(c & 0xFF); }
 constexpr int paletteGreen(std::uint32_t c) { return static_cast<int>((c >> 8) & 0xFF); }

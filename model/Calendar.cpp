@@ -39,9 +39,7 @@ static_assert(daysFromCivil(9999, 12, 31) + epochOffset == static_cast<int>(last
 
 }  // namespace
 
-bool isLeapYear(int year) {
-  return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-}
+bool isLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
 int daysInMonth(int year, int month) {
   static constexpr int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -65,9 +63,7 @@ int wholeDay(DayNumber date) {
   return static_cast<int>(date);
 }
 
-CivilDate decodeDate(DayNumber date) {
-  return civilFromDays(wholeDay(date) - epochOffset);
-}
+CivilDate decodeDate(DayNumber date) { return civilFromDays(wholeDay(date) - epochOffset); }
 
 int dayOfWeek(DayNumber date) {
   // Day 0 was a Saturday; the offset keeps the remainder non-negative before the epoch.

@@ -219,10 +219,14 @@ class DateTextReader {
 DateOrder dateOrderOf(std::string_view shortDatePattern) {
   for (const char c : shortDatePattern) {
     switch (lowerAscii(c)) {
-      case 'd': return DateOrder::DayMonthYear;
-      case 'y': return DateOrder::YearMonthDay;
-      case 'm': return DateOrder::MonthDayYear;
-      default: break;
+      case 'd':
+        return DateOrder::DayMonthYear;
+      case 'y':
+        return DateOrder::YearMonthDay;
+      case 'm':
+        return DateOrder::MonthDayYear;
+      default:
+        break;
     }
   }
   return DateOrder::MonthDayYear;
@@ -250,15 +254,23 @@ std::string formatDate(DayNumber date, std::string_view pattern, const DateLocal
       while (i + run < pattern.size() && lowerAscii(pattern[i + run]) == letter) ++run;
       i += run;
       if (letter == 'd') {
-        if (run == 1) appendNumber(out, civil.day);
-        else if (run == 2) appendTwoDigits(out, civil.day);
-        else if (run == 3) out += locale.shortDayNames[static_cast<std::size_t>(dayOfWeek(date) - 1)];
-        else out += locale.longDayNames[static_cast<std::size_t>(dayOfWeek(date) - 1)];
+        if (run == 1)
+          appendNumber(out, civil.day);
+        else if (run == 2)
+          appendTwoDigits(out, civil.day);
+        else if (run == 3)
+          out += locale.shortDayNames[static_cast<std::size_t>(dayOfWeek(date) - 1)];
+        else
+          out += locale.longDayNames[static_cast<std::size_t>(dayOfWeek(date) - 1)];
       } else if (letter == 'm') {
-        if (run == 1) appendNumber(out, civil.month);
-        else if (run == 2) appendTwoDigits(out, civil.month);
-        else if (run == 3) out += locale.shortMonthNames[static_cast<std::size_t>(civil.month - 1)];
-        else out += locale.longMonthNames[static_cast<std::size_t>(civil.month - 1)];
+        if (run == 1)
+          appendNumber(out, civil.month);
+        else if (run == 2)
+          appendTwoDigits(out, civil.month);
+        else if (run == 3)
+          out += locale.shortMonthNames[static_cast<std::size_t>(civil.month - 1)];
+        else
+          out += locale.longMonthNames[static_cast<std::size_t>(civil.month - 1)];
       } else if (run <= 2) {
         appendTwoDigits(out, civil.year % 100);
       } else {

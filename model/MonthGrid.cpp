@@ -16,8 +16,8 @@ MonthGrid::MonthGrid(int year, int month, int startOfWeek)
     : m_startOfWeek(weekdayModulo(startOfWeek)), m_offset(0), m_daysInMonth(0) {
   const auto first = encodeDate(year, month, 1);
   if (!first) {
-    throw std::invalid_argument("There is no month " + std::to_string(month) + " in the year " +
-                                std::to_string(year) + ".");
+    throw std::invalid_argument("There is no month " + std::to_string(month) + " in the year " + std::to_string(year) +
+                                ".");
   }
   // k counts the first day's column plus one, so a month that begins in the last column gives 0
   // and would otherwise put day 1 on a row of its own above the grid.

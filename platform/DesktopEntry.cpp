@@ -76,10 +76,14 @@ QString DesktopEntry::text(const ShortcutInfo& shortcut, TargetKind kind) {
 
   QString text = QStringLiteral("[Desktop Entry]\nType=Application\n");
   text += QStringLiteral("Name=") + escapeValue(name) + QLatin1Char('\n');
-  if (!shortcut.description.isEmpty()) text += QStringLiteral("Comment=") + escapeValue(shortcut.description) + QLatin1Char('\n');
-  text += QStringLiteral("Exec=") + escapeValue(execLine(shortcut.target, shortcut.arguments, kind)) + QLatin1Char('\n');
-  if (!shortcut.workingFolder.isEmpty()) text += QStringLiteral("Path=") + escapeValue(shortcut.workingFolder) + QLatin1Char('\n');
-  if (!shortcut.iconPath.isEmpty()) text += QStringLiteral("Icon=") + escapeValue(shortcut.iconPath) + QLatin1Char('\n');
+  if (!shortcut.description.isEmpty())
+    text += QStringLiteral("Comment=") + escapeValue(shortcut.description) + QLatin1Char('\n');
+  text +=
+      QStringLiteral("Exec=") + escapeValue(execLine(shortcut.target, shortcut.arguments, kind)) + QLatin1Char('\n');
+  if (!shortcut.workingFolder.isEmpty())
+    text += QStringLiteral("Path=") + escapeValue(shortcut.workingFolder) + QLatin1Char('\n');
+  if (!shortcut.iconPath.isEmpty())
+    text += QStringLiteral("Icon=") + escapeValue(shortcut.iconPath) + QLatin1Char('\n');
   text += QStringLiteral("Terminal=false\n");
   // Without a main category GNOME, KDE and Xfce file the entry under "Other" or leave it out.
   text += QStringLiteral("Categories=Utility;\n");

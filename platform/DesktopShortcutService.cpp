@@ -17,8 +17,8 @@ QString DesktopShortcutService::shortcutFileFor(const QString& linkPath) const {
 bool DesktopShortcutService::createShortcut(const ShortcutInfo& shortcut) {
   if (shortcut.linkPath.isEmpty() || shortcut.target.isEmpty()) return false;
   const QFileInfo target(shortcut.target);
-  const auto kind = target.isFile() && target.isExecutable() ? DesktopEntry::TargetKind::Program
-                                                              : DesktopEntry::TargetKind::Document;
+  const auto kind =
+      target.isFile() && target.isExecutable() ? DesktopEntry::TargetKind::Program : DesktopEntry::TargetKind::Document;
 
   QSaveFile file(shortcutFileFor(shortcut.linkPath));
   if (!file.open(QIODevice::WriteOnly)) return false;

@@ -8,9 +8,7 @@ namespace lunasoma {
 
 namespace {
 
-QString directiveArgument(const QString& line, QLatin1String directive) {
-  return line.mid(directive.size()).trimmed();
-}
+QString directiveArgument(const QString& line, QLatin1String directive) { return line.mid(directive.size()).trimmed(); }
 
 // The anchor of a topic reference, without the help file ("@file") and window (">window") parts.
 QString anchorOf(QString reference) {

@@ -68,7 +68,8 @@ Hive::~Hive() {
   }
 }
 
-Hive::Hive(const Hive& other) : m_root(other.m_root ? other.m_root->clone(nullptr) : std::make_unique<Node>()), m_preamble(other.m_preamble) {}
+Hive::Hive(const Hive& other)
+    : m_root(other.m_root ? other.m_root->clone(nullptr) : std::make_unique<Node>()), m_preamble(other.m_preamble) {}
 
 Hive& Hive::operator=(const Hive& other) {
   if (this != &other) *this = Hive(other);
@@ -159,7 +160,8 @@ bool Hive::deleteKey(std::string_view path) {
     branch.pop_back();
     keeper.insert(keeper.end(), at->key.trailing.begin(), at->key.trailing.end());
     moved |= !at->key.trailing.empty();
-    for (auto child = at->children.rbegin(); child != at->children.rend(); ++child) branch.push_back(child->second.get());
+    for (auto child = at->children.rbegin(); child != at->children.rend(); ++child)
+      branch.push_back(child->second.get());
   }
   const auto it = parent->children.find(std::string_view(node->key.name));
   std::unique_ptr<Node> removed = std::move(it->second);
@@ -271,7 +273,9 @@ void Hive::Section::addValues(std::vector<HiveValue>&& values) {
   for (HiveValue& value : values) setIn(node, std::move(value));
 }
 
-void Hive::Section::keepLines(std::string text) { m_node->key.kept.push_back({m_node->key.values.size(), std::move(text)}); }
+void Hive::Section::keepLines(std::string text) {
+  m_node->key.kept.push_back({m_node->key.values.size(), std::move(text)});
+}
 
 void Hive::Section::keepSection(std::string text) { m_node->key.trailing.push_back(std::move(text)); }
 

@@ -96,12 +96,13 @@ std::string fileName(const std::string& path) {
 std::string linkTarget(const std::string& path) {
   std::string current = path;
   for (int hop = 0; hop < 40; ++hop) {
-    struct stat info{};
+    struct stat info {};
     if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
     std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
     const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
     if (length < 0) throw systemError("Cannot follow the link to the registry file", current, errno);
-    if (static_cast<std::size_t>(length) >= target.size()) throw systemError("Cannot follow the link to the registry file", current, ENAMETOOLONG);
+    if (static_cast<std::size_t>(length) >= target.size())
+      throw systemError("Cannot follow the link to the registry file", current, ENAMETOOLONG);
     target.resize(static_cast<std::size_t>(length));
     current = target.front() == '/' ? target : parentFolder(current) + "/" + target;
   }
@@ -160,7 +161,7 @@ HiveFile::Contents HiveFile::readContents() const {
     throw systemError("Cannot open the registry file", m_path, errno);
   }
   FileDescriptor fd(raw);
-  struct stat info{};
+  struct stat info {};
   if (::fstat(fd.get(), &info) != 0) throw systemError("Cannot examine the registry file", m_path, errno);
   if (S_ISDIR(info.st_mode)) throw systemError("Cannot read the registry file", m_path, EISDIR);
   if (!S_ISREG(info.st_mode)) throw RegistryError("The registry file '" + m_path + "' is not a regular file.");
@@ -187,8 +188,9 @@ void HiveFile::cacheFrom(Contents&& contents) const {
 
 const Hive& HiveFile::current() const {
   Stamp now;
-  struct stat info{};
-  if (::stat(m_path.c_str(), &info) == 0) now = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+  struct stat info {};
+  if (::stat(m_path.c_str(), &info) == 0)
+    now = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
   if (m_cacheValid && now == m_cacheStamp) return m_cache;
   try {
     cacheFrom(readContents());
@@ -289,7 +291,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
     std::string text = formatHive(m_cache, m_rootName);
     if (m_cacheCorrupt && !m_cacheKeptAside) keepCorruptCopy(m_cacheRaw);
     replaceFile(text, mode);
-    struct stat info{};
+    struct stat info {};
     if (::stat(m_path.c_str(), &info) != 0) return;
     m_cacheStamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
     m_cacheRaw = std::move(text);
@@ -322,7 +324,8 @@ void HiveFile::writeValues(std::string_view key, const std::vector<NamedRegistry
   for (const NamedRegistryValue& value : values) checkValueStorable(value);
   modify([&](Hive& hive) {
     bool changed = hive.createKey(key);
-    for (const NamedRegistryValue& value : values) changed |= hive.setValue(key, HiveValue{value.name, value.value, std::nullopt});
+    for (const NamedRegistryValue& value : values)
+      changed |= hive.setValue(key, HiveValue{value.name, value.value, std::nullopt});
     return changed;
   });
 }

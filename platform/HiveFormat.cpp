@@ -127,7 +127,8 @@ std::optional<std::vector<std::uint16_t>> utf8ToUtf16(std::string_view s) {
 std::vector<std::uint16_t> littleEndianUnits(std::string_view bytes) {
   std::vector<std::uint16_t> units(bytes.size() / 2);
   for (std::size_t i = 0; i < units.size(); ++i)
-    units[i] = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[2 * i]) | (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    units[i] = static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                          (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
   return units;
 }
 
@@ -161,7 +162,8 @@ std::optional<std::vector<std::uint16_t>> hexFormOf(std::string_view text) {
 // The text form of a REG_SZ read from hex(1): UTF-16LE with at most one terminating NUL.
 std::optional<std::string> textFromRegSzBytes(const std::vector<std::uint8_t>& bytes) {
   if (bytes.size() % 2 != 0) return std::nullopt;
-  std::vector<std::uint16_t> units = littleEndianUnits(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  std::vector<std::uint16_t> units =
+      littleEndianUnits(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (!units.empty() && units.back() == 0) units.pop_back();
   return utf16ToUtf8(units);
 }
@@ -232,7 +234,8 @@ class Parser {
     while (!atEnd()) {
       const std::string_view line = trimmed(nextLine());
       if (line.empty() || line.front() == ';') continue;
-      if (line != HiveHeader && line != "REGEDIT4") fail("the file does not start with \"" + std::string(HiveHeader) + "\"");
+      if (line != HiveHeader && line != "REGEDIT4")
+        fail("the file does not start with \"" + std::string(HiveHeader) + "\"");
       return true;
     }
     return false;
@@ -267,9 +270,9 @@ class Parser {
   // Keeps the lines from start up to the current position, with the blank and comment lines
   // before them when the last line kept went to the same place.
   void keep(std::size_t start) {
-    const Place place = m_mode == Mode::InSection ? Place::Values
+    const Place place = m_mode == Mode::InSection              ? Place::Values
                         : m_section && m_mode == Mode::Refused ? Place::AfterSection
-                                                              : Place::Preamble;
+                                                               : Place::Preamble;
     if (m_pending != std::string_view::npos && m_lastKept == place) start = m_pending;
     const std::size_t end = std::min(m_position, m_text.size());
     std::string text(m_text.substr(start, end - start));
@@ -300,7 +303,8 @@ class Parser {
     std::size_t i = 1;
     for (; i < s.size() && s[i] != '"'; ++i) {
       if (s[i] == '\\') {
-        if (++i >= s.size() || (s[i] != '\\' && s[i] != '"')) fail("a backslash that escapes neither \\ nor \" in a quoted text");
+        if (++i >= s.size() || (s[i] != '\\' && s[i] != '"'))
+          fail("a backslash that escapes neither \\ nor \" in a quoted text");
       }
       out += s[i];
     }
@@ -391,7 +395,8 @@ class Parser {
     std::size_t start = 0;
     for (;;) {
       const std::size_t comma = all.find(',', start);
-      const std::string_view item = trimmed(all.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+      const std::string_view item =
+          trimmed(all.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
       const std::optional<std::uint32_t> byte = item.size() <= 2 ? parseHexNumber(item) : std::nullopt;
       if (!byte) fail("a hex list item that is not one or two hex digits");
       bytes.push_back(static_cast<std::uint8_t>(*byte));
@@ -408,7 +413,7 @@ class Parser {
   std::optional<Hive::Section> m_section;  // the last section read
   std::vector<HiveValue> m_values;         // of the current section, not yet stored
   Mode m_mode = Mode::Preamble;
-  Place m_lastKept = Place::None;               // where the last kept line went, when nothing came between
+  Place m_lastKept = Place::None;                  // where the last kept line went, when nothing came between
   std::size_t m_pending = std::string_view::npos;  // where the blank and comment lines since then begin
   bool m_continuedToEnd = false;
 };
@@ -448,7 +453,8 @@ void appendData(std::string& out, const HiveValue& value) {
   if (value.foreignType) {
     static constexpr char Digits[] = "0123456789abcdef";
     std::string type;
-    for (std::uint32_t t = *value.foreignType; type.empty() || t != 0; t >>= 4) type.insert(type.begin(), Digits[t & 0xF]);
+    for (std::uint32_t t = *value.foreignType; type.empty() || t != 0; t >>= 4)
+      type.insert(type.begin(), Digits[t & 0xF]);
     const auto& bytes = std::get<std::vector<std::uint8_t>>(value.value.data);
     out += "hex(" + type + "):";
     appendHexList(out, bytes.data(), bytes.size());
@@ -473,7 +479,8 @@ void appendData(std::string& out, const HiveValue& value) {
       out += "hex(1):";
       appendHexList(out, encoded.data(), encoded.size());
     } else if (text.find('\n') != std::string::npos) {
-      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.", value.name);
+      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.",
+                               value.name);
     } else {
       appendQuoted(out, text);
     }
@@ -556,7 +563,8 @@ void checkValueStorable(const NamedRegistryValue& value) {
   if (hasLineBreak(value.name)) throw RegistryValueError("A value name cannot hold a line break.", value.name);
   if (const auto* text = std::get_if<std::string>(&value.value.data)) {
     if (text->find('\n') != std::string::npos && !utf8ToUtf16(*text))
-      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.", value.name);
+      throw RegistryValueError("The text of '" + value.name + "' holds a line break but is not valid UTF-8.",
+                               value.name);
   }
 }
 

@@ -110,8 +110,8 @@ class DriveService {
 };
 
 struct OsFacts {
-  int versionNumber = 0;    // major * 100 + minor (6.1 gives 601)
-  int startShowValue = 1;   // the show-window value the process started with (7 minimised, 3 maximised)
+  int versionNumber = 0;   // major * 100 + minor (6.1 gives 601)
+  int startShowValue = 1;  // the show-window value the process started with (7 minimised, 3 maximised)
   // False where the windowing system keeps a window's position from the program (Wayland): there
   // every window reads as lying at 0,0 and a position set is ignored.
   bool windowPositionsKnown = true;

@@ -10,10 +10,10 @@ namespace lunasoma {
 namespace {
 
 bool isPseudoFileSystem(const QString& type) {
-  static const QStringList pseudo{"autofs",  "binfmt_misc", "bpf",      "cgroup", "cgroup2", "configfs",
-                                  "debugfs", "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
-                                  "mqueue",  "nsfs",        "proc",     "pstore", "ramfs",   "securityfs",
-                                  "squashfs", "sysfs",      "tmpfs",    "tracefs"};
+  static const QStringList pseudo{"autofs",   "binfmt_misc", "bpf",      "cgroup",   "cgroup2", "configfs",
+                                  "debugfs",  "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
+                                  "mqueue",   "nsfs",        "proc",     "pstore",   "ramfs",   "securityfs",
+                                  "squashfs", "sysfs",       "tmpfs",    "tracefs"};
   return pseudo.contains(type);
 }
 
@@ -35,8 +35,9 @@ std::vector<Drive> LinuxDriveService::drives() {
     drives.push_back(Drive{volume.rootPath, volume.rootPath, volume.removable});
   }
   std::sort(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) { return a.root < b.root; });
-  drives.erase(std::unique(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) { return a.root == b.root; }),
-               drives.end());
+  drives.erase(
+      std::unique(drives.begin(), drives.end(), [](const Drive& a, const Drive& b) { return a.root == b.root; }),
+      drives.end());
   return drives;
 }
 

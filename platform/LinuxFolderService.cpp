@@ -27,8 +27,7 @@ QString created(const QString& folder) {
 LinuxFolderService::XdgFolders LinuxFolderService::XdgFolders::fromEnvironment() {
   return XdgFolders{QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                     QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                    QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-                    QDir::homePath(),
+                    QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), QDir::homePath(),
                     QDir::tempPath()};
 }
 
@@ -67,13 +66,9 @@ QString LinuxFolderService::programFilesFolder() {
   return m_xdg.home + QStringLiteral("/.local/opt");
 }
 
-QString LinuxFolderService::windowsFolder() {
-  return m_xdg.dataHome + QStringLiteral("/Corvanti/Windows/");
-}
+QString LinuxFolderService::windowsFolder() { return m_xdg.dataHome + QStringLiteral("/Corvanti/Windows/"); }
 
-QString LinuxFolderService::systemFolder() {
-  return m_xdg.dataHome + QStringLiteral("/Corvanti/System/");
-}
+QString LinuxFolderService::systemFolder() { return m_xdg.dataHome + QStringLiteral("/Corvanti/System/"); }
 
 QString LinuxFolderService::tempFolder() { return withTrailingSeparator(m_xdg.temp); }
 

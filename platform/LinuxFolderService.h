@@ -19,11 +19,12 @@ class LinuxFolderService : public FolderService {
     QString configHome;  // $XDG_CONFIG_HOME, ~/.config by default
     QString desktop;     // the XDG desktop folder
     QString home;
-    QString temp;        // without the trailing separator
+    QString temp;  // without the trailing separator
     static XdgFolders fromEnvironment();
   };
 
-  static constexpr const char* shellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+  static constexpr const char* shellFoldersKey =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
   static constexpr const char* currentVersionKey = "Software\\Microsoft\\Windows\\CurrentVersion";
 
   LinuxFolderService(const Registry& userHive, const Registry& machineHive, XdgFolders xdg);

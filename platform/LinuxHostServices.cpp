@@ -25,7 +25,7 @@ void LinuxHostServices::seedMachineHive() {
 }
 
 HostServices LinuxHostServices::services() {
-  return HostServices{*m_userHive, *m_machineHive, m_messages, m_beeper, m_shell,  m_shortcuts,
+  return HostServices{*m_userHive, *m_machineHive, m_messages, m_beeper, m_shell, m_shortcuts,
                       m_wallpaper, m_folders,      m_drives,   m_system, m_help};
 }
 

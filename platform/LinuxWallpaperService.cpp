@@ -61,9 +61,15 @@ bool LinuxWallpaperService::setWallpaper(const QString& bitmapFile, bool tiled) 
   for (const Mechanism mechanism : mechanismsFor(m_currentDesktop)) {
     bool done = false;
     switch (mechanism) {
-      case Mechanism::Gnome: done = setWithGnome(bitmapFile, tiled); break;
-      case Mechanism::Plasma: done = setWithPlasma(bitmapFile, tiled); break;
-      case Mechanism::Xfce: done = setWithXfce(bitmapFile, tiled); break;
+      case Mechanism::Gnome:
+        done = setWithGnome(bitmapFile, tiled);
+        break;
+      case Mechanism::Plasma:
+        done = setWithPlasma(bitmapFile, tiled);
+        break;
+      case Mechanism::Xfce:
+        done = setWithXfce(bitmapFile, tiled);
+        break;
     }
     if (done) return true;
   }
@@ -84,18 +90,17 @@ bool LinuxWallpaperService::setWithGnome(const QString& file, bool tiled) {
 
 bool LinuxWallpaperService::setWithPlasma(const QString& file, bool tiled) {
   if (!m_runner.isAvailable(dbusSend)) return false;
-  const QString script =
-      QStringLiteral(
-          "var all = desktops();"
-          "for (var i = 0; i < all.length; ++i) {"
-          " var d = all[i];"
-          " d.wallpaperPlugin = \"org.kde.image\";"
-          " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
-          " d.writeConfig(\"Image\", \"%1\");"
-          " d.writeConfig(\"FillMode\", %2);"
-          "}")
-          .arg(fileUri(file))
-          .arg(tiled ? plasmaTile : plasmaCentred);
+  const QString script = QStringLiteral(
+                             "var all = desktops();"
+                             "for (var i = 0; i < all.length; ++i) {"
+                             " var d = all[i];"
+                             " d.wallpaperPlugin = \"org.kde.image\";"
+                             " d.currentConfigGroup = [\"Wallpaper\", \"org.kde.image\", \"General\"];"
+                             " d.writeConfig(\"Image\", \"%1\");"
+                             " d.writeConfig(\"FillMode\", %2);"
+                             "}")
+                             .arg(fileUri(file))
+                             .arg(tiled ? plasmaTile : plasmaCentred);
   // --print-reply makes dbus-send wait for the answer, so a desktop without Plasma fails here
   // instead of the message vanishing unanswered.
   return m_runner
@@ -117,7 +122,8 @@ bool LinuxWallpaperService::setWithXfce(const QString& file, bool tiled) {
     if (!property.endsWith(suffix)) continue;
     const QString style = property.chopped(suffix.size()) + QStringLiteral("/image-style");
     const QString styleValue = QString::number(tiled ? xfceTiled : xfceCentred);
-    if (!m_runner.run(xfconfQuery, {"-c", channel, "-p", property, "-s", QFileInfo(file).absoluteFilePath()}).succeeded() ||
+    if (!m_runner.run(xfconfQuery, {"-c", channel, "-p", property, "-s", QFileInfo(file).absoluteFilePath()})
+             .succeeded() ||
         !m_runner.run(xfconfQuery, {"-c", channel, "-p", style, "-n", "-t", "int", "-s", styleValue}).succeeded()) {
       return false;
     }

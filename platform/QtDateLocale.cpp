@@ -97,8 +97,10 @@ DateLocale dateLocaleFrom(const QLocale& locale) {
   result.dateSeparator = dateSeparatorOf(shortFormat);
   result.longDatePattern = productDatePattern(locale.dateFormat(QLocale::LongFormat));
   for (int month = 1; month <= 12; ++month) {
-    result.shortMonthNames[static_cast<std::size_t>(month - 1)] = locale.monthName(month, QLocale::ShortFormat).toStdString();
-    result.longMonthNames[static_cast<std::size_t>(month - 1)] = locale.monthName(month, QLocale::LongFormat).toStdString();
+    result.shortMonthNames[static_cast<std::size_t>(month - 1)] =
+        locale.monthName(month, QLocale::ShortFormat).toStdString();
+    result.longMonthNames[static_cast<std::size_t>(month - 1)] =
+        locale.monthName(month, QLocale::LongFormat).toStdString();
   }
   // Qt counts Monday as 1 and Sunday as 7; the product's lists start with Sunday.
   for (int day = 0; day < 7; ++day) {

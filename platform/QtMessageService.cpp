@@ -16,12 +16,10 @@ struct ButtonPair {
   QMessageBox::StandardButton qt;
 };
 
-constexpr ButtonPair buttonPairs[] = {{MessageButton::Ok, QMessageBox::Ok},
-                                      {MessageButton::Cancel, QMessageBox::Cancel},
-                                      {MessageButton::Yes, QMessageBox::Yes},
-                                      {MessageButton::No, QMessageBox::No},
-                                      {MessageButton::Retry, QMessageBox::Retry},
-                                      {MessageButton::Discard, QMessageBox::Discard}};
+constexpr ButtonPair buttonPairs[] = {
+    {MessageButton::Ok, QMessageBox::Ok},       {MessageButton::Cancel, QMessageBox::Cancel},
+    {MessageButton::Yes, QMessageBox::Yes},     {MessageButton::No, QMessageBox::No},
+    {MessageButton::Retry, QMessageBox::Retry}, {MessageButton::Discard, QMessageBox::Discard}};
 
 // The box as it will be shown, not yet open.
 std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& text, MessageButtons buttons) {
@@ -48,7 +46,8 @@ std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& 
   }
   box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
   // The platform's own words for Discard vary ("Discard", "Don't Save"); ours says what happens.
-  if (QAbstractButton* discard = box->button(QMessageBox::Discard)) discard->setText(QStringLiteral("Close without saving"));
+  if (QAbstractButton* discard = box->button(QMessageBox::Discard))
+    discard->setText(QStringLiteral("Close without saving"));
   return box;
 }
 

@@ -33,7 +33,8 @@ class RegistryError : public std::runtime_error {
 // A file operation the system refused; errorNumber() is its errno, whose text says why.
 class RegistrySystemError : public RegistryError {
  public:
-  RegistrySystemError(const std::string& message, int errorNumber) : RegistryError(message), m_errorNumber(errorNumber) {}
+  RegistrySystemError(const std::string& message, int errorNumber)
+      : RegistryError(message), m_errorNumber(errorNumber) {}
   int errorNumber() const { return m_errorNumber; }
 
  private:

@@ -24,7 +24,8 @@ std::string homeFolder() {
   std::vector<char> buffer(16384);
   passwd entry{};
   passwd* found = nullptr;
-  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr && found->pw_dir != nullptr)
+  if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr &&
+      found->pw_dir != nullptr)
     return found->pw_dir;
   return "/tmp";
 }
@@ -53,7 +54,7 @@ RegistryHives openRegistryHives(const std::string& folder, MachineHiveSeeding se
 }
 
 void seedMachineHive(HiveFile& machine) {
-  struct stat info{};
+  struct stat info {};
   if (::stat(machine.path().c_str(), &info) == 0) return;
   try {
     machine.createKey(UninstallKeyPath);

@@ -8,8 +8,6 @@
 namespace lunasoma {
 
 // Qt's Wayland plugins are all named "wayland" or "wayland-" something ("wayland-egl").
-inline bool isWaylandPlatform(QStringView platformName) {
-  return platformName.startsWith(QLatin1String("wayland"));
-}
+inline bool isWaylandPlatform(QStringView platformName) { return platformName.startsWith(QLatin1String("wayland")); }
 
 }  // namespace lunasoma

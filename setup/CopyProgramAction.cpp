@@ -4,10 +4,10 @@
 #include <QFileInfo>
 
 #include "app/InstallFileTable.h"
+#include "app/OverrideCursorGuard.h"
 #include "setup/FileCopy.h"
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
-#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

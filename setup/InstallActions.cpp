@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/InstallFileTable.h"
+#include "app/OverrideCursorGuard.h"
 #include "app/ProductInfo.h"
 #include "app/StartMode.h"
 #include "platform/Registry.h"
@@ -17,7 +18,6 @@
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/ShortcutFile.h"
-#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 
@@ -36,7 +36,9 @@ struct PreparedFolder {
   std::vector<std::filesystem::path> created;
 };
 
-std::filesystem::path nativePath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+std::filesystem::path nativePath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 // Removes the folders an installation made, deepest first, each only when it is empty.
 void removeCreatedFolders(const std::vector<std::filesystem::path>& created) {
@@ -49,10 +51,10 @@ void removeCreatedFolders(const std::vector<std::filesystem::path>& created) {
 void reportFolderNotCreated(const QString& installFolder, const std::error_code& reason,
                             const InstallEnvironment& environment) {
   environment.services.beeper.beep(Beep::Exclamation);
-  environment.services.messages.error(
-      environment.parent, fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
-                                                      "Please select a different folder to install to."),
-                                       {installFolder, QString::fromLocal8Bit(reason.message())}));
+  environment.services.messages.error(environment.parent,
+                                      fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
+                                                                  "Please select a different folder to install to."),
+                                                   {installFolder, QString::fromLocal8Bit(reason.message())}));
 }
 
 // Creates the installation folder (and a missing default parent such as ~/.local/opt, which the
@@ -65,14 +67,15 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
     const QString question = fillPercentS(
         QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
         {installFolder});
-    const MessageButton answer = environment.services.messages.confirm(
-        environment.parent, question, MessageButton::Yes | MessageButton::Cancel);
+    const MessageButton answer =
+        environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::Cancel);
     if (answer == MessageButton::Yes) {
       prepared.state = FolderReady::Existing;
       return prepared;
     }
     environment.services.messages.information(
-        environment.parent, QStringLiteral("No changes have been made. Please select a different folder to install to."));
+        environment.parent,
+        QStringLiteral("No changes have been made. Please select a different folder to install to."));
     prepared.state = FolderReady::Declined;
     return prepared;
   }
@@ -114,12 +117,11 @@ bool mayReplace(const QString& target, const QString& source, const QString& ins
   if (!targetInfo.exists() || !sourceInfo.exists() || targetInfo.lastModified() >= sourceInfo.lastModified()) {
     return true;
   }
-  const QString question = fillPercentS(
-      QStringLiteral("The file \"%s\" already exists, but %s has a newer version of this file.\n\n"
-                     "Would you like to install this file?"),
-      {target, installProductName()});
-  return environment.services.messages.confirm(environment.parent, question,
-                                               MessageButton::Yes | MessageButton::No) ==
+  const QString question =
+      fillPercentS(QStringLiteral("The file \"%s\" already exists, but %s has a newer version of this file.\n\n"
+                                  "Would you like to install this file?"),
+                   {target, installProductName()});
+  return environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::No) ==
          MessageButton::Yes;
 }
 
@@ -153,11 +155,11 @@ bool copyFiles(const InstallRequest& request, const InstallEnvironment& environm
 QString writeUninstallEntry(const InstallRequest& request, Registry& machine) {
   try {
     if (!machine.keyExists(UninstallKeyPath)) return {};
-    machine.writeValues(uninstallEntryKey(),
-                        {{UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
-                         {UninstallStringValue, RegistryValue{uninstallCommand(request.installFolder,
-                                                                               request.programFileName)
-                                                                  .toStdString()}}});
+    machine.writeValues(
+        uninstallEntryKey(),
+        {{UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
+         {UninstallStringValue,
+          RegistryValue{uninstallCommand(request.installFolder, request.programFileName).toStdString()}}});
     return {};
   } catch (const RegistryError& error) {
     const QString reason = QString::fromStdString(error.what());
@@ -192,8 +194,8 @@ void installIcons(const QString& installFolder) {
   for (const auto& [resource, target] : icons) {
     QFile::remove(target);
     if (QFile::copy(resource, target)) {
-      QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                        QFileDevice::ReadOther);
+      QFile::setPermissions(
+          target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
   }
 }
@@ -244,8 +246,8 @@ InstallResult finishInstall(const InstallRequest& request, const InstallEnvironm
   InstallResult result;
   const PreparedFolder folder = prepareInstallFolder(request.installFolder, environment);
   if (folder.state == FolderReady::Declined || folder.state == FolderReady::Failed) {
-    result.outcome = folder.state == FolderReady::Declined ? InstallOutcome::FolderDeclined
-                                                           : InstallOutcome::FolderNotCreated;
+    result.outcome =
+        folder.state == FolderReady::Declined ? InstallOutcome::FolderDeclined : InstallOutcome::FolderNotCreated;
     return result;
   }
   {
@@ -279,8 +281,9 @@ QString incompleteResultText(const InstallResult& result, const QString& uninsta
         "Could not create one or more of the shortcuts you specified. Please do so manually or run Setup again.");
   }
   if (!result.uninstallEntryError.isEmpty()) {
-    const QString entry = fillPercentS(QStringLiteral("Could not write the uninstall entry: %s\n\nTo remove %s later, run %s"),
-                                       {result.uninstallEntryError, installProductName(), uninstallCommandText});
+    const QString entry =
+        fillPercentS(QStringLiteral("Could not write the uninstall entry: %s\n\nTo remove %s later, run %s"),
+                     {result.uninstallEntryError, installProductName(), uninstallCommandText});
     // The web address belongs right under the text that asks for it, so the entry's note goes first.
     if (!result.filesComplete) {
       paragraphs.prepend(entry);

@@ -46,9 +46,9 @@ struct InstallResult {
 // What the installation needs from its surroundings besides the request.
 struct InstallEnvironment {
   HostServices& services;
-  QWidget* parent = nullptr;               // owner of the message boxes
-  std::function<void(int)> wait;           // the pause before the result, in seconds
-  std::function<void()> bringToFront;      // raises the wizard above the opened group folder
+  QWidget* parent = nullptr;           // owner of the message boxes
+  std::function<void(int)> wait;       // the pause before the result, in seconds
+  std::function<void()> bringToFront;  // raises the wizard above the opened group folder
 };
 
 // The target path of each table entry: the installation folder for location code 0, the Windows

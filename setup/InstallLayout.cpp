@@ -10,17 +10,15 @@
 
 namespace lunasoma {
 
-std::string uninstallEntryKey() {
-  return std::string(UninstallKeyPath) + "\\" + std::string(Product.productName);
-}
+std::string uninstallEntryKey() { return std::string(UninstallKeyPath) + "\\" + std::string(Product.productName); }
 
 QString uninstallCommand(const QString& installFolder, const QString& programFileName) {
   return shellQuoted(joinPath(installFolder, programFileName)) + QStringLiteral(" Uninstall");
 }
 
 QString shellQuoted(const QString& word) {
-  static const QString plain = QStringLiteral(
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_/.,:+-@%");
+  static const QString plain =
+      QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_/.,:+-@%");
   const bool needsQuotes =
       word.isEmpty() || std::any_of(word.begin(), word.end(), [](QChar c) { return !plain.contains(c); });
   if (!needsQuotes) return word;
@@ -82,17 +80,18 @@ QString installedFilePath(std::size_t entry, const QString& programFolder, const
                           const QString& systemFolder) {
   const QString fileName = toQString(InstallFiles.fileNames[entry]);
   switch (InstallFiles.locationCodes[entry]) {
-    case '0': return joinPath(programFolder, fileName);
-    case '1': return windowsFolder + fileName;
-    default: return systemFolder + fileName;
+    case '0':
+      return joinPath(programFolder, fileName);
+    case '1':
+      return windowsFolder + fileName;
+    default:
+      return systemFolder + fileName;
   }
 }
 
 QString installFolderFor(const QString& parentFolder) { return joinPath(parentFolder, installProductName()); }
 
-QString startMenuGroupFolder(const QString& programsFolder) {
-  return joinPath(programsFolder, installProductName());
-}
+QString startMenuGroupFolder(const QString& programsFolder) { return joinPath(programsFolder, installProductName()); }
 
 QString startMenuLinkFor(const QString& programsFolder, const QString& fileName) {
   const bool help = QFileInfo(fileName).suffix().toUpper() == QStringLiteral("HLP");

@@ -13,7 +13,15 @@
 namespace lunasoma {
 
 // The wizard's pages by their fixed index; the order is what Next and Back step through.
-enum class WizardPage { Intro = 0, InstallTo = 1, StartMenu = 2, Finish = 3, PosResult = 4, NegResult = 5, OldVersion = 6 };
+enum class WizardPage {
+  Intro = 0,
+  InstallTo = 1,
+  StartMenu = 2,
+  Finish = 3,
+  PosResult = 4,
+  NegResult = 5,
+  OldVersion = 6
+};
 inline constexpr int WizardPageCount = 7;
 
 // Back steps to the previous index and stays at the first page.

@@ -11,8 +11,9 @@ QString launchedProgramFor(const QString& launcherFile) {
 }
 
 QString launchFailureText(const QString& program, const QString& reason) {
-  return QStringLiteral("Setup cannot start\n\n%1\n\n%2. Setup needs the complete set of files in one folder; "
-                        "please obtain a new copy.")
+  return QStringLiteral(
+             "Setup cannot start\n\n%1\n\n%2. Setup needs the complete set of files in one folder; "
+             "please obtain a new copy.")
       .arg(program, reason);
 }
 

@@ -10,7 +10,8 @@ int runSetupWizard(ProgramContext& context, std::function<void()> beforeInstall)
   if (!systemSupported(services.system.osFacts().versionNumber)) {
     services.beeper.beep(Beep::Stop);
     services.messages.information(
-        nullptr, QStringLiteral("Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."));
+        nullptr,
+        QStringLiteral("Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."));
     return 1;
   }
   TfrmInstall wizard(context);

@@ -17,8 +17,8 @@
 #include <QTreeView>
 
 #include "app/ProductInfo.h"
-#include "setup/InstallWizardFlow.h"
 #include "setup/InstallText.h"
+#include "setup/InstallWizardFlow.h"
 #include "setup/WaitSeconds.h"
 
 namespace lunasoma {
@@ -127,9 +127,8 @@ QWidget* TfrmInstall::buildIntroPage() {
 
 QWidget* TfrmInstall::buildInstallToPage() {
   QWidget* page = makePage("tabInstallTo");
-  makeLabel(page, "lblDestination",
-            QStringLiteral("Please select a parent folder for %s. Click on Next to proceed."), QRect(15, 15, 320, 44),
-            true);
+  makeLabel(page, "lblDestination", QStringLiteral("Please select a parent folder for %s. Click on Next to proceed."),
+            QRect(15, 15, 320, 44), true);
   m_drvInstallTo = new QComboBox(page);
   m_drvInstallTo->setObjectName(QStringLiteral("drvInstallTo"));
   m_drvInstallTo->setToolTip(QStringLiteral("Select the drive where you want to install this program"));
@@ -187,9 +186,9 @@ QWidget* TfrmInstall::buildFinishPage() {
 
 void TfrmInstall::buildResultPages() {
   m_tabPosResult = makePage("tabPosResult");
-  QLabel* positive = makeLabel(m_tabPosResult, "lblPosResult",
-                               QStringLiteral("Installation has been completed successfully!"), QRect(15, 100, 320, 40),
-                               true);
+  QLabel* positive =
+      makeLabel(m_tabPosResult, "lblPosResult", QStringLiteral("Installation has been completed successfully!"),
+                QRect(15, 100, 320, 40), true);
   positive->setAlignment(Qt::AlignCenter);
 
   m_tabNegResult = makePage("tabNegResult");

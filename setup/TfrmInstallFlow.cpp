@@ -15,12 +15,12 @@
 #include <QStackedWidget>
 #include <QTreeView>
 
+#include "app/OverrideCursorGuard.h"
 #include "app/ProductInfo.h"
 #include "setup/InstallActions.h"
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
 #include "setup/InstallWizardFlow.h"
-#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

@@ -109,8 +109,8 @@ void removeProductFiles(const UninstallRequest& request, const UninstallEnvironm
     }
     const QString question = fillPercentS(
         QStringLiteral("The file\n\n%s\n\nmay be used by another application. Do you want to delete it?"), {fileName});
-    const MessageButton answer = environment.services.messages.confirm(
-        environment.parent, question, MessageButton::Yes | MessageButton::No);
+    const MessageButton answer =
+        environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::No);
     if (answer != MessageButton::Yes) continue;
     removeFileOnly(path);
   }
@@ -132,9 +132,10 @@ QString notInstalledText(const QString& registered, const QString& programFile) 
                                        "cannot be uninstalled. Nothing has been changed."),
                         {installProductName(), QFileInfo(programFile).absolutePath()});
   }
-  return fillPercentS(QStringLiteral("The copy of %s in\n\n%s\n\nis not the installed one. The uninstall entry names "
-                                     "the installation in\n\n%s\n\nRun the uninstall from there. Nothing has been changed."),
-                      {installProductName(), QFileInfo(programFile).absolutePath(), QFileInfo(registered).absolutePath()});
+  return fillPercentS(
+      QStringLiteral("The copy of %s in\n\n%s\n\nis not the installed one. The uninstall entry names "
+                     "the installation in\n\n%s\n\nRun the uninstall from there. Nothing has been changed."),
+      {installProductName(), QFileInfo(programFile).absolutePath(), QFileInfo(registered).absolutePath()});
 }
 
 // When the cleanup program cannot do it: a running program may delete its own file on Linux. The
@@ -165,7 +166,7 @@ QString cleanupProgramFolder(const QString& runtimeFolder, const QString& tempFo
   // Without the trailing separator, so that lstat looks at a link itself rather than its target.
   const QByteArray native = QFile::encodeName(folder.chopped(1));
   if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) return {};
-  struct stat info{};
+  struct stat info {};
   // Someone else may have made it first, to catch what is written there: only a real folder of
   // this user's that no one else may enter will do.
   if (::lstat(native.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid() ||
@@ -182,12 +183,12 @@ QString writeCleanupProgram(const QByteArray& program, const QString& folder) {
   // rename replaces a link planted under that name in a shared temporary folder instead of
   // following it, and fails on a file owned by someone else there, rather than leaving their
   // program to be started. The unfinished file removes itself on every failure.
-  QTemporaryFile file(joinPath(folder, QStringLiteral(".") + QString::fromLatin1(CleanupProgramName) +
-                                               QStringLiteral(".XXXXXX")));
+  QTemporaryFile file(
+      joinPath(folder, QStringLiteral(".") + QString::fromLatin1(CleanupProgramName) + QStringLiteral(".XXXXXX")));
   if (!file.open() || file.write(program) != program.size() || !file.flush()) return {};
-  const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                              QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+  const QFileDevice::Permissions executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther;
   if (!file.setPermissions(executable)) return {};
   file.close();
   std::error_code error;
@@ -211,8 +212,7 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
     return result;
   }
   const QString question = withProductName(QStringLiteral("Are you sure you want to uninstall %s?"));
-  if (services.messages.confirm(environment.parent, question,
-                                MessageButton::Yes | MessageButton::Cancel) !=
+  if (services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::Cancel) !=
       MessageButton::Yes) {
     return result;
   }

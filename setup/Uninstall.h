@@ -18,18 +18,18 @@ class QWidget;
 namespace lunasoma {
 
 struct UninstallRequest {
-  QString programFile;    // full path of the running program; the cleanup program deletes it
-  QString programFolder;  // the installation folder, with or without a trailing separator
-  QString windowsFolder;  // ending in a separator
-  QString systemFolder;   // ending in a separator
+  QString programFile;        // full path of the running program; the cleanup program deletes it
+  QString programFolder;      // the installation folder, with or without a trailing separator
+  QString windowsFolder;      // ending in a separator
+  QString systemFolder;       // ending in a separator
   QByteArray cleanupProgram;  // the cleanup program's bytes; empty when the program has none
   QString runtimeFolder;      // $XDG_RUNTIME_DIR, the user's own folder for it; empty when unset
 };
 
 struct UninstallEnvironment {
   HostServices& services;
-  QWidget* parent = nullptr;             // owner of the message boxes
-  std::function<void()> processEvents;   // lets the closed message box disappear before the start
+  QWidget* parent = nullptr;            // owner of the message boxes
+  std::function<void()> processEvents;  // lets the closed message box disappear before the start
   // Deletes the running program's file when the cleanup program cannot; QFile::remove when unset.
   std::function<bool(const QString&)> removeProgramFile;
 };
@@ -43,7 +43,7 @@ enum class UninstallOutcome {
 
 struct UninstallResult {
   UninstallOutcome outcome = UninstallOutcome::Cancelled;
-  QString cleanupFile;         // where the cleanup program was written; empty when it could not be
+  QString cleanupFile;  // where the cleanup program was written; empty when it could not be
   bool cleanupStarted = false;
   bool removedDirectly = false;  // the cleanup program could not run; the program file went at once
 };

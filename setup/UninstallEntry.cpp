@@ -12,8 +12,8 @@ bool runUninstall(ProgramContext& context) {
   QFile embedded(QStringLiteral(":/cleanup/") + QString::fromLatin1(CleanupProgramName));
   const QByteArray cleanupProgram = embedded.open(QIODevice::ReadOnly) ? embedded.readAll() : QByteArray();
 
-  const UninstallRequest request{context.programFile, context.programFolder, context.windowsFolder,
-                                 context.systemFolder, cleanupProgram, qEnvironmentVariable("XDG_RUNTIME_DIR")};
+  const UninstallRequest request{context.programFile,  context.programFolder, context.windowsFolder,
+                                 context.systemFolder, cleanupProgram,        qEnvironmentVariable("XDG_RUNTIME_DIR")};
   const UninstallEnvironment environment{context.services, nullptr, [] { QCoreApplication::processEvents(); }, {}};
   return uninstall(request, environment).outcome != UninstallOutcome::Cancelled;
 }

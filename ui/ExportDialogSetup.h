@@ -16,8 +16,8 @@ struct ExportDialogSetup {
   QStringList nameFilters;  // in Qt's filter syntax, one entry per filter
   int selectedFilter = 0;   // 0-based into nameFilters
   QString defaultSuffix;
-  QString folder;           // empty: the dialog's own default folder
-  QString fileName;         // empty: no file name proposed
+  QString folder;    // empty: the dialog's own default folder
+  QString fileName;  // empty: no file name proposed
 };
 
 // What the user chose in the dialog.

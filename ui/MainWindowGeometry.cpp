@@ -65,8 +65,7 @@ MainLayout mainLayout(const MainLayoutInput& in) {
   return out;
 }
 
-int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth,
-                       int rightMinimum) {
+int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth, int rightMinimum) {
   if (x < 0) return std::max(dividerLeft + x, leftMinimum + 6);
   return std::min(dividerLeft + x, tabLeftWidth + tabRightWidth - rightMinimum + 6);
 }
@@ -109,7 +108,8 @@ Bounds fitted(const Bounds& bounds, const QRect& area) {
   const int height = std::min(bounds.bottom - bounds.top, area.height());
   const int left = std::clamp(bounds.left, area.left(), area.left() + area.width() - width);
   // Only the title strip has to be on the screen; a window shrunk to the area's height fills it.
-  const int lowestTop = height < bounds.bottom - bounds.top ? area.top() : area.top() + area.height() - TitleStripHeight;
+  const int lowestTop =
+      height < bounds.bottom - bounds.top ? area.top() : area.top() + area.height() - TitleStripHeight;
   const int top = std::clamp(bounds.top, area.top(), std::max(area.top(), lowestTop));
   return Bounds{left, top, left + width, top + height};
 }

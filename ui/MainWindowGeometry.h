@@ -63,8 +63,7 @@ struct MainLayout {
 MainLayout mainLayout(const MainLayoutInput& in);
 
 // The divider's new left edge when the pointer is x pixels right of its left edge (negative: left).
-int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth,
-                       int rightMinimum);
+int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth, int rightMinimum);
 
 QRect boundsToRect(const Bounds& bounds);
 // The width of a stored rectangle, 0 for one turned inside out and capped for a hand-edited one.

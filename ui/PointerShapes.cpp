@@ -24,11 +24,16 @@ PointerShapes::PointerShapes() {
 
 QString PointerShapes::resourceName(PointerShape shape) {
   switch (shape) {
-    case PointerShape::LeftSingle: return QStringLiteral("LEFT_SINGLE");
-    case PointerShape::LeftDouble: return QStringLiteral("LEFT_DOUBLE");
-    case PointerShape::RightSingle: return QStringLiteral("RIGHT_SINGLE");
-    case PointerShape::RightDouble: return QStringLiteral("RIGHT_DOUBLE");
-    case PointerShape::Today: return QStringLiteral("TODAY");
+    case PointerShape::LeftSingle:
+      return QStringLiteral("LEFT_SINGLE");
+    case PointerShape::LeftDouble:
+      return QStringLiteral("LEFT_DOUBLE");
+    case PointerShape::RightSingle:
+      return QStringLiteral("RIGHT_SINGLE");
+    case PointerShape::RightDouble:
+      return QStringLiteral("RIGHT_DOUBLE");
+    case PointerShape::Today:
+      return QStringLiteral("TODAY");
   }
   return {};
 }
@@ -39,11 +44,16 @@ QString PointerShapes::resourcePath(PointerShape shape) {
 
 QPoint PointerShapes::hotSpot(PointerShape shape) {
   switch (shape) {
-    case PointerShape::LeftSingle: return {10, 15};
-    case PointerShape::LeftDouble: return {8, 15};
-    case PointerShape::RightSingle: return {20, 15};
-    case PointerShape::RightDouble: return {23, 15};
-    case PointerShape::Today: return {0, 0};
+    case PointerShape::LeftSingle:
+      return {10, 15};
+    case PointerShape::LeftDouble:
+      return {8, 15};
+    case PointerShape::RightSingle:
+      return {20, 15};
+    case PointerShape::RightDouble:
+      return {23, 15};
+    case PointerShape::Today:
+      return {0, 0};
   }
   return {};
 }

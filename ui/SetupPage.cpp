@@ -54,7 +54,8 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_trkSetRange->installEventFilter(this);
   connect(m_trkSetRange, &QSlider::valueChanged, this, [this] { trkSetRangeChange(); });
 
-  m_rgbSetStyle = addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
+  m_rgbSetStyle =
+      addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
   m_styleButtons = new QButtonGroup(m_rgbSetStyle);
   const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
   for (int i = 0; i < styleCount; ++i) m_styleButtons->addButton(new QRadioButton(captions[i], m_rgbSetStyle), i);
@@ -65,29 +66,35 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
 
   auto* widths = addGroup("grpSetWidths", QStringLiteral(" Line Widths "), QStringLiteral("Line widths for graphic"),
                           {9, 157, 127, 111});
-  m_cboSetPhyWidth = addList(widths, ListKind::Width, "lblSetPhyWidth", QStringLiteral("Physical"), "cboSetPhyWidth", {67, 20});
-  m_cboSetMenWidth = addList(widths, ListKind::Width, "lblSetMenWidth", QStringLiteral("Mental"), "cboSetMenWidth", {67, 41});
-  m_cboSetEmoWidth = addList(widths, ListKind::Width, "lblSetEmoWidth", QStringLiteral("Emotional"), "cboSetEmoWidth", {67, 62});
+  m_cboSetPhyWidth =
+      addList(widths, ListKind::Width, "lblSetPhyWidth", QStringLiteral("Physical"), "cboSetPhyWidth", {67, 20});
+  m_cboSetMenWidth =
+      addList(widths, ListKind::Width, "lblSetMenWidth", QStringLiteral("Mental"), "cboSetMenWidth", {67, 41});
+  m_cboSetEmoWidth =
+      addList(widths, ListKind::Width, "lblSetEmoWidth", QStringLiteral("Emotional"), "cboSetEmoWidth", {67, 62});
   m_cboSetOverWidth =
       addList(widths, ListKind::Width, "lblSetOverallWidth", QStringLiteral("Overall"), "cboSetOverWidth", {67, 83});
 
   auto* general = addGroup("grpSetGeneral", QStringLiteral(" General "), QString(), {144, 6, 137, 97});
   m_chkSetSaveStartDate = addCheckBox(general, "chkSetSaveStartDate", QStringLiteral("Save Start Date"),
                                       QStringLiteral("Current start date will be used for next session"), 15);
-  m_chkSetShowHints =
-      addCheckBox(general, "chkSetShowHints", QStringLiteral("Show Hints"), QStringLiteral("Show these popup hints"), 34);
+  m_chkSetShowHints = addCheckBox(general, "chkSetShowHints", QStringLiteral("Show Hints"),
+                                  QStringLiteral("Show these popup hints"), 34);
   m_chkSetSepLines = addCheckBox(general, "chkSetSepLines", QStringLiteral("Separator Lines"),
                                  QStringLiteral("Show daily vertical lines in graphic"), 53);
   m_chkSetHideFlashScreen = addCheckBox(general, "chkSetHideFlashScreen", QStringLiteral("Hide Flash Screen"),
                                         QStringLiteral("Hide initial flash screen on startup"), 72);
 
-  auto* colors = addGroup("grpSetColors", QStringLiteral(" Color Settings "), QStringLiteral("Color settings for graphic"),
-                          {143, 112, 137, 156});
-  m_cboSetTextColor = addList(colors, ListKind::Color, "lblSetTextColor", QStringLiteral("Text"), "cboSetTextColor", {76, 23});
+  auto* colors = addGroup("grpSetColors", QStringLiteral(" Color Settings "),
+                          QStringLiteral("Color settings for graphic"), {143, 112, 137, 156});
+  m_cboSetTextColor =
+      addList(colors, ListKind::Color, "lblSetTextColor", QStringLiteral("Text"), "cboSetTextColor", {76, 23});
   m_cboSetBackColor =
       addList(colors, ListKind::Color, "lblSetBackColor", QStringLiteral("Background"), "cboSetBackColor", {76, 44});
-  m_cboSetPhyColor = addList(colors, ListKind::Color, "lblSetPhyColor", QStringLiteral("Physical"), "cboSetPhyColor", {76, 65});
-  m_cboSetMenColor = addList(colors, ListKind::Color, "lblSetMenColor", QStringLiteral("Mental"), "cboSetMenColor", {76, 86});
+  m_cboSetPhyColor =
+      addList(colors, ListKind::Color, "lblSetPhyColor", QStringLiteral("Physical"), "cboSetPhyColor", {76, 65});
+  m_cboSetMenColor =
+      addList(colors, ListKind::Color, "lblSetMenColor", QStringLiteral("Mental"), "cboSetMenColor", {76, 86});
   m_cboSetEmoColor =
       addList(colors, ListKind::Color, "lblSetEmoColor", QStringLiteral("Emotional"), "cboSetEmoColor", {76, 107});
   m_cboSetOverColor =
@@ -186,12 +193,12 @@ void SetupPage::keepRowsOffTheFrame(QGroupBox* group) {
 }
 
 void SetupPage::setTabOrder() {
-  const QList<QWidget*> order{m_trkSetRange,       m_styleButtons->button(0), m_styleButtons->button(1),
-                              m_cboSetPhyWidth,    m_cboSetMenWidth,          m_cboSetEmoWidth,
-                              m_cboSetOverWidth,   m_chkSetSaveStartDate,     m_chkSetShowHints,
-                              m_chkSetSepLines,    m_chkSetHideFlashScreen,   m_cboSetTextColor,
-                              m_cboSetBackColor,   m_cboSetPhyColor,          m_cboSetMenColor,
-                              m_cboSetEmoColor,    m_cboSetOverColor};
+  const QList<QWidget*> order{m_trkSetRange,     m_styleButtons->button(0), m_styleButtons->button(1),
+                              m_cboSetPhyWidth,  m_cboSetMenWidth,          m_cboSetEmoWidth,
+                              m_cboSetOverWidth, m_chkSetSaveStartDate,     m_chkSetShowHints,
+                              m_chkSetSepLines,  m_chkSetHideFlashScreen,   m_cboSetTextColor,
+                              m_cboSetBackColor, m_cboSetPhyColor,          m_cboSetMenColor,
+                              m_cboSetEmoColor,  m_cboSetOverColor};
   for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -259,8 +266,8 @@ void SetupPage::setupChanged() {
 void SetupPage::trkSetRangeChange() {
   const int weeks = m_trkSetRange->value();
   m_settings.Range = static_cast<std::uint8_t>(weeks - 1);
-  m_grpSetRange->setTitle(QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ")
-                                                                                  : QStringLiteral(" Weeks ")));
+  m_grpSetRange->setTitle(
+      QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ") : QStringLiteral(" Weeks ")));
 }
 
 void SetupPage::cboColorDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,

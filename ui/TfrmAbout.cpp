@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "app/OverrideCursorGuard.h"
 #include "app/ProductInfo.h"
 #include "chart/qt/CellFontCache.h"
 #include "platform/HostServices.h"
 #include "platform/Utf8Text.h"
 #include "ui/FirstPaintWatch.h"
-#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 
@@ -69,9 +69,8 @@ QPointer<TfrmAbout> TfrmAbout::execute(const ProductInfo& product, ShellService&
 }
 
 TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asModal, QWidget* parent)
-    : QDialog(parent,
-              asModal ? Qt::Dialog | Qt::FramelessWindowHint
-                      : Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : QDialog(parent, asModal ? Qt::Dialog | Qt::FramelessWindowHint
+                              : Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_shell(shell),
       m_asModal(asModal) {
   setObjectName(QStringLiteral("frmAbout"));
@@ -138,9 +137,9 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
 }
 
 QString TfrmAbout::rightsText(const ProductInfo& product) {
-  return toQString(product.productName) + QStringLiteral(" - Version ") + toQString(product.productVersion) + QLatin1Char('\n') +
-         QStringLiteral("Copyright \u00A9 ") + toQString(product.productYear) + QLatin1Char(' ') + toQString(product.makerName) +
-         QLatin1Char('\n') + QStringLiteral("All rights reserved.");
+  return toQString(product.productName) + QStringLiteral(" - Version ") + toQString(product.productVersion) +
+         QLatin1Char('\n') + QStringLiteral("Copyright \u00A9 ") + toQString(product.productYear) + QLatin1Char(' ') +
+         toQString(product.makerName) + QLatin1Char('\n') + QStringLiteral("All rights reserved.");
 }
 
 void TfrmAbout::stayAbove(QWidget& mainWindow) {

@@ -13,7 +13,6 @@
 #include <exception>
 
 #include "app/EscapedErrorReport.h"
-#include "ui/MainWindowGeometry.h"
 #include "app/ProductInfo.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
@@ -23,6 +22,7 @@
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/HintSwitch.h"
+#include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
 #include "ui/SetupPage.h"
 #include "ui/TfrmAbout.h"
@@ -86,8 +86,8 @@ void TfrmBio::createMenu() {
   m_mnuFile->addSeparator();
   m_mnuPrint = addFileItem("mnuPrint", QStringLiteral("P&rint"), FileCommand::Print);
   m_mnuFile->addSeparator();
-  m_mnuSetAsWallpaperTiled =
-      addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"), FileCommand::SetAsWallpaperTiled);
+  m_mnuSetAsWallpaperTiled = addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"),
+                                         FileCommand::SetAsWallpaperTiled);
   m_mnuSetAsWallpaperCentered = addFileItem("mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"),
                                             FileCommand::SetAsWallpaperCentered);
   m_mnuFile->addSeparator();
@@ -202,7 +202,8 @@ void TfrmBio::closeEvent(QCloseEvent* event) {
 bool TfrmBio::FormClose() {
   BiorhythmSettings& settings = m_context.settings;
   HostServices& services = m_context.services;
-  if (isNormalState(windowState())) settings.Bounds = recordedBounds(settings.Bounds, frameGeometry(), m_positionsKnown);
+  if (isNormalState(windowState()))
+    settings.Bounds = recordedBounds(settings.Bounds, frameGeometry(), m_positionsKnown);
   settings.WindowState = windowStateCode(windowState());
   // Bounds holds the normal rectangle in every state, and the divider opens against its width.
   settings.DivLeft = closingDividerPercent(m_panDiv->x(), boundsWidth(settings.Bounds), settings.DivLeft);
@@ -225,8 +226,8 @@ bool TfrmBio::FormClose() {
     // A store that cannot be written must not keep the user from leaving: after freeing the disk
     // or mending the folder they may try again, or give up this session's changes.
     services.beeper.beep(Beep::Stop);
-    const MessageButton answer = services.messages.errorChoice(
-        this, *failure, MessageButton::Retry | MessageButton::Discard);
+    const MessageButton answer =
+        services.messages.errorChoice(this, *failure, MessageButton::Retry | MessageButton::Discard);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
 }
@@ -265,16 +266,36 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
 
 void TfrmBio::mnuFileClick(FileCommand command) {
   switch (command) {
-    case FileCommand::PreviousPage: moveStart(DateMove::PreviousPage); break;
-    case FileCommand::OneDayBack: moveStart(DateMove::OneDayBack); break;
-    case FileCommand::Today: moveStart(DateMove::Today); break;
-    case FileCommand::OneDayForward: moveStart(DateMove::OneDayForward); break;
-    case FileCommand::NextPage: moveStart(DateMove::NextPage); break;
-    case FileCommand::SaveFile: saveChartAsBitmap(); break;
-    case FileCommand::Print: printChart(); break;
-    case FileCommand::SetAsWallpaperTiled: setChartAsWallpaper(true); break;
-    case FileCommand::SetAsWallpaperCentered: setChartAsWallpaper(false); break;
-    case FileCommand::Exit: close(); break;
+    case FileCommand::PreviousPage:
+      moveStart(DateMove::PreviousPage);
+      break;
+    case FileCommand::OneDayBack:
+      moveStart(DateMove::OneDayBack);
+      break;
+    case FileCommand::Today:
+      moveStart(DateMove::Today);
+      break;
+    case FileCommand::OneDayForward:
+      moveStart(DateMove::OneDayForward);
+      break;
+    case FileCommand::NextPage:
+      moveStart(DateMove::NextPage);
+      break;
+    case FileCommand::SaveFile:
+      saveChartAsBitmap();
+      break;
+    case FileCommand::Print:
+      printChart();
+      break;
+    case FileCommand::SetAsWallpaperTiled:
+      setChartAsWallpaper(true);
+      break;
+    case FileCommand::SetAsWallpaperCentered:
+      setChartAsWallpaper(false);
+      break;
+    case FileCommand::Exit:
+      close();
+      break;
   }
 }
 

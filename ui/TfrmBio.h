@@ -151,7 +151,7 @@ class TfrmBio : public QMainWindow {
   bool m_chartReady = false;
   bool m_shownOnce = false;
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
-  QSize m_openingSize;  // the outer size the window opened with
+  QSize m_openingSize;           // the outer size the window opened with
   bool m_awaitingFrame = false;
   CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;

@@ -11,13 +11,13 @@
 
 #include <utility>
 
+#include "app/OverrideCursorGuard.h"
 #include "app/ProgramFolders.h"
-#include "chart/qt/BitmapFile.h"
 #include "chart/PointerZones.h"
+#include "chart/qt/BitmapFile.h"
 #include "chart/qt/PrinterChartDevice.h"
 #include "chart/qt/QPainterCanvas.h"
 #include "ui/DateField.h"
-#include "app/OverrideCursorGuard.h"
 #include "ui/PaintBox.h"
 #include "ui/PointerShapes.h"
 #include "ui/QtChartDialogs.h"
@@ -30,11 +30,16 @@ namespace {
 // The pointer shape of the chart zone that runs a move.
 PointerShape pointerOf(DateMove move) {
   switch (move) {
-    case DateMove::PreviousPage: return PointerShape::LeftDouble;
-    case DateMove::OneDayBack: return PointerShape::LeftSingle;
-    case DateMove::Today: return PointerShape::Today;
-    case DateMove::OneDayForward: return PointerShape::RightSingle;
-    case DateMove::NextPage: return PointerShape::RightDouble;
+    case DateMove::PreviousPage:
+      return PointerShape::LeftDouble;
+    case DateMove::OneDayBack:
+      return PointerShape::LeftSingle;
+    case DateMove::Today:
+      return PointerShape::Today;
+    case DateMove::OneDayForward:
+      return PointerShape::RightSingle;
+    case DateMove::NextPage:
+      return PointerShape::RightDouble;
   }
   return PointerShape::Today;
 }
@@ -57,7 +62,8 @@ bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& pic
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
   services.messages.error(
-      parent, QStringLiteral("The bitmap file \"%1\" could not be written.\n\n%2").arg(QDir::toNativeSeparators(path), reason));
+      parent,
+      QStringLiteral("The bitmap file \"%1\" could not be written.\n\n%2").arg(QDir::toNativeSeparators(path), reason));
   return false;
 }
 
@@ -75,7 +81,8 @@ void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
 
 void TfrmBio::moveStart(DateMove move) {
   BiorhythmSettings& settings = m_context.settings;
-  settings.Start = movedStart(move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
+  settings.Start =
+      movedStart(move, settings.Start, settings.Birth, settings.Range, localToday(m_context.services.system));
   // Text written by the program runs no change handler, so the settings were set first.
   m_cboStart->setDateText(dateText(settings.Start));
   repaintChart();

@@ -12,9 +12,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/MainWindowGeometry.h"
 #include "chart/qt/CellFontCache.h"
 #include "ui/DateField.h"
+#include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
 #include "ui/SetupPage.h"
 #include "ui/TfrmBio.h"
@@ -165,7 +165,8 @@ void TfrmBio::panDivMouseMove(QMouseEvent* event) {
   if (event->buttons() != Qt::LeftButton) return;
   if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
   const int x = event->position().toPoint().x();
-  const int left = draggedDividerLeft(m_panDiv->x(), x, LeftMinimum, m_tabLeft->width(), m_tabRight->width(), RightMinimum);
+  const int left =
+      draggedDividerLeft(m_panDiv->x(), x, LeftMinimum, m_tabLeft->width(), m_tabRight->width(), RightMinimum);
   m_panDiv->move(left, m_panDiv->y());
   // The side areas keep their size until the button comes up; repaint the one the divider has
   // left a trail on.

@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
-#include <QScopedValueRollback>
 #include <QWindow>
 
 #include <limits>
@@ -136,8 +136,8 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
 
   const CivilDate now = today();
   const DayNumber todayNumber = encodeDate(now.year, now.month, now.day).value_or(0);
-  const DayNumber date = parseDateText(field->currentText().toStdString(), todayNumber,
-                                       m_context.services.system.dateLocale(), now.year);
+  const DayNumber date =
+      parseDateText(field->currentText().toStdString(), todayNumber, m_context.services.system.dateLocale(), now.year);
   m_workingDate = decodeDate(date);
   m_cal->setShownDate(date);
 

@@ -87,7 +87,7 @@ class TfrmCal : public QWidget {
   bool m_returnArmed = false;
   QPointer<QComboBox> m_targetField;
   DateReturned m_dateReturned;  // the opener's, for the field it opened the pop-up on
-  bool m_hasFocus = false;  // the pop-up has held the focus since it was opened
+  bool m_hasFocus = false;      // the pop-up has held the focus since it was opened
 
   QFrame* m_panMain = nullptr;
   QLabel* m_lblDate = nullptr;

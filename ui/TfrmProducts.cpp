@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/OverrideCursorGuard.h"
 #include "app/ProductInfo.h"
 #include "platform/HostServices.h"
 #include "platform/Utf8Text.h"
-#include "app/OverrideCursorGuard.h"
 
 namespace lunasoma {
 

@@ -44,9 +44,9 @@ QByteArray encodeBitmap24(const QImage& picture) {
   put32(info, InfoHeaderSize);
   put32(info + 4, static_cast<std::uint32_t>(width));
   put32(info + 8, static_cast<std::uint32_t>(height));  // positive: rows run bottom-up
-  put16(info + 12, 1);                                   // planes
-  put16(info + 14, 24);                                  // bits per pixel
-  put32(info + 16, 0);                                   // no compression
+  put16(info + 12, 1);                                  // planes
+  put16(info + 14, 24);                                 // bits per pixel
+  put32(info + 16, 0);                                  // no compression
   put32(info + 20, static_cast<std::uint32_t>(pixelBytes));
   put32(info + 24, PixelsPerMetre);
   put32(info + 28, PixelsPerMetre);

@@ -32,7 +32,8 @@ QString CellFontCache::familyFor(const std::string& face) {
 CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& wanted, const QPaintDevice* device) {
   const int dpi = device ? device->logicalDpiY() : 0;
   for (Entry& entry : m_entries) {
-    if (entry.cellHeight == wanted.cellHeight && entry.bold == wanted.bold && entry.dpi == dpi && entry.face == wanted.face)
+    if (entry.cellHeight == wanted.cellHeight && entry.bold == wanted.bold && entry.dpi == dpi &&
+        entry.face == wanted.face)
       return *entry.resolved;
   }
 
@@ -46,7 +47,8 @@ CellFontCache::ResolvedFont& CellFontCache::resolve(const FontSpec& wanted, cons
 
   QFont font = fontOfPixelSize(family, size, wanted.bold);
   const QFontMetrics metrics(font, device);
-  m_entries.push_back({wanted.face, wanted.cellHeight, wanted.bold, dpi, std::make_unique<ResolvedFont>(std::move(font), metrics)});
+  m_entries.push_back(
+      {wanted.face, wanted.cellHeight, wanted.bold, dpi, std::make_unique<ResolvedFont>(std::move(font), metrics)});
   return *m_entries.back().resolved;
 }
 

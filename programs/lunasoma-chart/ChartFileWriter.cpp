@@ -8,8 +8,8 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
-#include "chart/qt/BitmapFile.h"
 #include "chart/ChartDrawing.h"
+#include "chart/qt/BitmapFile.h"
 #include "chart/qt/PrinterChartDevice.h"
 #include "chart/qt/QPainterCanvas.h"
 
@@ -78,7 +78,8 @@ ChartFileResult ChartFileWriter::writePdf(const QString& path) const {
     if (!painter.end()) return failed(path, QStringLiteral("the PDF could not be finished"));
   }
 
-  if (!document.open()) return failed(path, QStringLiteral("the PDF could not be read back: ") + document.errorString());
+  if (!document.open())
+    return failed(path, QStringLiteral("the PDF could not be read back: ") + document.errorString());
   const QByteArray bytes = document.readAll();
   // The printer does not report a write that failed, so a document cut short by a full temporary
   // folder is known only by its missing end-of-file mark.

@@ -73,8 +73,10 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
     } else if (name == "--size") {
       // As large as any screen, while the bitmap stays at no more than 256 MB.
       const auto cross = value.find('x');
-      const auto width = cross == std::string::npos ? std::nullopt : wholeNumber(std::string_view(value).substr(0, cross));
-      const auto height = cross == std::string::npos ? std::nullopt : wholeNumber(std::string_view(value).substr(cross + 1));
+      const auto width =
+          cross == std::string::npos ? std::nullopt : wholeNumber(std::string_view(value).substr(0, cross));
+      const auto height =
+          cross == std::string::npos ? std::nullopt : wholeNumber(std::string_view(value).substr(cross + 1));
       if (!width || !height || *width < 1 || *height < 1 || *width > 8192 || *height > 8192)
         return failure("--size: not WIDTHxHEIGHT with each from 1 to 8192: " + value);
       request.width = *width;

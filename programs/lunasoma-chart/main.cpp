@@ -12,13 +12,13 @@
 
 #include "app/SettingsStore.h"
 #include "chart/ChartDrawing.h"
-#include "programs/lunasoma-chart/ChartFileWriter.h"
-#include "programs/lunasoma-chart/ChartRequest.h"
 #include "chart/RecordingCanvas.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "platform/QtDateLocale.h"
 #include "platform/RegistryHives.h"
+#include "programs/lunasoma-chart/ChartFileWriter.h"
+#include "programs/lunasoma-chart/ChartRequest.h"
 
 namespace {
 
@@ -78,9 +78,8 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const lunasoma::ChartFileResult result =
-      lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
-          .write(QString::fromStdString(request.outFile));
+  const lunasoma::ChartFileResult result = lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
+                                               .write(QString::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());
     return 1;

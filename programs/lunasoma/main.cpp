@@ -46,10 +46,10 @@ int main(int argc, char** argv) {
   std::unique_ptr<TfrmCal> calendar;
   const std::unique_ptr<TfrmBio> frmBio = startChartProgram(context, pointers, [&](TfrmBio& window) {
     calendar = std::make_unique<TfrmCal>(context);
-    window.setCalendarOpener([&popup = *calendar](QComboBox* field, QPoint screenTopLeft,
-                                                  TfrmCal::DateReturned dateReturned) {
-      popup.execute(field, screenTopLeft, std::move(dateReturned));
-    });
+    window.setCalendarOpener(
+        [&popup = *calendar](QComboBox* field, QPoint screenTopLeft, TfrmCal::DateReturned dateReturned) {
+          popup.execute(field, screenTopLeft, std::move(dateReturned));
+        });
     window.setCopyProgramDialog([&context](QWidget* parent) { openCopyProgramDialog(context, parent); });
   });
   application.setLocaleChangeHandler([&window = *frmBio] { window.reloadInputLocale(); });

@@ -23,7 +23,9 @@ TEST(EscapedErrorReportTest, EscapedErrorsAreShownAfterTheStopSound) {
        []() -> bool { throw RegistryError("Failed to set data for 'Left'"); },
        false,
        {"beep Stop", "error Failed to set data for 'Left'"}},
-      {"something that is no exception", []() -> bool { throw 42; }, false,
+      {"something that is no exception",
+       []() -> bool { throw 42; },
+       false,
        {"beep Stop", "error " + EscapedErrorReport::unknownErrorText()}},
   };
   for (const Row& row : rows) {

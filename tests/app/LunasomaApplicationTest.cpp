@@ -20,8 +20,10 @@
 namespace lunasoma {
 namespace {
 
-[[maybe_unused]] const bool registered = test::useApplication(
-    [](int& argc, char** argv) -> std::unique_ptr<QApplication> { return std::make_unique<LunasomaApplication>(argc, argv); });
+[[maybe_unused]] const bool registered =
+    test::useApplication([](int& argc, char** argv) -> std::unique_ptr<QApplication> {
+      return std::make_unique<LunasomaApplication>(argc, argv);
+    });
 
 const auto Throw = static_cast<QEvent::Type>(QEvent::User + 1);
 const auto Count = static_cast<QEvent::Type>(QEvent::User + 2);

@@ -17,8 +17,7 @@ TEST(DisplayDateText, StartPatternAndNamesWithTheSeparatorGiven) {
   start.shortDatePattern = "dd/mmm/yy";
   start.dateSeparator = '.';
   start.shortMonthNames[2] = "M\xC3\xA4r";
-  const ProgramContext context{services, settings, {},    {},
-                               {},       {},       start, displayDatePattern(start.shortDatePattern)};
+  const ProgramContext context{services, settings, {}, {}, {}, {}, start, displayDatePattern(start.shortDatePattern)};
   const DayNumber fifthOfMarch2024 = *encodeDate(2024, 3, 5);
   struct Row {
     const char* name;
@@ -29,7 +28,8 @@ TEST(DisplayDateText, StartPatternAndNamesWithTheSeparatorGiven) {
       {"the separator at start", '.', QString::fromUtf8("05.M\xC3\xA4r.2024")},
       {"a separator changed since", '-', QString::fromUtf8("05-M\xC3\xA4r-2024")},
   };
-  for (const Row& row : rows) EXPECT_EQ(displayDateText(context, fifthOfMarch2024, row.separator), row.text) << row.name;
+  for (const Row& row : rows)
+    EXPECT_EQ(displayDateText(context, fifthOfMarch2024, row.separator), row.text) << row.name;
 }
 
 }  // namespace

@@ -71,23 +71,36 @@ TEST(SettingsStoreTest, AFirstRunStoresTheDefaultOfEveryValue) {
   };
   const auto dword = [](std::uint32_t n) { return RegistryValue{n}; };
   const Row rows[]{
-      {"Left", dword(0)},           {"Top", dword(0)},
-      {"Right", dword(640)},        {"Bottom", dword(480)},
-      {"WindowState", dword(0)},    {"Range", dword(2)},
-      {"Style", dword(0)},          {"ShowPhysical", dword(1)},
-      {"ShowMental", dword(1)},     {"ShowEmotional", dword(1)},
-      {"ShowOverall", dword(1)},    {"ShowLines", dword(0)},
-      {"WidthPhysical", dword(3)},  {"WidthMental", dword(3)},
-      {"WidthEmotional", dword(3)}, {"WidthOverall", dword(6)},
-      {"ColorPhysical", dword(10)}, {"ColorMental", dword(14)},
-      {"ColorEmotional", dword(9)}, {"ColorOverall", dword(11)},
-      {"ColorText", dword(15)},     {"ColorBack", dword(6)},
+      {"Left", dword(0)},
+      {"Top", dword(0)},
+      {"Right", dword(640)},
+      {"Bottom", dword(480)},
+      {"WindowState", dword(0)},
+      {"Range", dword(2)},
+      {"Style", dword(0)},
+      {"ShowPhysical", dword(1)},
+      {"ShowMental", dword(1)},
+      {"ShowEmotional", dword(1)},
+      {"ShowOverall", dword(1)},
+      {"ShowLines", dword(0)},
+      {"WidthPhysical", dword(3)},
+      {"WidthMental", dword(3)},
+      {"WidthEmotional", dword(3)},
+      {"WidthOverall", dword(6)},
+      {"ColorPhysical", dword(10)},
+      {"ColorMental", dword(14)},
+      {"ColorEmotional", dword(9)},
+      {"ColorOverall", dword(11)},
+      {"ColorText", dword(15)},
+      {"ColorBack", dword(6)},
       {"Birth", RegistryValue{bytesOfDouble(Today)}},
       {"Start", RegistryValue{bytesOfDouble(Today)}},
       {"DivLeft", dword(20)},
       {"RecExportFileName", RegistryValue{std::string("Bio.BMP")}},
-      {"RecExportIndex", dword(1)}, {"ShowHints", dword(1)},
-      {"HideFlashScreen", dword(0)}, {"SaveStartDate", dword(0)},
+      {"RecExportIndex", dword(1)},
+      {"ShowHints", dword(1)},
+      {"HideFlashScreen", dword(0)},
+      {"SaveStartDate", dword(0)},
   };
   ASSERT_EQ(std::size(rows), settingsTable().size());
 
@@ -126,9 +139,34 @@ TEST(SettingsStoreTest, EveryFieldSurvivesASaveAndLoadThroughTheFile) {
   test::TempFolder folder;
   const std::string path = folder.file("user.reg").toStdString();
   // Every field away from its default; Birth keeps a time of day as stored.
-  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1}, WindowShowState::Maximized, 7, ChartStyle::HighLow,
-                                false, false, false, false, true, 0, 9, 1, 2, 0, 1, 2, 3, 4, 5, 12345.75, -693593, 100,
-                                "/home/user/Charts/\"Mine\" \\ Gr\xC3\xBC\xC3\x9F" "e.bmp", 255, false, true, true};
+  const BiorhythmSettings saved{{-1200, -5, 2147483647, -2147483647 - 1},
+                                WindowShowState::Maximized,
+                                7,
+                                ChartStyle::HighLow,
+                                false,
+                                false,
+                                false,
+                                false,
+                                true,
+                                0,
+                                9,
+                                1,
+                                2,
+                                0,
+                                1,
+                                2,
+                                3,
+                                4,
+                                5,
+                                12345.75,
+                                -693593,
+                                100,
+                                "/home/user/Charts/\"Mine\" \\ Gr\xC3\xBC\xC3\x9F"
+                                "e.bmp",
+                                255,
+                                false,
+                                true,
+                                true};
   {
     HiveFile hive(path, std::string(CurrentUserRoot));
     saveSettings(saved, hive, "/opt/Lunasoma");
@@ -160,7 +198,8 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
       {"DivLeft of 100", "DivLeft", dword(100), [](BiorhythmSettings& s) { s.DivLeft = 100; }},
       {"DivLeft above 100", "DivLeft", dword(101), [](BiorhythmSettings&) {}},
       {"WindowState above 2", "WindowState", dword(3), [](BiorhythmSettings&) {}},
-      {"RecExportIndex keeps its low 8 bits unchecked", "RecExportIndex", dword(300), [](BiorhythmSettings& s) { s.RecExportIndex = 44; }},
+      {"RecExportIndex keeps its low 8 bits unchecked", "RecExportIndex", dword(300),
+       [](BiorhythmSettings& s) { s.RecExportIndex = 44; }},
       {"ShowHints 5 is true", "ShowHints", dword(5), [](BiorhythmSettings& s) { s.ShowHints = true; }},
       {"ShowLines 256 is true", "ShowLines", dword(256), [](BiorhythmSettings& s) { s.ShowLines = true; }},
       {"ShowPhysical 0 is false", "ShowPhysical", dword(0), [](BiorhythmSettings& s) { s.ShowPhysical = false; }},
@@ -172,13 +211,15 @@ TEST(SettingsStoreTest, StoredValuesAreTruncatedCheckedOrReplacedByTheirDefault)
       {"Birth as a number", "Birth", dword(30000), [](BiorhythmSettings&) {}},
       {"Birth of 8 bytes", "Birth", binary(bytesOfDouble(30000.5)), [](BiorhythmSettings& s) { s.Birth = 30000.5; }},
       {"Birth not a number", "Birth", binary(bytesOfDouble(std::nan(""))), [](BiorhythmSettings&) {}},
-      {"Birth infinite", "Birth", binary(bytesOfDouble(std::numeric_limits<double>::infinity())), [](BiorhythmSettings&) {}},
+      {"Birth infinite", "Birth", binary(bytesOfDouble(std::numeric_limits<double>::infinity())),
+       [](BiorhythmSettings&) {}},
       {"Birth after the year 9999", "Birth", binary(bytesOfDouble(lastDayNumber + 1)), [](BiorhythmSettings&) {}},
       {"Start on the last day, late", "Start", binary(bytesOfDouble(lastDayNumber + 0.9)),
        [](BiorhythmSettings& s) { s.Start = lastDayNumber + 0.9; }},
       {"Start before the year 1", "Start", binary(bytesOfDouble(firstDayNumber - 1)), [](BiorhythmSettings&) {}},
       {"RecExportFileName as a number", "RecExportFileName", dword(1), [](BiorhythmSettings&) {}},
-      {"RecExportFileName empty", "RecExportFileName", RegistryValue{std::string()}, [](BiorhythmSettings& s) { s.RecExportFileName.clear(); }},
+      {"RecExportFileName empty", "RecExportFileName", RegistryValue{std::string()},
+       [](BiorhythmSettings& s) { s.RecExportFileName.clear(); }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
@@ -219,7 +260,8 @@ TEST(SettingsStoreTest, CodedFieldsReadAndWriteTheNumbersTheStoreHolds) {
 
 TEST(SettingsStoreTest, ABooleanIsSavedBackAsOneOrZero) {
   test::MemoryRegistry hive;
-  hive.writeValues(SettingsKeyPath, {{"ShowHints", RegistryValue{std::uint32_t{5}}}, {"ShowLines", RegistryValue{std::uint32_t{0}}}});
+  hive.writeValues(SettingsKeyPath,
+                   {{"ShowHints", RegistryValue{std::uint32_t{5}}}, {"ShowLines", RegistryValue{std::uint32_t{0}}}});
   BiorhythmSettings settings;
   loadSettings(settings, hive, Today);
   saveSettings(settings, hive, "/opt/Lunasoma");
@@ -272,7 +314,9 @@ TEST(SettingsStoreTest, AFailedSaveGivesTheSystemsReasonOnTheNextLine) {
          return std::shared_ptr<void>();
        }},
       {"the disk is full", EFBIG, true,
-       [](const std::string&, const std::string&) { return std::shared_ptr<void>(std::make_shared<test::FileSizeLimit>(8)); }},
+       [](const std::string&, const std::string&) {
+         return std::shared_ptr<void>(std::make_shared<test::FileSizeLimit>(8));
+       }},
       {"the file cannot be read", EACCES, false,
        [](const std::string&, const std::string& path) {
          chmod(path.c_str(), 0);
@@ -301,7 +345,8 @@ TEST(SettingsStoreTest, AFailedSaveGivesTheSystemsReasonOnTheNextLine) {
         saveSettings(changed, hive, "/opt/Lunasoma");
         ADD_FAILURE() << "the save reported success";
       } catch (const SettingsError& error) {
-        EXPECT_EQ(std::string(error.what()), "Failed to set data for 'AppPath'\n" + std::string(std::strerror(row.error)));
+        EXPECT_EQ(std::string(error.what()),
+                  "Failed to set data for 'AppPath'\n" + std::string(std::strerror(row.error)));
       }
     }
     if (row.error != EISDIR) {
@@ -317,9 +362,14 @@ TEST(SettingsStoreTest, AFileThatIsNoHiveAtAllIsKeptAsideAndTheUserToldOnce) {
     bool warned;
   };
   const Row rows[]{
-      {"binary junk", std::string("\x7F" "ELF\x02\x01\0\0 junk", 13), true},
+      {"binary junk",
+       std::string("\x7F"
+                   "ELF\x02\x01\0\0 junk",
+                   13),
+       true},
       {"text of another kind", "[Desktop Entry]\nName=x\n", true},
-      {"a hive with lines no one can read", "Windows Registry Editor Version 5.00\n\n[-HKEY_CURRENT_USER\\X]\nnonsense\n", false},
+      {"a hive with lines no one can read",
+       "Windows Registry Editor Version 5.00\n\n[-HKEY_CURRENT_USER\\X]\nnonsense\n", false},
       {"an empty file", "", false},
       {"no file yet", std::nullopt, false},
   };
@@ -361,8 +411,12 @@ TEST(SettingsStoreTest, AppPathLosesItsTrailingSeparatorButARootKeepsIt) {
     const char* stored;
   };
   const Row rows[]{
-      {"/opt/Lunasoma/", "/opt/Lunasoma"}, {"/opt/Lunasoma", "/opt/Lunasoma"}, {"/opt//", "/opt"},
-      {"/", "/"},                          {"C:\\", "C:\\"},                    {"C:\\Lunasoma\\", "C:\\Lunasoma"},
+      {"/opt/Lunasoma/", "/opt/Lunasoma"},
+      {"/opt/Lunasoma", "/opt/Lunasoma"},
+      {"/opt//", "/opt"},
+      {"/", "/"},
+      {"C:\\", "C:\\"},
+      {"C:\\Lunasoma\\", "C:\\Lunasoma"},
       {"", ""},
   };
   for (const Row& row : rows) {

@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "chart/qt/BitmapFile.h"
 #include "chart/ChartPaging.h"
 #include "chart/PointerZones.h"
+#include "chart/qt/BitmapFile.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
@@ -88,7 +88,8 @@ std::uint32_t read32(const QByteArray& bytes, int at) {
 }
 
 std::uint16_t read16(const QByteArray& bytes, int at) {
-  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+  return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1])
+                                                                               << 8);
 }
 
 TEST(BitmapFile, WritesTwentyFourBitRowsBottomUpPaddedToFourBytes) {

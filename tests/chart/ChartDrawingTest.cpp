@@ -172,20 +172,13 @@ TEST(ChartDrawing, PartsAreDrawnInOrder) {
   settings.ShowLines = true;
   const Chart chart = draw(settings, screen(640, 400));
   const std::vector<int> order{
-      chart.indexOf("fill 0 0 640 400"),
-      chart.indexOfText("+"),
-      chart.indexOfText("\u00B1"),
-      chart.indexOfText("Born on Thursday, May 10, 1990 (Taurus)"),
-      chart.indexOf("pen FFFFFF 1 dot"),
-      chart.indexOfText(" Nov 26 "),
-      chart.indexOfText(" Dec 26 "),
-      chart.indexOf("frame 28 51 621 346"),
-      chart.indexOf("move 28 198"),
-      chart.indexOf("brush 008080", 3),
-      chart.indexOfText("Physical"),
-      chart.indexOfText("Mental"),
-      chart.indexOfText("Emotional"),
-      chart.indexOfText("Overall"),
+      chart.indexOf("fill 0 0 640 400"), chart.indexOfText("+"),
+      chart.indexOfText("\u00B1"),       chart.indexOfText("Born on Thursday, May 10, 1990 (Taurus)"),
+      chart.indexOf("pen FFFFFF 1 dot"), chart.indexOfText(" Nov 26 "),
+      chart.indexOfText(" Dec 26 "),     chart.indexOf("frame 28 51 621 346"),
+      chart.indexOf("move 28 198"),      chart.indexOf("brush 008080", 3),
+      chart.indexOfText("Physical"),     chart.indexOfText("Mental"),
+      chart.indexOfText("Emotional"),    chart.indexOfText("Overall"),
   };
   for (std::size_t i = 0; i < order.size(); ++i) {
     ASSERT_NE(order[i], -1) << "part " << i;
@@ -257,7 +250,8 @@ TEST_P(CurveSegments, CountAndShapeFollowTheStyle) {
     }
   }
   if (c.style == 1) {
-    const auto frame = std::find_if(chart.ops.begin(), chart.ops.end(), [](const Op& op) { return op.verb == "frame"; });
+    const auto frame =
+        std::find_if(chart.ops.begin(), chart.ops.end(), [](const Op& op) { return op.verb == "frame"; });
     ASSERT_NE(frame, chart.ops.end());
     EXPECT_EQ(physical.back().x1, frame->numbers[2] - 1) << "the last column lies on the frame's right side";
   }
@@ -317,10 +311,11 @@ TEST_P(MonthSpans, CloseAtTheColumnBeforeTheFirstAndAtTheLastColumn) {
 // week: 28, 126, 225, 323, 422, 521, 619.
 INSTANTIATE_TEST_SUITE_P(
     ChartDrawing, MonthSpans,
-    testing::Values(SpanCase{"StartOnTheFirst", day(2026, 12, 1), 3, {{28, 620, " Dec 26 "}}},
-                    SpanCase{"FirstInsideTheRange", day(2026, 11, 20), 3, {{28, 324, " Nov 26 "}, {353, 620, " Dec 26 "}}},
-                    SpanCase{"LastColumnOnTheFirst", day(2026, 11, 25), 1, {{28, 521, " Nov 26 "}}},
-                    SpanCase{"AcrossTheYearEnd", day(2026, 12, 20), 3, {{28, 353, " Dec 26 "}, {383, 620, " Jan 27 "}}}),
+    testing::Values(
+        SpanCase{"StartOnTheFirst", day(2026, 12, 1), 3, {{28, 620, " Dec 26 "}}},
+        SpanCase{"FirstInsideTheRange", day(2026, 11, 20), 3, {{28, 324, " Nov 26 "}, {353, 620, " Dec 26 "}}},
+        SpanCase{"LastColumnOnTheFirst", day(2026, 11, 25), 1, {{28, 521, " Nov 26 "}}},
+        SpanCase{"AcrossTheYearEnd", day(2026, 12, 20), 3, {{28, 353, " Dec 26 "}, {383, 620, " Jan 27 "}}}),
     CaseName());
 
 struct LabelCase {
@@ -343,11 +338,12 @@ TEST_P(DayNumbers, EveryLabelStepthColumnFromTheFirst) {
 
 INSTANTIATE_TEST_SUITE_P(
     ChartDrawing, DayNumbers,
-    testing::Values(LabelCase{"OneWeekIn500", 500, 1, {"1", "2", "3", "4", "5", "6", "7"}},
-                    // 252 / 55 = 4.58 pixels a day: 18.4 / 4.58 gives every fifth day.
-                    LabelCase{"EightWeeksIn300", 300, 8, {"1", "6", "11", "16", "21", "26", "31", "5", "10", "15", "20", "25"}},
-                    // The box has a negative width: one number, and no division by a zero step.
-                    LabelCase{"NoWidthLeft", 40, 8, {"1"}}),
+    testing::Values(
+        LabelCase{"OneWeekIn500", 500, 1, {"1", "2", "3", "4", "5", "6", "7"}},
+        // 252 / 55 = 4.58 pixels a day: 18.4 / 4.58 gives every fifth day.
+        LabelCase{"EightWeeksIn300", 300, 8, {"1", "6", "11", "16", "21", "26", "31", "5", "10", "15", "20", "25"}},
+        // The box has a negative width: one number, and no division by a zero step.
+        LabelCase{"NoWidthLeft", 40, 8, {"1"}}),
     CaseName());
 
 struct DateCase {
@@ -365,24 +361,23 @@ TEST_P(DateValidity, DayOneOrLessShowsOnlyTheNotice) {
   EXPECT_EQ(chart.outcome, c.outcome);
   if (c.outcome == ChartOutcome::InvalidDate) {
     // The canvas keeps its face and colour; only the height changes.
-    EXPECT_EQ(chart.lines, (std::vector<std::string>{"pen FFFFFF 1 solid", "brush 008080", "fill 0 0 640 400",
-                                                     "font MS Sans Serif 15 regular 000000",
-                                                     "text 10 370 Invalid date ..."}));
+    EXPECT_EQ(chart.lines,
+              (std::vector<std::string>{"pen FFFFFF 1 solid", "brush 008080", "fill 0 0 640 400",
+                                        "font MS Sans Serif 15 regular 000000", "text 10 370 Invalid date ..."}));
   } else {
     EXPECT_EQ(chart.curve("Overall").size(), 20u);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ChartDrawing, DateValidity,
-    testing::Values(DateCase{"BirthDayOne", 1, day(2026, 12, 1), ChartOutcome::InvalidDate},
-                    DateCase{"BirthDayTwo", 2, day(2026, 12, 1), ChartOutcome::Drawn},
-                    DateCase{"StartDayOne", Birth, 1, ChartOutcome::InvalidDate},
-                    DateCase{"UnparsedField", 0, day(2026, 12, 1), ChartOutcome::InvalidDate},
-                    DateCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), day(2026, 12, 1),
-                             ChartOutcome::InvalidDate},
-                    DateCase{"PastTheCalendar", Birth, 1e12, ChartOutcome::InvalidDate}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(ChartDrawing, DateValidity,
+                         testing::Values(DateCase{"BirthDayOne", 1, day(2026, 12, 1), ChartOutcome::InvalidDate},
+                                         DateCase{"BirthDayTwo", 2, day(2026, 12, 1), ChartOutcome::Drawn},
+                                         DateCase{"StartDayOne", Birth, 1, ChartOutcome::InvalidDate},
+                                         DateCase{"UnparsedField", 0, day(2026, 12, 1), ChartOutcome::InvalidDate},
+                                         DateCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(),
+                                                  day(2026, 12, 1), ChartOutcome::InvalidDate},
+                                         DateCase{"PastTheCalendar", Birth, 1e12, ChartOutcome::InvalidDate}),
+                         CaseName());
 
 TEST(ChartDrawing, StartBeforeBirthCountsBackwards) {
   const Chart chart = draw(chartSettings(day(2000, 1, 10), day(2000, 1, 1)), screen(640, 400));
@@ -417,9 +412,14 @@ TEST_P(PrinterWidths, MonochromeGetsWidthsOfItsOwn) {
 INSTANTIATE_TEST_SUITE_P(
     ChartDrawing, PrinterWidths,
     testing::Values(
-        PrinterCase{"TwoColours", 2, {"pen 00FF00 1 solid", "pen 00FFFF 10 solid", "pen FF0000 5 solid", "pen FFFF00 15 solid"}},
-        PrinterCase{"NoneReported", -1, {"pen 00FF00 1 solid", "pen 00FFFF 10 solid", "pen FF0000 5 solid", "pen FFFF00 15 solid"}},
-        PrinterCase{"Colour", 256, {"pen 00FF00 3 solid", "pen 00FFFF 3 solid", "pen FF0000 3 solid", "pen FFFF00 6 solid"}}),
+        PrinterCase{"TwoColours",
+                    2,
+                    {"pen 00FF00 1 solid", "pen 00FFFF 10 solid", "pen FF0000 5 solid", "pen FFFF00 15 solid"}},
+        PrinterCase{"NoneReported",
+                    -1,
+                    {"pen 00FF00 1 solid", "pen 00FFFF 10 solid", "pen FF0000 5 solid", "pen FFFF00 15 solid"}},
+        PrinterCase{
+            "Colour", 256, {"pen 00FF00 3 solid", "pen 00FFFF 3 solid", "pen FF0000 3 solid", "pen FFFF00 6 solid"}}),
     CaseName());
 
 // 300 dpi for a 96 ppi window: S = 43, R = 56, T = 62; margins of 240 on a 2400 x 3400 page.
@@ -506,16 +506,14 @@ TEST_P(PrinterInk, TextTooLightForPaperPrintsBlack) {
   EXPECT_EQ(screenInks.legendPens, curvePens);
 }
 
-INSTANTIATE_TEST_SUITE_P(ChartDrawing, PrinterInk,
-                         testing::Values(InkCase{"White", 15, "FFFFFF", "000000"},
-                                         InkCase{"Aqua", 14, "00FFFF", "000000"},
-                                         InkCase{"Yellow", 11, "FFFF00", "000000"},
-                                         InkCase{"Lime", 10, "00FF00", "000000"},
-                                         // Silver is light to look at but still reads on white.
-                                         InkCase{"Silver", 8, "C0C0C0", "C0C0C0"},
-                                         InkCase{"Navy", 4, "000080", "000080"},
-                                         InkCase{"Black", 0, "000000", "000000"}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    ChartDrawing, PrinterInk,
+    testing::Values(InkCase{"White", 15, "FFFFFF", "000000"}, InkCase{"Aqua", 14, "00FFFF", "000000"},
+                    InkCase{"Yellow", 11, "FFFF00", "000000"}, InkCase{"Lime", 10, "00FF00", "000000"},
+                    // Silver is light to look at but still reads on white.
+                    InkCase{"Silver", 8, "C0C0C0", "C0C0C0"}, InkCase{"Navy", 4, "000080", "000080"},
+                    InkCase{"Black", 0, "000000", "000000"}),
+    CaseName());
 
 TEST(ChartDrawing, ZeroWidthCurveKeepsItsLegend) {
   BiorhythmSettings settings = chartSettings(Birth, day(2026, 12, 1));

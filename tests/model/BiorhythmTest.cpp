@@ -12,9 +12,7 @@
 namespace lunasoma {
 namespace {
 
-DayNumber day(int year, int month, int dayOfMonth) {
-  return encodeDate(year, month, dayOfMonth).value();
-}
+DayNumber day(int year, int month, int dayOfMonth) { return encodeDate(year, month, dayOfMonth).value(); }
 
 TEST(Biorhythm, CycleFactorsAreTwoPiOverThePeriodAtExtendedPrecision) {
   for (const Cycle* cycle : {&Physical, &Mental, &Emotional}) {
@@ -118,16 +116,16 @@ TEST(Biorhythm, BirthSignBoundaries) {
     CivilDate date;
     std::string_view sign;
   } rows[] = {
-      {{2001, 1, 1}, "Capricorn"},    {{2001, 1, 19}, "Capricorn"},    {{2001, 1, 20}, "Aquarius"},
-      {{2001, 2, 18}, "Aquarius"},    {{2001, 2, 19}, "Pisces"},       {{2000, 2, 29}, "Pisces"},
-      {{2001, 3, 20}, "Pisces"},      {{2001, 3, 21}, "Aries"},        {{2001, 4, 19}, "Aries"},
-      {{2001, 4, 20}, "Taurus"},      {{2001, 5, 20}, "Taurus"},       {{2001, 5, 21}, "Gemini"},
-      {{2001, 6, 20}, "Gemini"},      {{2001, 6, 21}, "Cancer"},       {{2001, 7, 22}, "Cancer"},
-      {{2001, 7, 23}, "Leo"},         {{2001, 8, 22}, "Leo"},          {{2001, 8, 23}, "Virgo"},
-      {{2001, 9, 22}, "Virgo"},       {{2001, 9, 23}, "Libra"},        {{2001, 10, 22}, "Libra"},
-      {{2001, 10, 23}, "Scorpio"},    {{2001, 11, 21}, "Scorpio"},     {{2001, 11, 22}, "Sagittarius"},
-      {{2001, 12, 21}, "Sagittarius"}, {{2001, 12, 22}, "Capricorn"},  {{2001, 12, 31}, "Capricorn"},
-      {{1, 1, 1}, "Capricorn"},       {{1899, 12, 30}, "Capricorn"},
+      {{2001, 1, 1}, "Capricorn"},     {{2001, 1, 19}, "Capricorn"},  {{2001, 1, 20}, "Aquarius"},
+      {{2001, 2, 18}, "Aquarius"},     {{2001, 2, 19}, "Pisces"},     {{2000, 2, 29}, "Pisces"},
+      {{2001, 3, 20}, "Pisces"},       {{2001, 3, 21}, "Aries"},      {{2001, 4, 19}, "Aries"},
+      {{2001, 4, 20}, "Taurus"},       {{2001, 5, 20}, "Taurus"},     {{2001, 5, 21}, "Gemini"},
+      {{2001, 6, 20}, "Gemini"},       {{2001, 6, 21}, "Cancer"},     {{2001, 7, 22}, "Cancer"},
+      {{2001, 7, 23}, "Leo"},          {{2001, 8, 22}, "Leo"},        {{2001, 8, 23}, "Virgo"},
+      {{2001, 9, 22}, "Virgo"},        {{2001, 9, 23}, "Libra"},      {{2001, 10, 22}, "Libra"},
+      {{2001, 10, 23}, "Scorpio"},     {{2001, 11, 21}, "Scorpio"},   {{2001, 11, 22}, "Sagittarius"},
+      {{2001, 12, 21}, "Sagittarius"}, {{2001, 12, 22}, "Capricorn"}, {{2001, 12, 31}, "Capricorn"},
+      {{1, 1, 1}, "Capricorn"},        {{1899, 12, 30}, "Capricorn"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::to_string(row.date.year) + "-" + std::to_string(row.date.month) + "-" +

@@ -44,10 +44,16 @@ TEST(Calendar, RejectsWhatIsNoDate) {
     std::string name;
     CivilDate date;
   } rows[] = {
-      {"year 0", {0, 1, 1}},           {"year 10000", {10000, 1, 1}},   {"month 0", {2024, 0, 1}},
-      {"month 13", {2024, 13, 1}},     {"day 0", {2024, 1, 0}},         {"32 January", {2024, 1, 32}},
-      {"31 April", {2024, 4, 31}},     {"29 February 2023", {2023, 2, 29}},
-      {"29 February 1900", {1900, 2, 29}}, {"30 February 2000", {2000, 2, 30}},
+      {"year 0", {0, 1, 1}},
+      {"year 10000", {10000, 1, 1}},
+      {"month 0", {2024, 0, 1}},
+      {"month 13", {2024, 13, 1}},
+      {"day 0", {2024, 1, 0}},
+      {"32 January", {2024, 1, 32}},
+      {"31 April", {2024, 4, 31}},
+      {"29 February 2023", {2023, 2, 29}},
+      {"29 February 1900", {1900, 2, 29}},
+      {"30 February 2000", {2000, 2, 30}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

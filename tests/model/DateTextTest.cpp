@@ -20,7 +20,7 @@ TEST(DateText, DateOrderComesFromTheFirstDateLetter) {
     std::string_view pattern;
     DateOrder order;
   } rows[] = {
-      {"m/d/yy", DateOrder::MonthDayYear},    {"dd.MM.yy", DateOrder::DayMonthYear},
+      {"m/d/yy", DateOrder::MonthDayYear},     {"dd.MM.yy", DateOrder::DayMonthYear},
       {"yyyy-MM-dd", DateOrder::YearMonthDay}, {"MM/dd/yyyy", DateOrder::MonthDayYear},
       {"Dd/mm", DateOrder::DayMonthYear},      {"YY/M/D", DateOrder::YearMonthDay},
       {"", DateOrder::MonthDayYear},           {"#/#", DateOrder::MonthDayYear},
@@ -36,8 +36,12 @@ TEST(DateText, DisplayPatternAlwaysWritesAFourDigitYear) {
     std::string_view pattern;
     std::string_view display;
   } rows[] = {
-      {"m/d/yy", "m/d/yyyy"},         {"dd.MM.yy", "dd.MM.yyyy"},  {"yyyy-MM-dd", "yyyyyy-MM-dd"},
-      {"d/M/YY", "yyd/M/YY"},         {"", "yy"},                  {"y.M.d", "yyy.M.d"},
+      {"m/d/yy", "m/d/yyyy"},
+      {"dd.MM.yy", "dd.MM.yyyy"},
+      {"yyyy-MM-dd", "yyyyyy-MM-dd"},
+      {"d/M/YY", "yyd/M/YY"},
+      {"", "yy"},
+      {"y.M.d", "yyy.M.d"},
       // Invisible format marks are left out: U+200F, U+200E and U+061C.
       {"d\xE2\x80\x8F/M\xE2\x80\x8E/\xD8\x9Cyy", "d/M/yyyy"},
   };
@@ -70,7 +74,8 @@ TEST(DateText, FormatsEveryPatternElement) {
       {"day-month-year display pattern", march5, "dd.MM.yyyy", german, "05.03.2026"},
       {"year-month-day display pattern", march5, "yyyyyy-MM-dd", isoDashes, "2026-03-05"},
       {"long date", march5, "dddd, mmmm d, yyyy", english, "Thursday, March 5, 2026"},
-      {"names come from the locale", march5, "dddd, d. mmmm yyyy (ddd, mmm)", german, "Donnerstag, 5. März 2026 (Do, Mär)"},
+      {"names come from the locale", march5, "dddd, d. mmmm yyyy (ddd, mmm)", german,
+       "Donnerstag, 5. März 2026 (Do, Mär)"},
       {"longer runs still mean the full name", march5, "dddddd mmmmmmm", english, "Thursday March"},
       {"any case, one run", march5, "Dd/mM/YyYy", english, "05/03/2026"},
       {"one y is two digits", march5, "y", english, "26"},

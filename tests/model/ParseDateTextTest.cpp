@@ -89,9 +89,15 @@ TEST(ParseDateText, FollowsTheRule) {
       {"two-digit year first", yearMonthDay, "26-3-5", CivilDate{2026, 3, 5}},
       {"two numbers are month and day", yearMonthDay, "3-5", CivilDate{2026, 3, 5}},
       {"31 April", yearMonthDay, "2026-4-31", no},
-      {"format marks count as blanks", monthDayYear, "\xE2\x80\x8F" "1\xE2\x80\x8E/2/\xD8\x9C" "2003 \xE2\x80\x8F",
+      {"format marks count as blanks", monthDayYear,
+       "\xE2\x80\x8F"
+       "1\xE2\x80\x8E/2/\xD8\x9C"
+       "2003 \xE2\x80\x8F",
        CivilDate{2003, 1, 2}},
-      {"a format mark does not join digits", monthDayYear, "1/2/20\xE2\x80\x8F" "03", no},
+      {"a format mark does not join digits", monthDayYear,
+       "1/2/20\xE2\x80\x8F"
+       "03",
+       no},
       {"a letter is no format mark", monthDayYear, "1/2/2003\xD8\xA7", no},
       {"the marks of the locale's own form", rightToLeft, "5\xE2\x80\x8F/3\xE2\x80\x8F/2026", CivilDate{2026, 3, 5}},
       {"a blank where the pattern has one", blankBeforeYear, "28/12 2026", CivilDate{2026, 12, 28}},

@@ -1,6 +1,6 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, QuoteArgument,
     ::testing::Values(QuoteRow{"plain", "setup", false, "setup"},
                       QuoteRow{"plainForced", "/opt/Lunasoma/Lunasoma.exe", true, "\"/opt/Lunasoma/Lunasoma.exe\""},
-                      QuoteRow{"blank", "/home/a b/x", false, "\"/home/a b/x\""},
-                      QuoteRow{"empty", "", false, "\"\""},
+                      QuoteRow{"blank", "/home/a b/x", false, "\"/home/a b/x\""}, QuoteRow{"empty", "", false, "\"\""},
                       QuoteRow{"doubleQuote", "say \"hi\"", false, "\"say \\\"hi\\\"\""},
                       QuoteRow{"dollarAndBacktick", "$HOME`id`", false, "\"\\$HOME\\`id\\`\""},
                       QuoteRow{"backslash", "a\\b", false, "\"a\\\\b\""},
@@ -59,9 +58,9 @@ TEST(DesktopEntryText, BackslashInTargetIsEscapedTwice) {
 }
 
 TEST(DesktopEntryText, ExecKeepsQuotedArgumentsTogether) {
-  EXPECT_EQ(DesktopEntry::execLine("/opt/L/Lunasoma.exe", "Uninstall \"two words\" 5%",
-                                   DesktopEntry::TargetKind::Program),
-            "\"/opt/L/Lunasoma.exe\" Uninstall \"two words\" 5%%");
+  EXPECT_EQ(
+      DesktopEntry::execLine("/opt/L/Lunasoma.exe", "Uninstall \"two words\" 5%", DesktopEntry::TargetKind::Program),
+      "\"/opt/L/Lunasoma.exe\" Uninstall \"two words\" 5%%");
   EXPECT_EQ(DesktopEntry::execLine("/opt/L/Lunasoma.hlp", "", DesktopEntry::TargetKind::Document),
             "xdg-open \"/opt/L/Lunasoma.hlp\"");
 }
@@ -110,14 +109,19 @@ TEST_F(DesktopShortcutFiles, ProgramShortcutRunsTheProgramInItsFolder) {
   ASSERT_TRUE(m_service.createShortcut(shortcut));
 
   const QString file = QFileInfo(links).path() + "/Lunasoma.desktop";
-  EXPECT_EQ(read(file), "[Desktop Entry]\n"
-                        "Type=Application\n"
-                        "Name=Lunasoma\n"
-                        "Comment=Biorhythm\\ncharts\n"
-                        "Exec=\"" + QString(folder).replace("$", "\\\\$") + "/Lunasoma.exe\"\n"
-                        "Path=" + folder + "\n"
-                        "Terminal=false\n"
-                        "Categories=Utility;\n");
+  EXPECT_EQ(read(file),
+            "[Desktop Entry]\n"
+            "Type=Application\n"
+            "Name=Lunasoma\n"
+            "Comment=Biorhythm\\ncharts\n"
+            "Exec=\"" +
+                QString(folder).replace("$", "\\\\$") +
+                "/Lunasoma.exe\"\n"
+                "Path=" +
+                folder +
+                "\n"
+                "Terminal=false\n"
+                "Categories=Utility;\n");
   const auto permissions = QFileInfo(file).permissions();
   EXPECT_TRUE(permissions & QFileDevice::ExeOwner);
   EXPECT_TRUE(permissions & QFileDevice::ExeOther);

@@ -28,14 +28,14 @@ TEST_P(AddressUrl, BecomesTheUrlTheDesktopOpens) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, AddressUrl,
-                         ::testing::Values(AddressRow{"bareHost", "www.corvanti.example", "http://www.corvanti.example"},
-                                           AddressRow{"webAddress", "https://corvanti.example/x", "https://corvanti.example/x"},
-                                           AddressRow{"mail", "mailto:support@corvanti.example", "mailto:support@corvanti.example"},
-                                           AddressRow{"surroundingBlanks", " www.a.example ", "http://www.a.example"},
-                                           AddressRow{"empty", "", ""},
-                                           AddressRow{"blank", "   ", ""}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AddressUrl,
+    ::testing::Values(AddressRow{"bareHost", "www.corvanti.example", "http://www.corvanti.example"},
+                      AddressRow{"webAddress", "https://corvanti.example/x", "https://corvanti.example/x"},
+                      AddressRow{"mail", "mailto:support@corvanti.example", "mailto:support@corvanti.example"},
+                      AddressRow{"surroundingBlanks", " www.a.example ", "http://www.a.example"},
+                      AddressRow{"empty", "", ""}, AddressRow{"blank", "   ", ""}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // An argument full of shell syntax reaches the program as one argument, character for character:
 // touch creates a file of exactly that name, and the command after the semicolon never runs (it

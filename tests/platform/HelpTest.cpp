@@ -32,19 +32,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ContentsRow{"booksAndTopics",
                     "1 The chart\n2 Reading the chart=chart\n2 Paging=paging\n1 Installing\n2 Setup=setup\n",
-                    {{1, "The chart", ""}, {2, "Reading the chart", "chart"}, {2, "Paging", "paging"},
-                     {1, "Installing", ""}, {2, "Setup", "setup"}}},
-        ContentsRow{"windowsLineEndsAndBlanks", "\r\n1 Book\r\n\r\n  2 Topic = topic-id \r\n",
+                    {{1, "The chart", ""},
+                     {2, "Reading the chart", "chart"},
+                     {2, "Paging", "paging"},
+                     {1, "Installing", ""},
+                     {2, "Setup", "setup"}}},
+        ContentsRow{"windowsLineEndsAndBlanks",
+                    "\r\n1 Book\r\n\r\n  2 Topic = topic-id \r\n",
                     {{1, "Book", ""}, {2, "Topic", "topic-id"}}},
-        ContentsRow{"fileAndWindowSuffixes", "1 A=alpha@Other.hlp>main\n1 B=beta>second\n",
+        ContentsRow{"fileAndWindowSuffixes",
+                    "1 A=alpha@Other.hlp>main\n1 B=beta>second\n",
                     {{1, "A", "alpha"}, {1, "B", "beta"}}},
         ContentsRow{"escapedEquals", "1 a \\= b=maths\n", {{1, "a = b", "maths"}}},
-        ContentsRow{"directivesAndComments", ":Base Lunasoma.hlp>main\n:Title Help\n:Index Lunasoma=Lunasoma.hlp\n; note\n1 Only=only\n",
+        ContentsRow{"directivesAndComments",
+                    ":Base Lunasoma.hlp>main\n:Title Help\n:Index Lunasoma=Lunasoma.hlp\n; note\n1 Only=only\n",
                     {{1, "Only", "only"}}},
-        ContentsRow{"levelJumpIsLifted", "1 Book\n3 Deep=deep\n4 Deeper=deeper\n1 Top=top\n",
+        ContentsRow{"levelJumpIsLifted",
+                    "1 Book\n3 Deep=deep\n4 Deeper=deeper\n1 Top=top\n",
                     {{1, "Book", ""}, {2, "Deep", "deep"}, {3, "Deeper", "deeper"}, {1, "Top", "top"}}},
         ContentsRow{"firstLineTooDeep", "2 Orphan=orphan\n", {{1, "Orphan", "orphan"}}},
-        ContentsRow{"malformedLinesSkipped", "Book without level\n0 Zero=zero\n1\n1 NoTopic=\n1 =anchor\n1x Glued\n1 Kept=kept\n",
+        ContentsRow{"malformedLinesSkipped",
+                    "Book without level\n0 Zero=zero\n1\n1 NoTopic=\n1 =anchor\n1x Glued\n1 Kept=kept\n",
                     {{1, "Kept", "kept"}}}),
     [](const auto& row) { return std::string(row.param.name); });
 
@@ -72,8 +80,9 @@ class HelpServiceTest : public ::testing::Test {
 };
 
 TEST_F(HelpServiceTest, OpensOnTheFirstTopicWithTheContentsTree) {
-  write("Lunasoma.hlp", "<html><body><a name=\"intro\"></a><h1>Intro</h1><a name=\"paging\"></a><h1>Paging</h1>"
-                        "<a href=\"#intro\">back</a> <a href=\"https://example.com/\">web</a></body></html>");
+  write("Lunasoma.hlp",
+        "<html><body><a name=\"intro\"></a><h1>Intro</h1><a name=\"paging\"></a><h1>Paging</h1>"
+        "<a href=\"#intro\">back</a> <a href=\"https://example.com/\">web</a></body></html>");
   write("Lunasoma.cnt", ":Base Lunasoma.hlp\n:Title Lunasoma Help\n1 Chart\n2 Introduction=intro\n2 Paging=paging\n");
   ASSERT_TRUE(m_help.showContents(nullptr, helpFile()));
 

@@ -39,7 +39,8 @@ void writeFile(const std::string& path, const std::string& text) {
 
 std::vector<std::string> filesIn(const test::TempFolder& folder, const QString& pattern) {
   std::vector<std::string> names;
-  for (const QString& name : QDir(folder.path()).entryList({pattern}, QDir::Files, QDir::Name)) names.push_back(name.toStdString());
+  for (const QString& name : QDir(folder.path()).entryList({pattern}, QDir::Files, QDir::Name))
+    names.push_back(name.toStdString());
   return names;
 }
 
@@ -107,7 +108,9 @@ TEST_F(HiveFileTest, AnUnreadableFileReadsAsEmptyAndIsKeptBeforeItIsReplaced) {
     std::string text;
   };
   const Row rows[]{
-      {"garbage", std::string("\x7F" "ELF\x02\x01\x01\0\0\0 not a hive", 20)},
+      {"garbage", std::string("\x7F"
+                              "ELF\x02\x01\x01\0\0\0 not a hive",
+                              20)},
       {"text without the header", "[HKEY_CURRENT_USER\\Software]\n\"Name\"=\"x\"\n"},
       {"UTF-16 with an odd number of bytes", std::string("\xFF\xFEW\0i\0n\0", 9)},
   };
@@ -136,7 +139,8 @@ TEST_F(HiveFileTest, EachUnreadableVersionGetsACopyOfItsOwn) {
   hive.writeDword("Key", "n", 2);
 
   std::vector<std::string> kept;
-  for (const std::string& name : filesIn(folder, "user.reg.corrupt-*")) kept.push_back(contentsOf(folder.path().toStdString() + "/" + name));
+  for (const std::string& name : filesIn(folder, "user.reg.corrupt-*"))
+    kept.push_back(contentsOf(folder.path().toStdString() + "/" + name));
   std::sort(kept.begin(), kept.end());
   EXPECT_EQ(kept, (std::vector<std::string>{"first garbage", "second garbage"}));
 }
@@ -151,7 +155,8 @@ TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
       char go;
       if (read(start[0], &go, 1) < 0) _exit(4);  // both begin together, to make them collide
       HiveFile hive(path, std::string(CurrentUserRoot));
-      for (int i = 0; i < KeysPerWriter; ++i) hive.writeDword("Software\\" + name + "\\" + std::to_string(i), "n", static_cast<std::uint32_t>(i));
+      for (int i = 0; i < KeysPerWriter; ++i)
+        hive.writeDword("Software\\" + name + "\\" + std::to_string(i), "n", static_cast<std::uint32_t>(i));
     };
   };
   std::vector<pid_t> children;
@@ -177,9 +182,11 @@ TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
 
   HiveFile hive(path, std::string(CurrentUserRoot));
   for (const char* name : {"First", "Second"}) {
-    EXPECT_EQ(hive.subkeyNames(std::string("Software\\") + name).size(), static_cast<std::size_t>(KeysPerWriter)) << name;
+    EXPECT_EQ(hive.subkeyNames(std::string("Software\\") + name).size(), static_cast<std::size_t>(KeysPerWriter))
+        << name;
     for (int i = 0; i < KeysPerWriter; ++i)
-      EXPECT_EQ(hive.readDword(std::string("Software\\") + name + "\\" + std::to_string(i), "n"), static_cast<std::uint32_t>(i));
+      EXPECT_EQ(hive.readDword(std::string("Software\\") + name + "\\" + std::to_string(i), "n"),
+                static_cast<std::uint32_t>(i));
   }
 }
 
@@ -200,13 +207,15 @@ class FailingReplace : public HiveFileSystem {
 
 TEST_F(HiveFileTest, ACrashBeforeTheRenameLeavesTheOldHive) {
   HiveFile hive(path, std::string(CurrentUserRoot));
-  hive.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{1}}}, {"Style", RegistryValue{std::uint32_t{0}}}});
+  hive.writeValues("Software\\Corvanti\\Lunasoma",
+                   {{"Range", RegistryValue{std::uint32_t{1}}}, {"Style", RegistryValue{std::uint32_t{0}}}});
   const std::string before = contentsOf(path);
 
   const int status = inChildProcess([&] {
     const FailingReplace crash(FailingReplace::Dies);
     HiveFile doomed(path, std::string(CurrentUserRoot), crash);
-    doomed.writeValues("Software\\Corvanti\\Lunasoma", {{"Range", RegistryValue{std::uint32_t{7}}}, {"Style", RegistryValue{std::uint32_t{1}}}});
+    doomed.writeValues("Software\\Corvanti\\Lunasoma",
+                       {{"Range", RegistryValue{std::uint32_t{7}}}, {"Style", RegistryValue{std::uint32_t{1}}}});
   });
   ASSERT_EQ(status, 42);
 
@@ -257,7 +266,8 @@ TEST_F(HiveFileTest, ASaveChangesNothingButTheValuesItWrites) {
   // Each row prepares the folder and says where the hive's text really lives; the save sets one
   // value, and the text must afterwards be exactly what it was with that one value changed.
   const auto withRange = [](const std::string& others, int range) {
-    return "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\n\"Range\"=dword:0000000" +
+    return "Windows Registry Editor Version "
+           "5.00\n\n[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]\n\"Range\"=dword:0000000" +
            std::to_string(range) + "\n" + others;
   };
   std::string deep = "\n[HKEY_CURRENT_USER";
@@ -278,22 +288,20 @@ TEST_F(HiveFileTest, ASaveChangesNothingButTheValuesItWrites) {
        "[-HKEY_CURRENT_USER\\Software\\Old]\n\"typo\"=dwrod:1\n",
        [&] { return path; }, [] {}},
       {"a key 16,000 levels deep", deep, [&] { return path; }, [] {}},
-      {"a planted link in the temporary file's old place",
-       "",
+      {"a planted link in the temporary file's old place", "",
        [&] {
          writeFile(outside, "precious");
          EXPECT_EQ(symlink(outside.c_str(), (path + ".tmp").c_str()), 0);
          return path;
        },
        [&] { EXPECT_EQ(contentsOf(outside), "precious"); }},
-      {"a hive that is a link into a dotfiles folder",
-       "",
+      {"a hive that is a link into a dotfiles folder", "",
        [&] {
          EXPECT_EQ(symlink("dotfiles/user.reg", path.c_str()), 0);
          return dotfiles;
        },
        [&] {
-         struct stat info{};
+         struct stat info {};
          EXPECT_EQ(lstat(path.c_str(), &info), 0);
          EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link was replaced by a file";
          EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty());
@@ -370,8 +378,10 @@ TEST(RegistryHivesTest, ANewMachineHiveHoldsTheUninstallKey) {
     EXPECT_EQ(hives.user->path(), base + "/user.reg");
   }
   const std::string machineText = contentsOf(base + "/system.reg");
-  EXPECT_NE(machineText.find("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall]"), std::string::npos);
-  EXPECT_NE(contentsOf(base + "/user.reg").find("[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]"), std::string::npos);
+  EXPECT_NE(machineText.find("[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall]"),
+            std::string::npos);
+  EXPECT_NE(contentsOf(base + "/user.reg").find("[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]"),
+            std::string::npos);
 
   // Opening again finds the hives as they were.
   RegistryHives again = openRegistryHives(base);

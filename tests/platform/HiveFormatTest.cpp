@@ -10,9 +10,15 @@
 namespace lunasoma {
 namespace {
 
-HiveValue dwordValue(std::string name, std::uint32_t number) { return {std::move(name), RegistryValue{number}, std::nullopt}; }
-HiveValue textValue(std::string name, std::string text) { return {std::move(name), RegistryValue{std::move(text)}, std::nullopt}; }
-HiveValue binaryValue(std::string name, std::vector<std::uint8_t> bytes) { return {std::move(name), RegistryValue{std::move(bytes)}, std::nullopt}; }
+HiveValue dwordValue(std::string name, std::uint32_t number) {
+  return {std::move(name), RegistryValue{number}, std::nullopt};
+}
+HiveValue textValue(std::string name, std::string text) {
+  return {std::move(name), RegistryValue{std::move(text)}, std::nullopt};
+}
+HiveValue binaryValue(std::string name, std::vector<std::uint8_t> bytes) {
+  return {std::move(name), RegistryValue{std::move(bytes)}, std::nullopt};
+}
 
 // The hive every lenient spelling below stands for, built without the parser.
 Hive referenceHive() {
@@ -34,7 +40,8 @@ const std::string Canonical =
     "@=\"default\"\n";
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) text.replace(at, from.size(), to);
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
   return text;
 }
 
@@ -77,18 +84,22 @@ TEST(HiveFormatTest, ReadsTheSpellingsAHandEditedFileCanHave) {
       {"UTF-8 byte order mark", "\xEF\xBB\xBF" + Canonical},
       {"UTF-16LE with byte order mark", utf16WithBom(replaceAll(Canonical, "\n", "\r\n"))},
       {"older header", replaceAll(Canonical, "Windows Registry Editor Version 5.00", "REGEDIT4")},
-      {"hex list continued on indented lines", replaceAll(Canonical, "00,00,00,00,00,6a", "00,00,00,\\\n  00,00,\\\r\n\t6a")},
+      {"hex list continued on indented lines",
+       replaceAll(Canonical, "00,00,00,00,00,6a", "00,00,00,\\\n  00,00,\\\r\n\t6a")},
       {"short and upper-case hex", replaceAll(replaceAll(Canonical, "dword:0000000a", "DWORD:A"), "6a,e5", "6A,E5")},
       {"key spelled in other case with doubled separators",
-       replaceAll(Canonical, "[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]", "[hkey_current_user\\\\Software\\Corvanti\\\\Lunasoma\\]")},
+       replaceAll(Canonical, "[HKEY_CURRENT_USER\\Software\\Corvanti\\Lunasoma]",
+                  "[hkey_current_user\\\\Software\\Corvanti\\\\Lunasoma\\]")},
       {"values split over two sections of one key",
-       replaceAll(Canonical, "\"RecExportFileName\"", "\n[HKEY_CURRENT_USER\\SOFTWARE\\CORVANTI\\LUNASOMA]\n\"RecExportFileName\"")},
+       replaceAll(Canonical, "\"RecExportFileName\"",
+                  "\n[HKEY_CURRENT_USER\\SOFTWARE\\CORVANTI\\LUNASOMA]\n\"RecExportFileName\"")},
   };
   const Hive expected = referenceHive();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
     try {
-      EXPECT_TRUE(parseHive(row.text, CurrentUserRoot) == expected) << formatHive(parseHive(row.text, CurrentUserRoot), CurrentUserRoot);
+      EXPECT_TRUE(parseHive(row.text, CurrentUserRoot) == expected)
+          << formatHive(parseHive(row.text, CurrentUserRoot), CurrentUserRoot);
     } catch (const HiveFormatError& error) {
       ADD_FAILURE() << error.what();
     }
@@ -114,7 +125,8 @@ TEST(HiveFormatTest, CommentsComeBackWhereTheyStood) {
   ASSERT_NE(comment, std::string::npos) << written;
   EXPECT_LT(range, comment);
   EXPECT_LT(comment, style);
-  EXPECT_EQ(formatHive(parseHive(written, CurrentUserRoot), CurrentUserRoot), written) << "a second save changes nothing";
+  EXPECT_EQ(formatHive(parseHive(written, CurrentUserRoot), CurrentUserRoot), written)
+      << "a second save changes nothing";
 }
 
 std::string deepPath(std::size_t levels, const std::string& name) {
@@ -158,9 +170,11 @@ TEST(HiveFormatTest, KeepsWhatItCannotReadWhereItStood) {
       {"root name merely begins the same", "[HKEY_CURRENT_USERS\\Key]", true},
       {"section without closing bracket", "[HKEY_CURRENT_USER\\Key", true},
       {"key deeper than 512 levels", "[HKEY_CURRENT_USER\\" + deepPath(513, "k") + "]\n\"x\"=dword:00000001", true},
-      {"key path longer than 16383 characters", "[HKEY_CURRENT_USER\\" + deepPath(2, std::string(8192, 'k')) + "]", true},
+      {"key path longer than 16383 characters", "[HKEY_CURRENT_USER\\" + deepPath(2, std::string(8192, 'k')) + "]",
+       true},
   };
-  const std::string top = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Key]\n\"before\"=dword:00000001\n";
+  const std::string top =
+      "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Key]\n\"before\"=dword:00000001\n";
   const std::string after = "\"after\"=dword:00000002\n";
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
@@ -199,7 +213,8 @@ TEST(HiveFormatTest, KeptLinesStayInPlaceThroughChanges) {
             "[HKEY_LOCAL_MACHINE\\Elsewhere]\n\"x\"=\"y\"\n");
   const Hive reread = parseHive(formatHive(hive, CurrentUserRoot), CurrentUserRoot);
   EXPECT_TRUE(reread == hive);
-  EXPECT_TRUE(parseHive("Windows Registry Editor Version 5.00\n\"x\"=\"y\"\n[HKEY_CURRENT_USER\\K]\n", CurrentUserRoot).keyExists("K"));
+  EXPECT_TRUE(parseHive("Windows Registry Editor Version 5.00\n\"x\"=\"y\"\n[HKEY_CURRENT_USER\\K]\n", CurrentUserRoot)
+                  .keyExists("K"));
 }
 
 TEST(HiveFormatTest, AHexListCutOffByTheEndOfTheFileGetsTheBlankLineItRanInto) {
@@ -284,7 +299,10 @@ TEST(HiveFormatTest, WhatIsWrittenReadsBackUnchanged) {
   Hive hive;
   hive.setValue("", dwordValue("at the root", 1));
   hive.setValue("Odd]Key\\With [brackets]\\ and blanks ", textValue("x", "y"));
-  hive.setValue("Gr\xC3\xBC\xC3\x9F" "e", textValue("\"quoted\" \\ name", "\xE2\x82\xAC"));
+  hive.setValue(
+      "Gr\xC3\xBC\xC3\x9F"
+      "e",
+      textValue("\"quoted\" \\ name", "\xE2\x82\xAC"));
   hive.setValue("Texts", textValue("lines", "one\r\ntwo\n"));
   hive.setValue("Texts", textValue("not UTF-8", "\xFF\xFE\r stays in quotes"));
   hive.setValue("Texts", textValue("NUL", std::string("a\0b", 3)));

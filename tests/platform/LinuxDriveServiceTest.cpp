@@ -32,14 +32,12 @@ QStringList rootsOf(const std::vector<Drive>& drives) {
 }
 
 TEST(LinuxDrives, LeavesOutPseudoUnreadyAndEmptyVolumes) {
-  FakeVolumes volumes({disk("/home", "/dev/sda2"),
-                       disk("/", "/dev/sda1"),
+  FakeVolumes volumes({disk("/home", "/dev/sda2"), disk("/", "/dev/sda1"),
                        Volume{"/run", "tmpfs", "tmpfs", true, gigabyte, false},
                        Volume{"/proc", "proc", "proc", true, 0, false},
                        Volume{"/snap/core/1", "/dev/loop0", "squashfs", true, gigabyte, false},
                        Volume{"/media/cd", "/dev/sr0", "iso9660", false, 0, true},
-                       Volume{"/mnt/empty", "/dev/sdc1", "vfat", true, 0, false},
-                       disk("/home", "/dev/sda2")});
+                       Volume{"/mnt/empty", "/dev/sdc1", "vfat", true, 0, false}, disk("/home", "/dev/sda2")});
   LinuxDriveService service(volumes, "/home/ann");
   const std::vector<Drive> drives = service.drives();
   EXPECT_EQ(rootsOf(drives), (QStringList{"/", "/home"}));
@@ -70,12 +68,17 @@ INSTANTIATE_TEST_SUITE_P(
         DriveARow{"removableWins",
                   {disk("/", "/dev/sda1"), disk("/run/media/ann/STICK", "/dev/sdb1", true),
                    disk("/media/zip", "/dev/sdc1", true)},
-                  "/home/ann", "/media/zip", true},
+                  "/home/ann",
+                  "/media/zip",
+                  true},
         DriveARow{"homeVolume", {disk("/", "/dev/sda1"), disk("/home", "/dev/sda2")}, "/home/ann", "/home", false},
-        DriveARow{"homeIsAMountPoint", {disk("/", "/dev/sda1"), disk("/home/ann", "/dev/sda3")}, "/home/ann/",
-                  "/home/ann", false},
-        DriveARow{"similarNameIsNotHome", {disk("/", "/dev/sda1"), disk("/home2", "/dev/sda2")}, "/home/ann", "/",
+        DriveARow{"homeIsAMountPoint",
+                  {disk("/", "/dev/sda1"), disk("/home/ann", "/dev/sda3")},
+                  "/home/ann/",
+                  "/home/ann",
                   false},
+        DriveARow{
+            "similarNameIsNotHome", {disk("/", "/dev/sda1"), disk("/home2", "/dev/sda2")}, "/home/ann", "/", false},
         DriveARow{"noVolumes", {}, "/home/ann", "/", false}),
     [](const auto& row) { return std::string(row.param.name); });
 

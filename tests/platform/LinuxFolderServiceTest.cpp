@@ -58,7 +58,8 @@ TEST_P(ShellFolders, EmptyHiveValueMeansNoFolder) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, ShellFolders,
     ::testing::Values(
-        ShellFolderRow{"programs", "Programs", [](FolderService& f) { return f.programsFolder(); }, "/data/applications"},
+        ShellFolderRow{"programs", "Programs", [](FolderService& f) { return f.programsFolder(); },
+                       "/data/applications"},
         ShellFolderRow{"startup", "Startup", [](FolderService& f) { return f.startupFolder(); }, "/config/autostart"},
         ShellFolderRow{"desktop", "Desktop", [](FolderService& f) { return f.desktopFolder(); }, "/Desktop"}),
     [](const auto& row) { return std::string(row.param.name); });

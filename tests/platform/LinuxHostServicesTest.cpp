@@ -25,7 +25,8 @@ TEST(LinuxHost, ServicesShareTheGivenHives) {
   services.machineHive.writeString(LinuxFolderService::currentVersionKey, "ProgramFilesDir", "/srv/other apps");
   EXPECT_EQ(services.folders.programsFolder(), "/srv/other programs");
   EXPECT_EQ(services.folders.programFilesFolder(), "/srv/other apps");
-  EXPECT_FALSE(services.machineHive.keyExists(LinuxFolderService::shellFoldersKey)) << "the user's values stay in the user's hive";
+  EXPECT_FALSE(services.machineHive.keyExists(LinuxFolderService::shellFoldersKey))
+      << "the user's values stay in the user's hive";
   EXPECT_FALSE(services.userHive.readString(LinuxFolderService::currentVersionKey, "ProgramFilesDir").has_value());
   EXPECT_EQ(services.system.osFacts().startShowValue, 1);
 }

@@ -18,7 +18,8 @@ TEST(LinuxSystem, TheSystemCheckFollowsTheQtLibraryNotTheKernel) {
   const QString built = QStringLiteral("%1.%2.0").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR);
   const QString older = QStringLiteral("%1.%2.0").arg(QT_VERSION_MAJOR).arg(QT_VERSION_MINOR - 1);
   const QString nextMajor = QStringLiteral("%1.0.0").arg(QT_VERSION_MAJOR + 1);
-  const std::pair<QString, bool> rows[] = {{built, true}, {older, QT_VERSION_MINOR == 0}, {nextMajor, false}, {"", false}};
+  const std::pair<QString, bool> rows[] = {
+      {built, true}, {older, QT_VERSION_MINOR == 0}, {nextMajor, false}, {"", false}};
   for (const auto& [runtime, runs] : rows) {
     SCOPED_TRACE(runtime.toStdString());
     EXPECT_EQ(LinuxSystemService::versionNumberForRuntime(runtime) >= 390, runs);

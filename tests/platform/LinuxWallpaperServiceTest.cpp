@@ -84,14 +84,13 @@ TEST_P(MechanismOrder, FollowsTheCurrentDesktop) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, MechanismOrder,
-    ::testing::Values(
-        DesktopRow{"unknown", "", {Mechanism::Gnome, Mechanism::Plasma, Mechanism::Xfce}},
-        DesktopRow{"otherDesktop", "LXQt", {Mechanism::Gnome, Mechanism::Plasma, Mechanism::Xfce}},
-        DesktopRow{"gnome", "GNOME", {Mechanism::Gnome}},
-        DesktopRow{"ubuntu", "ubuntu:GNOME", {Mechanism::Gnome}},
-        DesktopRow{"plasmaLowerCase", "kde", {Mechanism::Plasma}},
-        DesktopRow{"xfce", "XFCE", {Mechanism::Xfce}},
-        DesktopRow{"budgieOnGnome", "Budgie:GNOME", {Mechanism::Gnome}}),
+    ::testing::Values(DesktopRow{"unknown", "", {Mechanism::Gnome, Mechanism::Plasma, Mechanism::Xfce}},
+                      DesktopRow{"otherDesktop", "LXQt", {Mechanism::Gnome, Mechanism::Plasma, Mechanism::Xfce}},
+                      DesktopRow{"gnome", "GNOME", {Mechanism::Gnome}},
+                      DesktopRow{"ubuntu", "ubuntu:GNOME", {Mechanism::Gnome}},
+                      DesktopRow{"plasmaLowerCase", "kde", {Mechanism::Plasma}},
+                      DesktopRow{"xfce", "XFCE", {Mechanism::Xfce}},
+                      DesktopRow{"budgieOnGnome", "Budgie:GNOME", {Mechanism::Gnome}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(WallpaperTest, FileUriIsAbsoluteEncodedAndQuoteFree) {
@@ -164,11 +163,10 @@ TEST_F(WallpaperTest, XfceSetsEveryMonitorAndWorkspace) {
   });
   LinuxWallpaperService service(m_runner, "XFCE");
   ASSERT_TRUE(service.setWallpaper(m_bitmap, true));
-  EXPECT_EQ(properties, (std::map<QString, QString>{
-                            {"/backdrop/screen0/monitor0/workspace0/last-image", m_bitmap},
-                            {"/backdrop/screen0/monitor0/workspace0/image-style", "2"},
-                            {"/backdrop/screen0/monitorHDMI-1/workspace1/last-image", m_bitmap},
-                            {"/backdrop/screen0/monitorHDMI-1/workspace1/image-style", "2"}}));
+  EXPECT_EQ(properties, (std::map<QString, QString>{{"/backdrop/screen0/monitor0/workspace0/last-image", m_bitmap},
+                                                    {"/backdrop/screen0/monitor0/workspace0/image-style", "2"},
+                                                    {"/backdrop/screen0/monitorHDMI-1/workspace1/last-image", m_bitmap},
+                                                    {"/backdrop/screen0/monitorHDMI-1/workspace1/image-style", "2"}}));
   ASSERT_TRUE(service.setWallpaper(m_bitmap, false));
   EXPECT_EQ(properties["/backdrop/screen0/monitor0/workspace0/image-style"], "1");
 }

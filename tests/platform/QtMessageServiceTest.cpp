@@ -79,11 +79,12 @@ TEST_P(BoxLooks, CaptionIconAndPlainText) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, BoxLooks,
     ::testing::Values(
-        BoxRow{"information", [](QtMessageService& m, const QString& text) { m.information(nullptr, text); }, "Information",
-               QMessageBox::Information},
-        BoxRow{"confirm", [](QtMessageService& m, const QString& text) { m.confirm(nullptr, text, MessageButton::Ok); }, "Confirm",
-               QMessageBox::Question},
-        BoxRow{"error", [](QtMessageService& m, const QString& text) { m.error(nullptr, text); }, "Error", QMessageBox::Critical}),
+        BoxRow{"information", [](QtMessageService& m, const QString& text) { m.information(nullptr, text); },
+               "Information", QMessageBox::Information},
+        BoxRow{"confirm", [](QtMessageService& m, const QString& text) { m.confirm(nullptr, text, MessageButton::Ok); },
+               "Confirm", QMessageBox::Question},
+        BoxRow{"error", [](QtMessageService& m, const QString& text) { m.error(nullptr, text); }, "Error",
+               QMessageBox::Critical}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct AnswerRow {
@@ -108,12 +109,13 @@ constexpr MessageButtons no = MessageButton::No;
 constexpr MessageButtons cancel = MessageButton::Cancel;
 constexpr MessageButtons ok = MessageButton::Ok;
 
-INSTANTIATE_TEST_SUITE_P(Rows, ConfirmAnswer,
-                         ::testing::Values(AnswerRow{"yesOfYesCancel", yes | cancel, QMessageBox::Yes, MessageButton::Yes},
-                                           AnswerRow{"cancelOfYesCancel", yes | cancel, QMessageBox::Cancel, MessageButton::Cancel},
-                                           AnswerRow{"noOfYesNo", yes | no, QMessageBox::No, MessageButton::No},
-                                           AnswerRow{"okOfOkCancel", ok | cancel, QMessageBox::Ok, MessageButton::Ok}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConfirmAnswer,
+    ::testing::Values(AnswerRow{"yesOfYesCancel", yes | cancel, QMessageBox::Yes, MessageButton::Yes},
+                      AnswerRow{"cancelOfYesCancel", yes | cancel, QMessageBox::Cancel, MessageButton::Cancel},
+                      AnswerRow{"noOfYesNo", yes | no, QMessageBox::No, MessageButton::No},
+                      AnswerRow{"okOfOkCancel", ok | cancel, QMessageBox::Ok, MessageButton::Ok}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ConfirmAnswerClosed, WithoutAButtonPressedIsCancel) {
   QtMessageService messages;

@@ -60,7 +60,8 @@ TYPED_TEST(RegistryBackendTest, EveryTypeComesBackAsWritten) {
       {"long binary", RegistryValue{countingBytes(300)}},
       {"empty text", RegistryValue{std::string()}},
       {"path with quotes", RegistryValue{std::string("C:\\Program Files\\\"Luna\"\\")}},
-      {"non-ASCII", RegistryValue{std::string("Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC \xF0\x9F\x8C\x99")}},
+      {"non-ASCII", RegistryValue{std::string("Gr\xC3\xBC\xC3\x9F"
+                                              "e \xE2\x82\xAC \xF0\x9F\x8C\x99")}},
       {"line breaks", RegistryValue{std::string(WithBreaksAndNul, sizeof WithBreaksAndNul - 1)}},
       {"Name \"with\" \\ odd = characters ]", RegistryValue{std::string("x")}},
       {"", RegistryValue{std::string("the default value")}},

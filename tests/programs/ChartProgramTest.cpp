@@ -38,8 +38,8 @@ class ChartProgram : public ::testing::Test {
   // "{out}" in an argument stands for the folder the chart is written to.
   ProgramRun chart(QStringList arguments, std::function<void()> childModifier = {}, QString standardOutputFile = {}) {
     for (QString& argument : arguments) argument.replace("{out}", out.path());
-    return test::runProgram({ChartProgramFile, arguments, sandbox.environment(), out.path(), standardOutputFile,
-                             std::move(childModifier)});
+    return test::runProgram(
+        {ChartProgramFile, arguments, sandbox.environment(), out.path(), standardOutputFile, std::move(childModifier)});
   }
 
   ProgramSandbox sandbox;
@@ -63,23 +63,33 @@ TEST_F(ChartProgram, WritesEachKindOfFileItSupports) {
   struct Row {
     const char* name;
     QStringList arguments;
-    QString file;       // in the output folder
-    QByteArray magic;   // how the file begins
-    QSize bitmapSize;   // empty for a PDF
+    QString file;      // in the output folder
+    QByteArray magic;  // how the file begins
+    QSize bitmapSize;  // empty for a PDF
   };
   const Row rows[] = {
-      {"png at the default size", {"--birth", "1990-05-10", "--out", "{out}/chart.png"}, "chart.png", "\x89PNG",
+      {"png at the default size",
+       {"--birth", "1990-05-10", "--out", "{out}/chart.png"},
+       "chart.png",
+       "\x89PNG",
        {640, 400}},
       {"bmp at a given size",
        {"--birth", "1990-05-10", "--start", "2026-12-01", "--size", "320x200", "--out", "{out}/chart.bmp"},
-       "chart.bmp", "BM", {320, 200}},
+       "chart.bmp",
+       "BM",
+       {320, 200}},
       {"upper-case ending", {"--birth", "1990-05-10", "--out", "{out}/CHART.PNG"}, "CHART.PNG", "\x89PNG", {640, 400}},
       {"pdf with every option",
        {"--birth", "1990-05-10", "--start", "2026-12-01", "--weeks", "8", "--style", "highlow", "--lines", "--out",
         "{out}/chart.pdf"},
-       "chart.pdf", "%PDF-", {}},
-      {"a name relative to the working folder", {"--birth", "1990-05-10", "--out", "relative.png"}, "relative.png",
-       "\x89PNG", {640, 400}},
+       "chart.pdf",
+       "%PDF-",
+       {}},
+      {"a name relative to the working folder",
+       {"--birth", "1990-05-10", "--out", "relative.png"},
+       "relative.png",
+       "\x89PNG",
+       {640, 400}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -147,8 +157,8 @@ TEST_F(ChartProgram, StoredDrawsWithTheSavedSettingsAndWritesNoHive) {
   EXPECT_EQ(stored.err, QByteArray());
   EXPECT_TRUE(defaults.out.contains("\nbrush " + hexColor(paletteColor(BiorhythmSettings{}.ColorBack)).toLatin1() +
                                     "\nfill 0 0 640 400\n"));
-  EXPECT_TRUE(stored.out.contains("\nbrush " + hexColor(paletteColor(saved.ColorBack)).toLatin1() +
-                                  "\nfill 0 0 640 400\n"))
+  EXPECT_TRUE(
+      stored.out.contains("\nbrush " + hexColor(paletteColor(saved.ColorBack)).toLatin1() + "\nfill 0 0 640 400\n"))
       << stored.out.left(200).toStdString();
   EXPECT_EQ(contentsOf(userHive), hiveBefore);
   EXPECT_EQ(entriesOf(sandbox.registryFolder()), registryBefore);
@@ -339,9 +349,8 @@ TEST_F(ChartProgram, OpsThatCannotBeWrittenFail) {
     const ProgramRun run = chart({"--birth", "1990-05-10", "--weeks", weeks, "--lines", "--ops"}, {}, "/dev/full");
     EXPECT_EQ(run.status, QProcess::NormalExit);
     EXPECT_EQ(run.exitCode, NotWritten);
-    EXPECT_EQ(QString::fromLocal8Bit(run.err),
-              "lunasoma-chart: cannot write the drawing calls: " + QString::fromLocal8Bit(std::strerror(ENOSPC)) +
-                  "\n");
+    EXPECT_EQ(QString::fromLocal8Bit(run.err), "lunasoma-chart: cannot write the drawing calls: " +
+                                                   QString::fromLocal8Bit(std::strerror(ENOSPC)) + "\n");
   }
 }
 

@@ -70,9 +70,9 @@ struct ProgramStart {
   QString program;
   QStringList arguments;
   QProcessEnvironment environment;
-  QString workingFolder;                  // the test's own when empty
-  QString standardOutputFile;             // captured when empty
-  std::function<void()> childModifier;    // runs in the child between fork and exec
+  QString workingFolder;                // the test's own when empty
+  QString standardOutputFile;           // captured when empty
+  std::function<void()> childModifier;  // runs in the child between fork and exec
 };
 
 // Starts the program and waits until it ends by itself. The wait is bounded only so that a

@@ -18,8 +18,8 @@ using test::ProgramSandbox;
 using test::writeFile;
 
 constexpr QFileDevice::Permissions Executable = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                QFileDevice::ExeOwner | QFileDevice::ReadUser |
-                                                QFileDevice::WriteUser | QFileDevice::ExeUser;
+                                                QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::WriteUser |
+                                                QFileDevice::ExeUser;
 
 // Writes its own path and then each argument, each ended by a NUL so that blanks, new lines and
 // empty arguments stay visible, and ends with a code of its own.

@@ -131,12 +131,12 @@ TEST_F(StartDispatch, TheFirstArgumentChoosesTheMode) {
     const char* name;
     QStringList arguments;
     bool helpBeside;
-    bool installed;         // the uninstall entry names the copy started
-    QString title;          // of the first window shown
-    bool machineHiveOpened;  // setup creates no registry file until Finish
-    QString key;            // the key that answers the first window; none when empty
+    bool installed;               // the uninstall entry names the copy started
+    QString title;                // of the first window shown
+    bool machineHiveOpened;       // setup creates no registry file until Finish
+    QString key;                  // the key that answers the first window; none when empty
     std::optional<int> exitCode;  // the program ends once the window is answered
-    QString thenTitle;      // or it goes on to show this window
+    QString thenTitle;            // or it goes on to show this window
   };
   const Row rows[] = {
       {"no argument: the chart", {}, false, false, "Lunasoma", true, {}, {}, {}},
@@ -145,12 +145,33 @@ TEST_F(StartDispatch, TheFirstArgumentChoosesTheMode) {
       {"SETUP: the wizard", {"SETUP"}, false, false, "Lunasoma Setup", false, {}, {}, {}},
       {"setup in small letters", {"setup", "HELP"}, false, false, "Lunasoma Setup", false, {}, {}, {}},
       {"HELP: the help viewer", {"Help"}, true, false, "Lunasoma Help", true, {}, {}, {}},
-      {"HELP without the help file: an error, then exit code 1", {"HELP"}, false, false, "Error", true, "Return", 1,
+      {"HELP without the help file: an error, then exit code 1",
+       {"HELP"},
+       false,
+       false,
+       "Error",
+       true,
+       "Return",
+       1,
        {}},
-      {"UNINSTALL when not installed: an error, then the program ends", {"UNINSTALL"}, false, false, "Error", true,
-       "Return", 0, {}},
-      {"UNINSTALL of the installation, cancelled: the chart", {"Uninstall"}, false, true, "Confirm", true, "Escape",
-       {}, "Lunasoma"},
+      {"UNINSTALL when not installed: an error, then the program ends",
+       {"UNINSTALL"},
+       false,
+       false,
+       "Error",
+       true,
+       "Return",
+       0,
+       {}},
+      {"UNINSTALL of the installation, cancelled: the chart",
+       {"Uninstall"},
+       false,
+       true,
+       "Confirm",
+       true,
+       "Escape",
+       {},
+       "Lunasoma"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

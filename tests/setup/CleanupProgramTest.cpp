@@ -40,7 +40,10 @@ class CleanupProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     const QByteArray program = embeddedCleanupProgram();
-    ASSERT_TRUE(program.startsWith("\x7f" "ELF")) << "the built cleanup program is not among the resources";
+    ASSERT_TRUE(
+        program.startsWith("\x7f"
+                           "ELF"))
+        << "the built cleanup program is not among the resources";
     m_program = writeCleanupProgram(program, m_bin.path());
     ASSERT_FALSE(m_program.isEmpty());
   }

@@ -134,25 +134,42 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
   }();
   const Row rows[] = {
       {"Readme.txt missing", [](Scene& t) { QFile::remove(t.dist + "/Readme.txt"); },
-       [](Scene&) { return QStringList{"beep Exclamation", "error " + Missing}; }, firstSix},
+       [](Scene&) {
+         return QStringList{"beep Exclamation", "error " + Missing};
+       },
+       firstSix},
       {"running from the target folder",
        [](Scene& t) { t.context.programFolder = t.target() + "/"; },
-       [](Scene&) { return QStringList{"error " + SameFolder}; }, {}},
+       [](Scene&) { return QStringList{"error " + SameFolder}; },
+       {}},
       {"running from the target folder through a link",
        [](Scene& t) {
          QDir().mkpath(t.target());
          QFile::link(t.target(), t.work.path() + "/floppy program");
          t.context.programFolder = t.work.path() + "/floppy program/";
        },
-       [](Scene&) { return QStringList{"error " + SameFolder}; }, {}},
-      {"no disk in the drive",
-       [](Scene& t) { t.host.drives.setDrives({Drive{t.host.root.path() + "/drives/empty slot", "slot", true}}); },
-       [](Scene& t) { return QStringList{"beep Exclamation", "error " + driveError(t.host.root.path() + "/drives/empty slot")}; },
+       [](Scene&) { return QStringList{"error " + SameFolder}; },
        {}},
-      {"a file where the folder should be", [](Scene& t) { writeFile(t.target(), "not a folder"); },
-       [](Scene& t) { return QStringList{"beep Exclamation", "error " + driveError(t.floppy())}; }, {}},
-      {"a write that fails", [](Scene& t) { writeFile(t.target() + "/Setup.exe/inside.txt"); },
-       [](Scene&) { return QStringList{"beep Exclamation", "error " + WriteFailed}; }, {"Lunasoma.exe"}},
+      {"no disk in the drive",
+       [](Scene& t) {
+         t.host.drives.setDrives({Drive{t.host.root.path() + "/drives/empty slot", "slot", true}});
+       },
+       [](Scene& t) {
+         return QStringList{"beep Exclamation", "error " + driveError(t.host.root.path() + "/drives/empty slot")};
+       },
+       {}},
+      {"a file where the folder should be",
+       [](Scene& t) { writeFile(t.target(), "not a folder"); },
+       [](Scene& t) {
+         return QStringList{"beep Exclamation", "error " + driveError(t.floppy())};
+       },
+       {}},
+      {"a write that fails",
+       [](Scene& t) { writeFile(t.target() + "/Setup.exe/inside.txt"); },
+       [](Scene&) {
+         return QStringList{"beep Exclamation", "error " + WriteFailed};
+       },
+       {"Lunasoma.exe"}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

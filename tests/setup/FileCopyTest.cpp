@@ -16,7 +16,9 @@ namespace {
 
 using test::TempFolder;
 
-std::filesystem::path fsPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+std::filesystem::path fsPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 QByteArray patterned(qsizetype size) {
   QByteArray bytes(size, '\0');

@@ -27,7 +27,8 @@ class InstallActions : public ::testing::Test, protected InstallFixture {
   InstallRequest request(InstallOptions options = {}) { return requestFor(options); }
 
   InstallResult install(const InstallRequest& r) {
-    const InstallEnvironment environment{services, nullptr, [this](int seconds) {
+    const InstallEnvironment environment{services, nullptr,
+                                         [this](int seconds) {
                                            waits << seconds;
                                            cursorDuringWait = QApplication::overrideCursor() != nullptr;
                                          },
@@ -207,9 +208,9 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
     test::MemoryRegistry machine;
     if (c.listExists) machine.createKey(UninstallKeyPath);
     if (c.writeFails) machine.failWritesOf("UninstallString");
-    HostServices withMachine{services.userHive, machine,           services.messages, services.beeper,
-                             services.shell,    services.shortcuts, services.wallpaper, services.folders,
-                             services.drives,   services.system,    services.help};
+    HostServices withMachine{
+        services.userHive,  machine,          services.messages, services.beeper, services.shell, services.shortcuts,
+        services.wallpaper, services.folders, services.drives,   services.system, services.help};
     const InstallEnvironment environment{withMachine, nullptr, [](int) {}, [] {}};
 
     const InstallResult result = finishInstall(request(), environment);

@@ -11,9 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include "model/BiorhythmSettings.h"
 #include "app/InstallFileTable.h"
 #include "app/ProgramContext.h"
+#include "model/BiorhythmSettings.h"
 #include "platform/Utf8Text.h"
 #include "setup/InstallActions.h"
 #include "tests/support/FakeHostServices.h"

@@ -108,8 +108,8 @@ TEST_F(InstallOnLinux, AFolderThatCannotBeCreatedIsReportedWithItsReasonAndChang
     EXPECT_EQ(result.outcome, InstallOutcome::FolderNotCreated);
     ASSERT_EQ(host.journal.size(), 2);
     EXPECT_EQ(host.journal[0], "beep Exclamation");
-    EXPECT_TRUE(host.journal[1].startsWith("error The folder\n\n" + row.folder + "\n\ncould not be created: " +
-                                           row.reason))
+    EXPECT_TRUE(
+        host.journal[1].startsWith("error The folder\n\n" + row.folder + "\n\ncould not be created: " + row.reason))
         << host.journal[1].toStdString();
     EXPECT_FALSE(host.machineHive.keyExists(uninstallEntryKey()));
     EXPECT_FALSE(anyEntryExists());

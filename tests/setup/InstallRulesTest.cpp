@@ -58,7 +58,10 @@ TEST(InstallRules, PlaceholdersAreFilledLeftToRightAndArgumentsAreNotRescanned) 
     QString result;
   };
   const Case cases[] = {
-      {"Two", "The file \"%s\" already exists, but %s has", {"/tmp/a", "Lunasoma"}, "The file \"/tmp/a\" already exists, but Lunasoma has"},
+      {"Two",
+       "The file \"%s\" already exists, but %s has",
+       {"/tmp/a", "Lunasoma"},
+       "The file \"/tmp/a\" already exists, but Lunasoma has"},
       {"ArgumentHoldingAPlaceholder", "%s and %s", {"/x/%s", "y"}, "/x/%s and y"},
       {"TooFewArguments", "%s and %s", {"x"}, "x and %s"},
       {"NoPlaceholder", "plain <b>text</b>", {"x"}, "plain <b>text</b>"},

@@ -57,7 +57,9 @@ TEST(UninstallEntry, YesEndsTheProgramWithTheEmbeddedCleanupProgramStartedAndCan
     QFile embedded(":/cleanup/CorvantiUninstall.exe");
     ASSERT_TRUE(embedded.open(QIODevice::ReadOnly));
     const QByteArray program = embedded.readAll();
-    EXPECT_TRUE(program.startsWith("\x7f" "ELF"));
+    EXPECT_TRUE(
+        program.startsWith("\x7f"
+                           "ELF"));
     EXPECT_EQ(contentsOf(cleanup), program);
     EXPECT_EQ(t.host.shell.calls()[0].target, cleanup);
     EXPECT_EQ(t.host.shell.calls()[0].arguments, QStringList{t.dist + "/Lunasoma.exe"});

@@ -22,7 +22,10 @@ using test::contentsOf;
 using test::InstallFixture;
 using test::writeFile;
 
-const QByteArray Cleanup = QByteArray("\x7f" "ELF stand-in", 13);
+const QByteArray Cleanup = QByteArray(
+    "\x7f"
+    "ELF stand-in",
+    13);
 
 struct Installed : InstallFixture {
   Installed() {
@@ -35,13 +38,16 @@ struct Installed : InstallFixture {
   }
   UninstallResult uninstallAs(const QString& programFile, const QString& runtimeFolder = {},
                               std::function<bool(const QString&)> removeProgram = {}) {
-    const UninstallRequest request{programFile, QFileInfo(programFile).absolutePath() + "/", context.windowsFolder,
-                                   context.systemFolder, Cleanup, runtimeFolder};
+    const UninstallRequest request{
+        programFile,  QFileInfo(programFile).absolutePath() + "/", context.windowsFolder, context.systemFolder, Cleanup,
+        runtimeFolder};
     const UninstallEnvironment environment{services, nullptr, [] {}, std::move(removeProgram)};
     return uninstall(request, environment);
   }
   QString installedProgram() { return installFolder() + "/Lunasoma.exe"; }
-  QString programsEntry() { return host.shortcuts.shortcutFileFor(startMenuProgramLink(host.folders.programsFolder())); }
+  QString programsEntry() {
+    return host.shortcuts.shortcutFileFor(startMenuProgramLink(host.folders.programsFolder()));
+  }
 };
 
 TEST(UninstallSafety, OnlyTheInstallationTheEntryNamesIsRemoved) {
@@ -52,7 +58,8 @@ TEST(UninstallSafety, OnlyTheInstallationTheEntryNamesIsRemoved) {
   };
   const Row rows[] = {
       {"a copy elsewhere", true,
-       "The copy of Lunasoma in\n\n%1\n\nis not the installed one. The uninstall entry names the installation in\n\n%2\n\n"},
+       "The copy of Lunasoma in\n\n%1\n\nis not the installed one. The uninstall entry names the installation "
+       "in\n\n%2\n\n"},
       {"no entry at all", false, "No installation of Lunasoma is registered, so the copy in\n\n%1\n\n"},
   };
   for (const Row& row : rows) {
@@ -110,7 +117,7 @@ TEST(UninstallSafety, TheCleanupProgramGoesToAPlaceOfTheUsersOwn) {
 
   EXPECT_EQ(cleanupProgramFolder(runtime, temp.path() + "/"), runtime + "/");
   EXPECT_EQ(cleanupProgramFolder({}, temp.path() + "/"), privateFolder);
-  struct stat info{};
+  struct stat info {};
   ASSERT_EQ(::lstat(QFile::encodeName(privateFolder).constData(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
   // Another user's cleanup program in the shared temporary folder is not in the way.

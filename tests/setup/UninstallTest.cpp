@@ -22,7 +22,11 @@ using test::productFileNames;
 
 const QString Question = "Are you sure you want to uninstall Lunasoma?";
 const QString Done = "Lunasoma has been uninstalled.";
-const QByteArray CleanupBytes = QByteArray("\x7f" "ELF cleanup stand-in\n", 21) + QByteArray(20000, '\x01');
+const QByteArray CleanupBytes = QByteArray(
+                                    "\x7f"
+                                    "ELF cleanup stand-in\n",
+                                    21) +
+                                QByteArray(20000, '\x01');
 
 // Every entry below a folder, links not followed, with its kind and size: two snapshots differ
 // when anything was added, removed, replaced or changed in length.
@@ -57,8 +61,12 @@ struct Scene : InstallFixture {
 
   // The program as started from its uninstall entry: the installed Lunasoma.exe.
   UninstallResult runUninstall(const QByteArray& cleanup = CleanupBytes) {
-    const UninstallRequest request{installFolder() + "/Lunasoma.exe", installFolder() + "/", context.windowsFolder,
-                                   context.systemFolder, cleanup, {}};
+    const UninstallRequest request{installFolder() + "/Lunasoma.exe",
+                                   installFolder() + "/",
+                                   context.windowsFolder,
+                                   context.systemFolder,
+                                   cleanup,
+                                   {}};
     const UninstallEnvironment environment{services, nullptr, [this] { ++eventRounds; }, {}};
     return uninstall(request, environment);
   }
@@ -67,7 +75,8 @@ struct Scene : InstallFixture {
   QStringList allShortcutFiles() {
     const QString programs = host.folders.programsFolder();
     return {shortcutFile(startMenuProgramLink(programs)), shortcutFile(startMenuHelpLink(programs)),
-            shortcutFile(folderLink(host.folders.startupFolder())), shortcutFile(folderLink(host.folders.desktopFolder()))};
+            shortcutFile(folderLink(host.folders.startupFolder())),
+            shortcutFile(folderLink(host.folders.desktopFolder()))};
   }
   QString tempCleanup() { return host.folders.tempFolder() + "CorvantiUninstall.exe"; }
   // Where the uninstall writes it without a runtime folder: the user's own folder under the temporary one.
@@ -152,20 +161,23 @@ TEST(Uninstall, LeavesWhatIsNotTheProgramsAndSkipsWhatIsAlreadyGone) {
     std::function<QStringList(Scene&)> arrange;  // returns what must survive
   };
   const Row rows[] = {
-      {"a user's own shortcut keeps the group folder", {},
+      {"a user's own shortcut keeps the group folder",
+       {},
        [](Scene& t) {
          const QString mine = startMenuGroupFolder(t.host.folders.programsFolder()) + "/Mine.desktop";
          writeFile(mine, "x");
          return QStringList{mine};
        }},
       {"no shortcuts were made", {false, false, false}, [](Scene&) { return QStringList{}; }},
-      {"shortcuts deleted by the user", {},
+      {"shortcuts deleted by the user",
+       {},
        [](Scene& t) {
          for (const QString& file : t.allShortcutFiles()) QFile::remove(file);
          QDir().rmdir(startMenuGroupFolder(t.host.folders.programsFolder()));
          return QStringList{};
        }},
-      {"shell folders no longer known", {},
+      {"shell folders no longer known",
+       {},
        [](Scene& t) {
          const QStringList shortcuts = t.allShortcutFiles();
          t.host.folders.setProgramsFolder({});
@@ -173,7 +185,8 @@ TEST(Uninstall, LeavesWhatIsNotTheProgramsAndSkipsWhatIsAlreadyGone) {
          t.host.folders.setDesktopFolder({});
          return shortcuts;
        }},
-      {"folders under the product's names hold files", {},
+      {"folders under the product's names hold files",
+       {},
        [](Scene& t) {
          const QString desktopEntry = t.allShortcutFiles().last();
          QFile::remove(t.installFolder() + "/Readme.txt");
@@ -207,8 +220,9 @@ TEST(Uninstall, LeavesWhatIsNotTheProgramsAndSkipsWhatIsAlreadyGone) {
 }
 
 TEST(Uninstall, WhenTheCleanupCannotRunTheProgramFileGoesAtOnceAndOnlyAFailureIsReported) {
-  const QString note = "The program file and the folder\n\n%1\n\ncould not be removed automatically. "
-                       "Please delete them by hand.";
+  const QString note =
+      "The program file and the folder\n\n%1\n\ncould not be removed automatically. "
+      "Please delete them by hand.";
   struct Row {
     const char* name;
     bool tempFolderMissing;
@@ -218,15 +232,35 @@ TEST(Uninstall, WhenTheCleanupCannotRunTheProgramFileGoesAtOnceAndOnlyAFailureIs
     QStringList journal;  // %1 is the installation folder
   };
   const Row rows[] = {
-      {"temporary folder missing", true, CleanupBytes, true, true,
+      {"temporary folder missing",
+       true,
+       CleanupBytes,
+       true,
+       true,
        {"confirm " + Question, "beep Default", "information " + Done}},
-      {"no cleanup program built in", false, QByteArray(), true, true,
+      {"no cleanup program built in",
+       false,
+       QByteArray(),
+       true,
+       true,
        {"confirm " + Question, "beep Default", "information " + Done}},
-      {"the cleanup program does not start", false, CleanupBytes, false, true,
+      {"the cleanup program does not start",
+       false,
+       CleanupBytes,
+       false,
+       true,
        {"confirm " + Question, "beep Default", "information " + Done}},
-      {"no cleanup program and the file stays", false, QByteArray(), true, false,
+      {"no cleanup program and the file stays",
+       false,
+       QByteArray(),
+       true,
+       false,
        {"confirm " + Question, "beep Default", "information " + Done + "\n\n" + note}},
-      {"the cleanup program does not start and the file stays", false, CleanupBytes, false, false,
+      {"the cleanup program does not start and the file stays",
+       false,
+       CleanupBytes,
+       false,
+       false,
        {"confirm " + Question, "beep Default", "information " + Done, "beep Exclamation", "error " + note}},
   };
   for (const Row& row : rows) {
@@ -237,11 +271,14 @@ TEST(Uninstall, WhenTheCleanupCannotRunTheProgramFileGoesAtOnceAndOnlyAFailureIs
     t.host.shell.setResult(row.startSucceeds);
     t.host.messages.queueAnswers({MessageButton::Yes});
 
-    const UninstallRequest request{t.installFolder() + "/Lunasoma.exe", t.installFolder() + "/", t.context.windowsFolder,
-                                   t.context.systemFolder, row.cleanup, {}};
-    const UninstallEnvironment environment{t.services, nullptr, [] {}, [&row](const QString& file) {
-                                             return row.removalSucceeds && QFile::remove(file);
-                                           }};
+    const UninstallRequest request{t.installFolder() + "/Lunasoma.exe",
+                                   t.installFolder() + "/",
+                                   t.context.windowsFolder,
+                                   t.context.systemFolder,
+                                   row.cleanup,
+                                   {}};
+    const UninstallEnvironment environment{
+        t.services, nullptr, [] {}, [&row](const QString& file) { return row.removalSucceeds && QFile::remove(file); }};
     const UninstallResult result = uninstall(request, environment);
 
     EXPECT_EQ(result.outcome, UninstallOutcome::Uninstalled);

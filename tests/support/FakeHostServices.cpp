@@ -11,20 +11,28 @@ namespace {
 
 QString beepName(Beep kind) {
   switch (kind) {
-    case Beep::Default: return QStringLiteral("Default");
-    case Beep::Exclamation: return QStringLiteral("Exclamation");
-    case Beep::Question: return QStringLiteral("Question");
-    case Beep::Stop: return QStringLiteral("Stop");
-    case Beep::Information: return QStringLiteral("Information");
+    case Beep::Default:
+      return QStringLiteral("Default");
+    case Beep::Exclamation:
+      return QStringLiteral("Exclamation");
+    case Beep::Question:
+      return QStringLiteral("Question");
+    case Beep::Stop:
+      return QStringLiteral("Stop");
+    case Beep::Information:
+      return QStringLiteral("Information");
   }
   return QStringLiteral("?");
 }
 
 QString kindName(FakeMessageService::Kind kind) {
   switch (kind) {
-    case FakeMessageService::Kind::Information: return QStringLiteral("information");
-    case FakeMessageService::Kind::Confirm: return QStringLiteral("confirm");
-    case FakeMessageService::Kind::Error: return QStringLiteral("error");
+    case FakeMessageService::Kind::Information:
+      return QStringLiteral("information");
+    case FakeMessageService::Kind::Confirm:
+      return QStringLiteral("confirm");
+    case FakeMessageService::Kind::Error:
+      return QStringLiteral("error");
   }
   return QStringLiteral("?");
 }
@@ -168,13 +176,13 @@ bool FakeHelp::showContents(QWidget*, const QString& helpFile) {
   return info.isFile() && info.isReadable();
 }
 
-FakeHostServices::FakeHostServices()
-    : folders(root.path() + "/folders"), drives(root.path() + "/drives") {
+FakeHostServices::FakeHostServices() : folders(root.path() + "/folders"), drives(root.path() + "/drives") {
   machineHive.createKey("Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
 }
 
 HostServices FakeHostServices::services() {
-  return HostServices{userHive, machineHive, messages, beeper, shell, shortcuts, wallpaper, folders, drives, system, help};
+  return HostServices{userHive,  machineHive, messages, beeper, shell, shortcuts,
+                      wallpaper, folders,     drives,   system, help};
 }
 
 }  // namespace lunasoma::test

@@ -41,7 +41,8 @@ std::vector<std::string> MemoryRegistry::subkeyNames(std::string_view key) const
 
 void MemoryRegistry::failWritesOf(std::string valueName) { m_failingNames.push_back(Hive::foldedName(valueName)); }
 
-void MemoryRegistry::writeForeignValue(std::string_view key, std::string name, std::uint32_t type, std::vector<std::uint8_t> bytes) {
+void MemoryRegistry::writeForeignValue(std::string_view key, std::string name, std::uint32_t type,
+                                       std::vector<std::uint8_t> bytes) {
   m_hive.setValue(key, HiveValue{std::move(name), RegistryValue{std::move(bytes)}, type});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A registry hive kept only in memory, for tests and the start-up benchmark: the fakes' hives, and
-// any hive that must not reach a file. It follows the same naming and storage rules as the file-backed HiveFile (including what it refuses to store), but
-// nothing outlives the object and nothing is shared between processes.
+// any hive that must not reach a file. It follows the same naming and storage rules as the file-backed HiveFile
+// (including what it refuses to store), but nothing outlives the object and nothing is shared between processes.
 
 #include <string>
 #include <string_view>

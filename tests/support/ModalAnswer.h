@@ -54,8 +54,9 @@ template <typename T>
 class ModalAnswer {
  public:
   explicit ModalAnswer(std::function<void(T*)> answer, std::chrono::milliseconds limit = std::chrono::seconds(5))
-      : m_watch(T::staticMetaObject.className(), [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
-                [answer = std::move(answer)](QWidget* widget) { answer(qobject_cast<T*>(widget)); }, limit) {}
+      : m_watch(
+            T::staticMetaObject.className(), [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
+            [answer = std::move(answer)](QWidget* widget) { answer(qobject_cast<T*>(widget)); }, limit) {}
 
   bool answered() const { return m_watch.answered(); }
 

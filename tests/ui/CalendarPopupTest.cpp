@@ -55,9 +55,7 @@ class CalendarPopup : public ::testing::Test {
     field.setEditText(text);
     popup.execute(&field, field.mapToGlobal(QPoint(0, 0)), returnInto(field));
   }
-  static QString dateText(DayNumber date) {
-    return QString::fromStdString(formatDate(date, "m/d/yyyy", DateLocale{}));
-  }
+  static QString dateText(DayNumber date) { return QString::fromStdString(formatDate(date, "m/d/yyyy", DateLocale{})); }
   QString heading() const { return popup.findChild<QLabel*>("lblDate")->text(); }
   TCalendar* cal() const { return popup.findChild<TCalendar*>("cal"); }
   void press(const char* button) { popup.findChild<QPushButton*>(button)->click(); }
@@ -86,10 +84,10 @@ TEST_F(CalendarPopup, HasItsControlsWhereTheUserExpectsThem) {
     int width;
     const char* hint;
   };
-  for (const Row& r : {Row{"btnYearBack", "<<", 4, 24, "Year back"}, Row{"btnMonthBack", "<", 28, 25, "Month back"},
-                       Row{"btnToday", "&Today", 53, 85, "Jump to Today"},
-                       Row{"btnMonthFore", ">", 138, 25, "Month foreward"},
-                       Row{"btnYearFore", ">>", 163, 24, "Year foreward"}}) {
+  for (const Row& r :
+       {Row{"btnYearBack", "<<", 4, 24, "Year back"}, Row{"btnMonthBack", "<", 28, 25, "Month back"},
+        Row{"btnToday", "&Today", 53, 85, "Jump to Today"}, Row{"btnMonthFore", ">", 138, 25, "Month foreward"},
+        Row{"btnYearFore", ">>", 163, 24, "Year foreward"}}) {
     const auto* button = popup.findChild<QPushButton*>(r.name);
     ASSERT_NE(button, nullptr) << r.name;
     EXPECT_EQ(button->text(), r.caption);
@@ -172,11 +170,20 @@ TEST_F(CalendarPopup, ButtonsAndKeysMoveTheDateWithoutReturningIt) {
                        Row{"> into a leap February", "1/31/2024", {"btnMonthFore"}, "2/29/2024"},
                        Row{">> from a leap day", "2/29/2024", {"btnYearFore"}, "2/28/2025"},
                        Row{"<< then Page Down", "5/31/2026", {"btnYearBack", Qt::Key_PageDown}, "6/30/2025"},
-                       Row{"Left, Right, Up and Down", "1/1/2027", {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Right}, "12/25/2026"},
+                       Row{"Left, Right, Up and Down",
+                           "1/1/2027",
+                           {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Right},
+                           "12/25/2026"},
                        Row{"< over a year end", "1/15/2026", {"btnMonthBack"}, "12/15/2025"},
                        Row{"buttons stop in any month of the year 1, keys do not", "7/1/100", toYearOne, "6/30/0001"},
-                       Row{"buttons stop at 3000, Down does not", "12/30/3000", {"btnYearFore", "btnMonthFore", Qt::Key_PageDown, Qt::Key_Down}, "1/6/3001"},
-                       Row{"no step past 9999, and the pop-up keeps working", "12/31/9999", {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}, "12/30/9999"},
+                       Row{"buttons stop at 3000, Down does not",
+                           "12/30/3000",
+                           {"btnYearFore", "btnMonthFore", Qt::Key_PageDown, Qt::Key_Down},
+                           "1/6/3001"},
+                       Row{"no step past 9999, and the pop-up keeps working",
+                           "12/31/9999",
+                           {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left},
+                           "12/30/9999"},
                        Row{"other keys do nothing", "3/3/2026", {Qt::Key_A, Qt::Key_Tab, Qt::Key_Space}, "3/3/2026"}}) {
     SCOPED_TRACE(r.name);
     open(start, r.opening);
@@ -207,8 +214,10 @@ TEST_F(CalendarPopup, AClickReturnsTheClickedDayOrTheSelectedOne) {
     SCOPED_TRACE(r.name);
     returned.clear();
     open(start, "3/5/26");
-    if (r.day) clickDay(r.day);
-    else QTest::mouseClick(cal(), Qt::LeftButton, {}, cal()->cellRect({0, 1}).center());
+    if (r.day)
+      clickDay(r.day);
+    else
+      QTest::mouseClick(cal(), Qt::LeftButton, {}, cal()->cellRect({0, 1}).center());
     EXPECT_FALSE(popup.isVisible());
     EXPECT_EQ(start.currentText(), r.expected);
     ASSERT_FALSE(returned.empty());
@@ -245,9 +254,9 @@ TEST(CalendarWindowKind, APopupOfTheMainWindowOnlyOnWayland) {
     const char* platform;
     TfrmCal::WindowKind kind;
   };
-  for (const Row& r : {Row{"xcb", TfrmCal::WindowKind::ToolWindow}, Row{"offscreen", TfrmCal::WindowKind::ToolWindow},
-                       Row{"wayland", TfrmCal::WindowKind::AttachedPopup},
-                       Row{"wayland-egl", TfrmCal::WindowKind::AttachedPopup}}) {
+  for (const Row& r :
+       {Row{"xcb", TfrmCal::WindowKind::ToolWindow}, Row{"offscreen", TfrmCal::WindowKind::ToolWindow},
+        Row{"wayland", TfrmCal::WindowKind::AttachedPopup}, Row{"wayland-egl", TfrmCal::WindowKind::AttachedPopup}}) {
     EXPECT_EQ(TfrmCal::windowKindFor(r.platform), r.kind) << r.platform;
   }
 }

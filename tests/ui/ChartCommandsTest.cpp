@@ -108,10 +108,8 @@ TEST_F(ChartCommandsTest, DateMovesRewriteTheStartFieldAndRedrawAtOnce) {
     const char* text;
   };
   const Row rows[] = {
-      {"mnuNextPage", day(2024, 3, 22), "3/22/2024"},
-      {"mnuOneDayForward", day(2024, 3, 23), "3/23/2024"},
-      {"mnuPreviousPage", day(2024, 3, 2), "3/2/2024"},
-      {"mnuOneDayBack", day(2024, 3, 1), "3/1/2024"},
+      {"mnuNextPage", day(2024, 3, 22), "3/22/2024"},   {"mnuOneDayForward", day(2024, 3, 23), "3/23/2024"},
+      {"mnuPreviousPage", day(2024, 3, 2), "3/2/2024"}, {"mnuOneDayBack", day(2024, 3, 1), "3/1/2024"},
       {"mnuToday", day(2024, 3, 15), "3/15/2024"},
   };
   for (const Row& row : rows) {
@@ -208,7 +206,8 @@ TEST_F(ChartCommandsTest, CopiesPrintAsSeparateOnePageDocuments) {
   ASSERT_TRUE(first.open(QIODevice::ReadOnly));
   const QString title = QStringLiteral("Lunasoma 5/17/1990");
   QByteArray utf16;
-  for (QChar c : title) utf16 += QByteArray(1, static_cast<char>(c.unicode() >> 8)) + QByteArray(1, static_cast<char>(c.unicode() & 0xFF));
+  for (QChar c : title)
+    utf16 += QByteArray(1, static_cast<char>(c.unicode() >> 8)) + QByteArray(1, static_cast<char>(c.unicode() & 0xFF));
   EXPECT_TRUE(first.readAll().contains(utf16)) << "job title";
   EXPECT_TRUE(host.messages.texts().isEmpty()) << qPrintable(host.messages.texts().join('|'));
 

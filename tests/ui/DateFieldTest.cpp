@@ -65,7 +65,8 @@ TEST(DateField, ProgramTextStandsWholeWhileTypingKeepsItsLimit) {
 // days and months: the program's text stands in the field unchanged and parses back.
 TEST(DateField, EveryLocalesDateTextStandsWholeAndReadsBack) {
   const CivilDate dates[] = {{2000, 1, 1}, {2026, 12, 28}, {2024, 2, 29}, {9999, 12, 31}};
-  const QList<QLocale> locales = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
   ASSERT_GT(locales.size(), 300);
   DateField field;
   std::vector<std::string> failures;
@@ -162,11 +163,23 @@ TEST_F(DateFieldPopUp, ADatePickedForAFieldBecomesThatFieldsDate) {
   std::vector<Qt::Key> pastTheStartAndEnter = pastTheStart;
   pastTheStartAndEnter.push_back(Qt::Key_Return);
   const Row rows[] = {
-      {"a day later for the birth", "cboBirth", {Qt::Key_Right, Qt::Key_Return}, "5/11/1990", day(1990, 5, 11),
+      {"a day later for the birth",
+       "cboBirth",
+       {Qt::Key_Right, Qt::Key_Return},
+       "5/11/1990",
+       day(1990, 5, 11),
        day(1991, 1, 1)},
-      {"a week earlier for the start", "cboStart", {Qt::Key_Up, Qt::Key_Return}, "12/25/1990", day(1990, 5, 11),
+      {"a week earlier for the start",
+       "cboStart",
+       {Qt::Key_Up, Qt::Key_Return},
+       "12/25/1990",
+       day(1990, 5, 11),
        day(1990, 12, 25)},
-      {"Escape returns nothing", "cboStart", {Qt::Key_Right, Qt::Key_Escape}, "12/25/1990", day(1990, 5, 11),
+      {"Escape returns nothing",
+       "cboStart",
+       {Qt::Key_Right, Qt::Key_Escape},
+       "12/25/1990",
+       day(1990, 5, 11),
        day(1990, 12, 25)},
       {"a birth after the start leaves the start", "cboBirth", pastTheStartAndEnter, "1/11/1991", day(1991, 1, 11),
        day(1990, 12, 25)},

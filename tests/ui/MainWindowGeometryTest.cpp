@@ -13,8 +13,12 @@ TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     long long expected;
   };
   const Row rows[] = {
-      {"exact", 12800, 100, 128},         {"below half", 6449, 100, 64},   {"above half", 6451, 100, 65},
-      {"half to even down", 6450, 100, 64}, {"half to even up", 6550, 100, 66}, {"negative half", -250, 100, -2},
+      {"exact", 12800, 100, 128},
+      {"below half", 6449, 100, 64},
+      {"above half", 6451, 100, 65},
+      {"half to even down", 6450, 100, 64},
+      {"half to even up", 6550, 100, 66},
+      {"negative half", -250, 100, -2},
       {"negative above half", -260, 100, -3},
   };
   for (const Row& row : rows) {
@@ -105,8 +109,8 @@ TEST(DividerDrag, StopsAtBothEnds) {
     int expected;
   };
   const Row rows[] = {
-      {"a little left", -20, 108},  {"far left stops at 6", -1000, 6},
-      {"a little right", 30, 158},  {"far right stops with its right edge at CW - 6", 1000, 628},
+      {"a little left", -20, 108}, {"far left stops at 6", -1000, 6},
+      {"a little right", 30, 158}, {"far right stops with its right edge at CW - 6", 1000, 628},
       {"no move", 0, 128},
   };
   for (const Row& row : rows) EXPECT_EQ(draggedDividerLeft(128, row.x, 0, 122, 500, 0), row.expected) << row.name;

@@ -51,7 +51,9 @@ void sendMouse(QWidget* widget, QEvent::Type type, int x, Qt::MouseButtons butto
 }
 
 // Sizes the window by its outer (frame) size, the size the settings keep.
-void setOuterSize(QWidget& window, QSize outer) { window.resize(outer - (window.frameGeometry().size() - window.size())); }
+void setOuterSize(QWidget& window, QSize outer) {
+  window.resize(outer - (window.frameGeometry().size() - window.size()));
+}
 
 void type(QComboBox* field, const QString& keys) {
   field->setFocus();
@@ -143,9 +145,9 @@ TEST_F(MainWindowTest, MaximisedSessionsKeepTheDateColumn) {
   // Each row is one more session that ends maximised; the divider is where the user sees it.
   struct Row {
     const char* name;
-    int dragBy;      // pixels the divider is dragged while maximised
-    int stored;      // DivLeft recorded at close, in percent of the normal width 640
-    int nextLeft;    // where the divider opens in the next, normal session; -1: at the client width - 12
+    int dragBy;    // pixels the divider is dragged while maximised
+    int stored;    // DivLeft recorded at close, in percent of the normal width 640
+    int nextLeft;  // where the divider opens in the next, normal session; -1: at the client width - 12
   };
   const Row rows[] = {
       {"first maximised session", 0, 20, 128},
@@ -161,7 +163,8 @@ TEST_F(MainWindowTest, MaximisedSessionsKeepTheDateColumn) {
     TfrmBio& window = open();
     window.showMaximized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.isMaximized(); }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry().width() > 640; })) << window.frameGeometry().width();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry().width() > 640; }))
+        << window.frameGeometry().width();
     QFrame* panDiv = child<QFrame>("panDiv");
     if (row.dragBy != 0) {
       sendMouse(panDiv, QEvent::MouseButtonPress, 3, Qt::LeftButton);
@@ -169,7 +172,8 @@ TEST_F(MainWindowTest, MaximisedSessionsKeepTheDateColumn) {
       sendMouse(panDiv, QEvent::MouseButtonRelease, row.dragBy, Qt::NoButton);
     }
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(host.userHive.readDword("Software\\Corvanti\\Lunasoma", "DivLeft"), static_cast<std::uint32_t>(row.stored))
+    EXPECT_EQ(host.userHive.readDword("Software\\Corvanti\\Lunasoma", "DivLeft"),
+              static_cast<std::uint32_t>(row.stored))
         << row.name;
 
     settings = BiorhythmSettings{};
@@ -235,8 +239,8 @@ TEST_F(MainWindowTest, DividerDragStopsAtTheEndsAndNeedsTheLeftButtonAlone) {
   const Row rows[] = {
       {"far left", -1000, Qt::LeftButton, Qt::NoModifier, [](int) { return 6; }, [](int) { return 0; },
        [](int cw) { return cw - 18; }},
-      {"far right", 1000, Qt::LeftButton, Qt::NoModifier, [](int cw) { return cw - 12; }, [](int cw) { return cw - 18; },
-       [](int) { return 0; }},
+      {"far right", 1000, Qt::LeftButton, Qt::NoModifier, [](int cw) { return cw - 12; },
+       [](int cw) { return cw - 18; }, [](int) { return 0; }},
       {"shift held", 50, Qt::LeftButton, Qt::ShiftModifier, [](int) { return 128; }, [](int) { return 122; },
        [](int cw) { return cw - 140; }},
       {"right button", 50, Qt::RightButton, Qt::NoModifier, [](int) { return 128; }, [](int) { return 122; },
@@ -310,7 +314,8 @@ TEST_F(MainWindowTest, EnterMovesOnFromFieldsButNotFromTheTrackBar) {
     child<QTabWidget>("tabRight")->setCurrentIndex(row.tab);
     child<QWidget>(row.from)->setFocus();
     QTest::keyClick(window.focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(holdsFocus(window, child<QWidget>(row.to))) << row.name << ": " << qPrintable(window.focusWidget()->objectName());
+    EXPECT_TRUE(holdsFocus(window, child<QWidget>(row.to)))
+        << row.name << ": " << qPrintable(window.focusWidget()->objectName());
   }
 }
 
@@ -434,7 +439,9 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
   };
   const Row rows[] = {
       {"close without saving", {MessageButton::Discard}, true, {"beep Stop", failure}},
-      {"retry fails again, then close", {MessageButton::Retry, MessageButton::Retry, MessageButton::Discard}, true,
+      {"retry fails again, then close",
+       {MessageButton::Retry, MessageButton::Retry, MessageButton::Discard},
+       true,
        {"beep Stop", failure, "beep Stop", failure, "beep Stop", failure}},
       {"box closed without a choice", {}, false, {"beep Stop", failure}},
   };
@@ -449,9 +456,7 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
     EXPECT_EQ(window.isVisible(), !row.closed) << row.name;
     EXPECT_EQ(host.journal, row.journal) << row.name;
     ASSERT_FALSE(host.messages.boxes().empty()) << row.name;
-    EXPECT_EQ(host.messages.boxes().front().buttons,
-              MessageButton::Retry | MessageButton::Discard)
-        << row.name;
+    EXPECT_EQ(host.messages.boxes().front().buttons, MessageButton::Retry | MessageButton::Discard) << row.name;
     EXPECT_EQ(host.help.quitCount() - quitsBefore, 1) << row.name << ": the help window closes once";
     EXPECT_EQ(host.messages.pendingAnswers(), 0) << row.name;
   }

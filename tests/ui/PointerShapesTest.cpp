@@ -45,9 +45,12 @@ TEST(PointerShapesTest, FiveColourPointersBlackOutlineWhiteFillWithTheirHotSpots
       for (int x = 0; x < 32; ++x) {
         const QRgb pixel = picture.pixel(x, y);
         if (qAlpha(pixel) == 0) continue;
-        if (pixel == qRgba(0, 0, 0, 255)) ++black;
-        else if (pixel == qRgba(255, 255, 255, 255)) ++white;
-        else ++other;
+        if (pixel == qRgba(0, 0, 0, 255))
+          ++black;
+        else if (pixel == qRgba(255, 255, 255, 255))
+          ++white;
+        else
+          ++other;
       }
     }
     EXPECT_GT(black, 20);

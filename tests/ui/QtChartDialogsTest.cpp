@@ -7,10 +7,10 @@
 
 #include <optional>
 
-#include "ui/ExportDialogSetup.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/TempFolder.h"
+#include "ui/ExportDialogSetup.h"
 #include "ui/QtChartDialogs.h"
 
 namespace lunasoma {

@@ -114,10 +114,10 @@ TEST(SetupItemPainter, ColorItemIsAnOutlinedSwatchInsetTwoPixels) {
     QColor color;
   };
   const Probe probes[] = {
-      {"margin top-left", {1, 1}, background},   {"margin bottom-right", {48, 11}, background},
-      {"outline top-left", {2, 2}, black},       {"outline bottom-right", {47, 10}, black},
-      {"outline top middle", {25, 2}, black},    {"inside top-left", {3, 3}, red},
-      {"inside bottom-right", {46, 9}, red},     {"centre", {25, 6}, red},
+      {"margin top-left", {1, 1}, background}, {"margin bottom-right", {48, 11}, background},
+      {"outline top-left", {2, 2}, black},     {"outline bottom-right", {47, 10}, black},
+      {"outline top middle", {25, 2}, black},  {"inside top-left", {3, 3}, red},
+      {"inside bottom-right", {46, 9}, red},   {"centre", {25, 6}, red},
   };
   for (const Probe& probe : probes) EXPECT_EQ(image.pixelColor(probe.at), probe.color) << probe.where;
 }

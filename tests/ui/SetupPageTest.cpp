@@ -46,9 +46,9 @@ struct ColorList {
   Index color;
 };
 const ColorList colorLists[] = {
-    {"cboSetTextColor", &BiorhythmSettings::ColorText},       {"cboSetBackColor", &BiorhythmSettings::ColorBack},
-    {"cboSetPhyColor", &BiorhythmSettings::ColorPhysical},    {"cboSetMenColor", &BiorhythmSettings::ColorMental},
-    {"cboSetEmoColor", &BiorhythmSettings::ColorEmotional},   {"cboSetOverColor", &BiorhythmSettings::ColorOverall},
+    {"cboSetTextColor", &BiorhythmSettings::ColorText},     {"cboSetBackColor", &BiorhythmSettings::ColorBack},
+    {"cboSetPhyColor", &BiorhythmSettings::ColorPhysical},  {"cboSetMenColor", &BiorhythmSettings::ColorMental},
+    {"cboSetEmoColor", &BiorhythmSettings::ColorEmotional}, {"cboSetOverColor", &BiorhythmSettings::ColorOverall},
 };
 
 struct CheckBox {
@@ -334,12 +334,12 @@ TEST_F(SetupPageTest, DefaultSettingsShowTheirWidthsAndColors) {
     EXPECT_EQ(child<QComboBox>(name)->currentIndex(), width) << name;
   }
   const std::pair<const char*, QColor> colors[] = {
-      {"cboSetPhyColor", QColor(0, 255, 0)},      // lime
-      {"cboSetMenColor", QColor(0, 255, 255)},    // aqua
-      {"cboSetEmoColor", QColor(255, 0, 0)},      // red
-      {"cboSetOverColor", QColor(255, 255, 0)},   // yellow
-      {"cboSetTextColor", QColor(255, 255, 255)}, // white
-      {"cboSetBackColor", QColor(0, 128, 128)},   // teal
+      {"cboSetPhyColor", QColor(0, 255, 0)},       // lime
+      {"cboSetMenColor", QColor(0, 255, 255)},     // aqua
+      {"cboSetEmoColor", QColor(255, 0, 0)},       // red
+      {"cboSetOverColor", QColor(255, 255, 0)},    // yellow
+      {"cboSetTextColor", QColor(255, 255, 255)},  // white
+      {"cboSetBackColor", QColor(0, 128, 128)},    // teal
   };
   for (const auto& [name, color] : colors) {
     EXPECT_EQ(shownColor(child<QComboBox>(name)), color) << name;
@@ -383,11 +383,11 @@ TEST_F(SetupPageTest, ChoosingAnItemInTheOpenListStoresIt) {
 
 TEST_F(SetupPageTest, LabelsGiveTheFocusToTheirLists) {
   const std::pair<const char*, const char*> pairs[] = {
-      {"lblSetPhyWidth", "cboSetPhyWidth"},      {"lblSetMenWidth", "cboSetMenWidth"},
-      {"lblSetEmoWidth", "cboSetEmoWidth"},      {"lblSetOverallWidth", "cboSetOverWidth"},
-      {"lblSetTextColor", "cboSetTextColor"},    {"lblSetBackColor", "cboSetBackColor"},
-      {"lblSetPhyColor", "cboSetPhyColor"},      {"lblSetMenColor", "cboSetMenColor"},
-      {"lblSetEmoColor", "cboSetEmoColor"},      {"lblSetOverallColor", "cboSetOverColor"},
+      {"lblSetPhyWidth", "cboSetPhyWidth"},   {"lblSetMenWidth", "cboSetMenWidth"},
+      {"lblSetEmoWidth", "cboSetEmoWidth"},   {"lblSetOverallWidth", "cboSetOverWidth"},
+      {"lblSetTextColor", "cboSetTextColor"}, {"lblSetBackColor", "cboSetBackColor"},
+      {"lblSetPhyColor", "cboSetPhyColor"},   {"lblSetMenColor", "cboSetMenColor"},
+      {"lblSetEmoColor", "cboSetEmoColor"},   {"lblSetOverallColor", "cboSetOverColor"},
   };
   m_page->loadFromSettings();
   showActive(child<QSlider>("trkSetRange"));
@@ -399,14 +399,22 @@ TEST_F(SetupPageTest, LabelsGiveTheFocusToTheirLists) {
 }
 
 TEST_F(SetupPageTest, TabOrderRunsRangeStyleWidthsGeneralColors) {
-  const QStringList expected{"trkSetRange",         "Line",
-                             "High/Low",            "cboSetPhyWidth",
-                             "cboSetMenWidth",      "cboSetEmoWidth",
-                             "cboSetOverWidth",     "chkSetSaveStartDate",
-                             "chkSetShowHints",     "chkSetSepLines",
-                             "chkSetHideFlashScreen", "cboSetTextColor",
-                             "cboSetBackColor",     "cboSetPhyColor",
-                             "cboSetMenColor",      "cboSetEmoColor",
+  const QStringList expected{"trkSetRange",
+                             "Line",
+                             "High/Low",
+                             "cboSetPhyWidth",
+                             "cboSetMenWidth",
+                             "cboSetEmoWidth",
+                             "cboSetOverWidth",
+                             "chkSetSaveStartDate",
+                             "chkSetShowHints",
+                             "chkSetSepLines",
+                             "chkSetHideFlashScreen",
+                             "cboSetTextColor",
+                             "cboSetBackColor",
+                             "cboSetPhyColor",
+                             "cboSetMenColor",
+                             "cboSetEmoColor",
                              "cboSetOverColor"};
   QStringList order;
   QWidget* widget = child<QSlider>("trkSetRange");
@@ -490,9 +498,9 @@ TEST_F(SetupPageTest, ControlsCarryTheirCaptionsHintsAndPlaces) {
   EXPECT_EQ(child<QWidget>("grpSetRange")->mapTo(m_page.get(), QPoint(0, 0)), QPoint(18, 15));
 
   const std::pair<const char*, QString> labels[] = {
-      {"lblSetPhyWidth", "Physical"}, {"lblSetMenWidth", "Mental"},   {"lblSetEmoWidth", "Emotional"},
-      {"lblSetOverallWidth", "Overall"}, {"lblSetTextColor", "Text"}, {"lblSetBackColor", "Background"},
-      {"lblSetPhyColor", "Physical"}, {"lblSetMenColor", "Mental"},   {"lblSetEmoColor", "Emotional"},
+      {"lblSetPhyWidth", "Physical"},    {"lblSetMenWidth", "Mental"}, {"lblSetEmoWidth", "Emotional"},
+      {"lblSetOverallWidth", "Overall"}, {"lblSetTextColor", "Text"},  {"lblSetBackColor", "Background"},
+      {"lblSetPhyColor", "Physical"},    {"lblSetMenColor", "Mental"}, {"lblSetEmoColor", "Emotional"},
       {"lblSetOverallColor", "Overall"},
   };
   for (const auto& [name, text] : labels) {

@@ -163,7 +163,8 @@ TEST_F(SetupPageWindowTest, NoControlLiesOnAGroupsFrameAndTheRowsMoveAsLittleAsN
     const char* group;
     int designedFirstRow;  // the top of the group's first row as designed; 0: placed by the page
   };
-  const Row rows[] = {{"grpSetRange", 16}, {"rgbSetStyle", 0}, {"grpSetWidths", 20}, {"grpSetGeneral", 15}, {"grpSetColors", 23}};
+  const Row rows[] = {
+      {"grpSetRange", 16}, {"rgbSetStyle", 0}, {"grpSetWidths", 20}, {"grpSetGeneral", 15}, {"grpSetColors", 23}};
   for (const Row& row : rows) {
     auto* group = child<QGroupBox>(row.group);
     const QRect inside = group->contentsRect();

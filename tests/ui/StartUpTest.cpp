@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QWindow>
 
 #include "tests/ui/MainWindowFixture.h"
