@@ -54,10 +54,10 @@ fuzz: fuzz-build
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
 
 format: deps
-	clang-format -i $(FORMAT_FILES)
+	@clang-format -i $(FORMAT_FILES)
 
 format-check: deps
-	clang-format --dry-run --Werror $(FORMAT_FILES)
+	@clang-format --dry-run --Werror $(FORMAT_FILES) && echo "format-check: every file laid out"
 
 clean:
 	rm -rf build build-asan build-fuzz
