@@ -248,7 +248,9 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
     bool& flag;
     ~Ready() { flag = true; }
   } ready{m_chartReady};
-  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale);
+  DayColumns columns;
+  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns);
+  if (device.mode == ChartMode::Screen) m_chartColumns = columns;
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }
 

@@ -19,11 +19,14 @@
 #include "app/ProgramContext.h"
 #include "chart/ChartDrawing.h"
 #include "chart/ChartPaging.h"
+#include "chart/DayColumns.h"
+#include "chart/WheelPaging.h"
 #include "ui/ChartDialogs.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
+class QHelpEvent;
 class QImage;
 class QKeyEvent;
 class QLabel;
@@ -31,6 +34,7 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QTabWidget;
+class QWheelEvent;
 
 namespace lunasoma {
 
@@ -125,6 +129,10 @@ class TfrmBio : public QMainWindow {
   QImage captureChart() const;
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
+  // Pages as the menu does, a day or (with Ctrl) a page per notch of the wheel.
+  void pntBioWheel(QWheelEvent* event);
+  // The read-out of the day column under the resting pointer; nothing outside the columns.
+  void pntBioToolTip(QHelpEvent* event);
 
   void placeOpeningDivider();
   void panDivMouseDown();
@@ -158,6 +166,9 @@ class TfrmBio : public QMainWindow {
   std::unique_ptr<ChartDialogs> m_chartDialogs;
   // The move whose pointer shape the chart shows; nothing while it shows the initial up-arrow.
   std::optional<DateMove> m_pointerMove;
+  // Where the day columns of the last screen drawing lie; none while the chart shows no columns.
+  DayColumns m_chartColumns;
+  WheelNotches m_wheelNotches;
 
   HintSwitch* m_hints = nullptr;
   std::unique_ptr<CellFontCache> m_chartFonts;

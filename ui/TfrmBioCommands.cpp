@@ -2,13 +2,17 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QtMath>
 
+#include <cstdlib>
 #include <utility>
 
 #include "app/OverrideCursorGuard.h"
@@ -17,6 +21,8 @@
 #include "chart/qt/BitmapFile.h"
 #include "chart/qt/PrinterChartDevice.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "model/DayReadout.h"
+#include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/PaintBox.h"
 #include "ui/PointerShapes.h"
@@ -73,6 +79,8 @@ void TfrmBio::connectChartCommands() {
   m_chartDialogs = std::make_unique<QtChartDialogs>(m_context.services.messages);
   connect(m_pntBio, &PaintBox::mouseMoved, this, &TfrmBio::pntBioMouseMove);
   connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
+  connect(m_pntBio, &PaintBox::wheelTurned, this, &TfrmBio::pntBioWheel);
+  connect(m_pntBio, &PaintBox::toolTipRequested, this, &TfrmBio::pntBioToolTip);
 }
 
 void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
@@ -165,6 +173,30 @@ void TfrmBio::pntBioMouseUp(QMouseEvent* event) {
   // A chart too narrow for zones runs nothing, whatever pointer it still shows from before.
   if (event->button() != Qt::LeftButton || !m_pointerMove || m_pntBio->width() < PointerZoneCount) return;
   moveStart(*m_pointerMove);
+}
+
+void TfrmBio::pntBioWheel(QWheelEvent* event) {
+  event->accept();
+  const int notches = m_wheelNotches.add(event->angleDelta().y());
+  const DateMove move = wheelMove(notches > 0, event->modifiers().testFlag(Qt::ControlModifier));
+  for (int i = std::abs(notches); i > 0; --i) moveStart(move);
+}
+
+void TfrmBio::pntBioToolTip(QHelpEvent* event) {
+  const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
+  const std::string text =
+      column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column, m_context.startLocale)
+             : std::string();
+  if (text.empty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return;
+  }
+  // The tip goes when the pointer leaves the column, so that the next rest reads the next day.
+  const ColumnStrip strip = dayColumnStrip(m_chartColumns, *column);
+  const QRect area(strip.left, m_chartColumns.top, strip.right - strip.left,
+                   m_chartColumns.bottom - m_chartColumns.top);
+  QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
 }
 
 }  // namespace lunasoma
