@@ -144,6 +144,7 @@ void TfrmBio::FormCreate() {
 
   m_chartReady = false;
   m_panSetup->loadFromSettings();
+  updateChartDescription();
 }
 
 void TfrmBio::showEvent(QShowEvent* event) {
@@ -167,6 +168,7 @@ void TfrmBio::FormShow() {
   tabRightChange();
   m_initializing = false;
   FormResize();
+  updateChartDescription();
 }
 
 void TfrmBio::adoptFrame() {
@@ -254,7 +256,10 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }
 
-void TfrmBio::repaintChart() { m_pntBio->repaint(); }
+void TfrmBio::repaintChart() {
+  updateChartDescription();
+  m_pntBio->repaint();
+}
 
 void TfrmBio::pntBioPaint(QPainter& painter) {
   QPainterCanvas canvas(painter, *m_chartFonts);
@@ -264,6 +269,8 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
   showCurves(canvas, device);
+  // A chart left open over midnight has a new today.
+  updateChartDescription();
 }
 
 void TfrmBio::mnuFileClick(FileCommand command) {

@@ -133,6 +133,8 @@ class TfrmBio : public QMainWindow {
   void pntBioWheel(QWheelEvent* event);
   // The read-out of the day column under the resting pointer; nothing outside the columns.
   void pntBioToolTip(QHelpEvent* event);
+  // Tells screen readers what the chart shows: the dates and today's values.
+  void updateChartDescription();
 
   void placeOpeningDivider();
   void panDivMouseDown();

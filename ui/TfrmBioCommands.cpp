@@ -199,4 +199,11 @@ void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
 }
 
+void TfrmBio::updateChartDescription() {
+  const BiorhythmSettings& settings = m_context.settings;
+  const QString description = toQString(chartDescriptionText(
+      settings.Birth, settings.Start, localToday(m_context.services.system), m_context.startLocale));
+  if (m_pntBio->accessibleDescription() != description) m_pntBio->setAccessibleDescription(description);
+}
+
 }  // namespace lunasoma
