@@ -30,6 +30,7 @@ class QLabel;
 class QMenu;
 class QMouseEvent;
 class QPainter;
+class QPrinter;
 class QTabWidget;
 
 namespace lunasoma {
@@ -85,6 +86,7 @@ class TfrmBio : public QMainWindow {
     NextPage,
     SaveFile,
     Print,
+    PrintPreview,
     SetAsWallpaperTiled,
     SetAsWallpaperCentered,
     Exit,
@@ -120,6 +122,11 @@ class TfrmBio : public QMainWindow {
   void connectChartCommands();
   void moveStart(DateMove move);
   void printChart();
+  void previewChart();
+  // One print of the chart on the printer, as Print and the print preview make it; false when the
+  // printer could not start or finish the document.
+  bool printChartPage(QPrinter& printer);
+  QString printTitle() const;
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
   QImage captureChart() const;
@@ -182,6 +189,7 @@ class TfrmBio : public QMainWindow {
   QAction* m_mnuNextPage = nullptr;
   QAction* m_mnuSaveFile = nullptr;
   QAction* m_mnuPrint = nullptr;
+  QAction* m_mnuPrintPreview = nullptr;
   QAction* m_mnuSetAsWallpaperTiled = nullptr;
   QAction* m_mnuSetAsWallpaperCentered = nullptr;
   QAction* m_mnuExit = nullptr;

@@ -25,7 +25,6 @@ class ChartFileWriter {
   ChartFileResult write(const QString& path) const;
 
  private:
-
   // Copies, so that a writer made from temporaries stays valid.
   BiorhythmSettings m_settings;
   DateLocale m_locale;

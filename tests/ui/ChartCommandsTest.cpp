@@ -33,6 +33,13 @@ class ScriptedChartDialogs : public ChartDialogs {
     if (printerResolution) printer.setResolution(*printerResolution);
     return true;
   }
+  // Shows the preview by having it drawn into a PDF file, one page per page shown.
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget*) override {
+    ++previews;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewFile);
+    paint(printer);
+  }
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget*) override {
     exportSetups.push_back(setup);
     return exportChoice;
@@ -43,6 +50,8 @@ class ScriptedChartDialogs : public ChartDialogs {
   std::optional<int> printerResolution;  // as a chosen printer may bring
   QString pdfFile;
   int printDialogs = 0;
+  QString previewFile;
+  int previews = 0;
   std::optional<ExportChoice> exportChoice;
   std::vector<ExportDialogSetup> exportSetups;
 };
