@@ -65,8 +65,10 @@ void QtChartDialogs::previewPrint(QPrinter& printer, const std::function<void(QP
   dlgPrintPreview.setObjectName(QStringLiteral("dlgPrintPreview"));
   QObject::connect(&dlgPrintPreview, &QPrintPreviewDialog::paintRequested, &dlgPrintPreview,
                    [&paint](QPrinter* target) { paint(*target); });
-  // Large enough to read the chart's page without first enlarging the window.
-  if (parent) dlgPrintPreview.resize(parent->window()->size().expandedTo(QSize(640, 600)));
+  // Large enough to read the chart's page and to show every tool of the preview's tool bar.
+  QSize size = dlgPrintPreview.sizeHint().expandedTo(QSize(640, 600));
+  if (parent) size = size.expandedTo(parent->window()->size());
+  dlgPrintPreview.resize(size);
   dlgPrintPreview.exec();
 }
 

@@ -147,7 +147,15 @@ void TfrmBio::previewChart() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(PrintResolution);
   m_chartDialogs->previewPrint(
-      printer, [this](QPrinter& target) { printChartPage(target); }, this);
+      printer,
+      [this](QPrinter& target) {
+        printChartPage(target);
+        // The print dialog opened from the preview proposes a PDF file named after the document,
+        // and the birth date's slashes in the title would make that a path into folders that do
+        // not exist. Printing sets the title again.
+        target.setDocName(QString());
+      },
+      this);
   repaint();
 }
 
