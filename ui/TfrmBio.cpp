@@ -85,6 +85,9 @@ void TfrmBio::createMenu() {
   m_mnuSaveFile = addFileItem("mnuSaveFile", QStringLiteral("&Save As Bitmap"), FileCommand::SaveFile);
   m_mnuFile->addSeparator();
   m_mnuPrint = addFileItem("mnuPrint", QStringLiteral("P&rint"), FileCommand::Print);
+  m_mnuPrintPreview = addFileItem("mnuPrintPreview", QStringLiteral("Print Pre&view"), FileCommand::PrintPreview);
+  // The preview shows what Print prints, so it can be chosen exactly when Print can.
+  connect(m_mnuPrint, &QAction::enabledChanged, m_mnuPrintPreview, &QAction::setEnabled);
   m_mnuFile->addSeparator();
   m_mnuSetAsWallpaperTiled = addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"),
                                          FileCommand::SetAsWallpaperTiled);
@@ -295,6 +298,9 @@ void TfrmBio::mnuFileClick(FileCommand command) {
       break;
     case FileCommand::Print:
       printChart();
+      break;
+    case FileCommand::PrintPreview:
+      previewChart();
       break;
     case FileCommand::SetAsWallpaperTiled:
       setChartAsWallpaper(true);

@@ -33,6 +33,7 @@ class QLabel;
 class QMenu;
 class QMouseEvent;
 class QPainter;
+class QPrinter;
 class QTabWidget;
 class QWheelEvent;
 
@@ -89,6 +90,7 @@ class TfrmBio : public QMainWindow {
     NextPage,
     SaveFile,
     Print,
+    PrintPreview,
     SetAsWallpaperTiled,
     SetAsWallpaperCentered,
     Exit,
@@ -124,6 +126,11 @@ class TfrmBio : public QMainWindow {
   void connectChartCommands();
   void moveStart(DateMove move);
   void printChart();
+  void previewChart();
+  // One print of the chart on the printer, as Print and the print preview make it; false when the
+  // printer could not start or finish the document.
+  bool printChartPage(QPrinter& printer);
+  QString printTitle() const;
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
   QImage captureChart() const;
@@ -195,6 +202,7 @@ class TfrmBio : public QMainWindow {
   QAction* m_mnuNextPage = nullptr;
   QAction* m_mnuSaveFile = nullptr;
   QAction* m_mnuPrint = nullptr;
+  QAction* m_mnuPrintPreview = nullptr;
   QAction* m_mnuSetAsWallpaperTiled = nullptr;
   QAction* m_mnuSetAsWallpaperCentered = nullptr;
   QAction* m_mnuExit = nullptr;
