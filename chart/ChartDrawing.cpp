@@ -109,6 +109,18 @@ class ChartPainter {
     drawLegendsAndCurves(widths);
   }
 
+  DayColumns columns() const {
+    DayColumns columns;
+    columns.left = m_box.left;
+    columns.top = m_box.top;
+    columns.bottom = m_bottom + m_scale.small;
+    columns.lastColumn = m_lastColumn;
+    columns.dx = m_dx;
+    columns.start = m_settings.Start;
+    columns.startDays = m_d0;
+    return columns;
+  }
+
  private:
   void font(int height, bool bold) { m_canvas.setFont(FontSpec{std::string(m_scale.face), height, bold, m_textColor}); }
 
@@ -266,6 +278,13 @@ class ChartPainter {
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale) {
+  DayColumns unused;
+  return drawChart(canvas, settings, device, locale, unused);
+}
+
+ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
+                       const DateLocale& locale, DayColumns& columns) {
+  columns = DayColumns{};
   const bool printer = device.mode == ChartMode::Printer;
   const bool datesChartable = chartableDate(settings.Birth) && chartableDate(settings.Start);
   if (!printer) {
@@ -286,7 +305,9 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
   // a width of its own there. A device that reports no colour count (-1) counts as monochrome.
   if (printer && device.colorCount <= 2) widths = {1, 10, 5, 15};
 
-  ChartPainter(canvas, settings, device, locale).draw(widths);
+  ChartPainter painter(canvas, settings, device, locale);
+  painter.draw(widths);
+  columns = painter.columns();
   return ChartOutcome::Drawn;
 }
 

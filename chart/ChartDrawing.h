@@ -4,6 +4,7 @@
 // end print documents and knows nothing of windows or of the main window's guard flags.
 
 #include "chart/Canvas.h"
+#include "chart/DayColumns.h"
 #include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 
@@ -31,5 +32,9 @@ enum class ChartOutcome {
 // `locale` holds the long and short date patterns and names as they stood at program start.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale);
+// The same, also telling where the day columns were laid out; `columns` is left with no columns
+// (lastColumn -1) when only the invalid-date notice, or nothing, was drawn.
+ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
+                       const DateLocale& locale, DayColumns& columns);
 
 }  // namespace lunasoma

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "model/Calendar.h"
 
@@ -63,6 +64,11 @@ struct BiorhythmSettings {
 constexpr std::array<std::uint32_t, 16> Palette{0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                                 0x808000, 0x808080, 0xC0C0C0, 0x0000FF, 0x00FF00, 0x00FFFF,
                                                 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+
+// The usual names of the palette's colours, in its order, for those who cannot see the swatches.
+constexpr std::array<std::string_view, Palette.size()> PaletteNames{
+    "Black",  "Maroon", "Green", "Olive",  "Navy", "Purple",  "Teal", "Gray",
+    "Silver", "Red",    "Lime",  "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
 
 // Screen line widths in pixels; entry 0 means the curve is not drawn.
 constexpr std::array<int, 10> LineWidths{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};

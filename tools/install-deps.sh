@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-svg-dev
   qt6-qpa-plugins qt6-wayland libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format

@@ -1,8 +1,10 @@
 #pragma once
-// The two common dialogs of the chart commands, the print dialog and the "Save As Bitmap" dialog,
-// behind one small interface so that the main window can be driven without a modal loop (tests
-// hand it a scripted stand-in). It only asks the user; printing and saving are the caller's.
+// The common dialogs of the chart commands, the print dialog, the print preview and the "Save As
+// Bitmap" dialog, behind one small interface so that the main window can be driven without a modal
+// loop (tests hand it a scripted stand-in). It only asks the user and shows; what is printed and
+// saved is the caller's.
 
+#include <functional>
 #include <optional>
 
 #include "ui/ExportDialogSetup.h"
@@ -20,7 +22,11 @@ class ChartDialogs {
   // (its copy count is the number of copies). False when the user cancelled.
   virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
 
-  // Asks for the bitmap file to save; nothing when the user cancelled.
+  // Shows the pages that `paint` draws on `printer` until the user closes the preview; from it the
+  // user may print them, which has `paint` draw them once more on the printer chosen there.
+  virtual void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint, QWidget* parent) = 0;
+
+  // Asks for the file to save the chart in; nothing when the user cancelled.
   virtual std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) = 0;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the "Save As Bitmap" dialog opens with (title, filters, the filter chosen last time,
 // default suffix, initial folder and file) worked out from the window caption and the remembered
-// export, and what the user's choice means for the settings. It shows no dialog itself.
+// export, and what the user's choice means: the file name and the format to write. It shows no
+// dialog itself.
 
 #include <QString>
 #include <QStringList>
@@ -9,15 +10,18 @@
 #include <cstdint>
 #include <string>
 
+#include "chart/qt/ChartFile.h"
+
 namespace lunasoma {
 
 struct ExportDialogSetup {
   QString title;
-  QStringList nameFilters;  // in Qt's filter syntax, one entry per filter
-  int selectedFilter = 0;   // 0-based into nameFilters
-  QString defaultSuffix;
-  QString folder;    // empty: the dialog's own default folder
-  QString fileName;  // empty: no file name proposed
+  QStringList nameFilters;      // in Qt's filter syntax, one entry per filter
+  int selectedFilter = 0;       // 0-based into nameFilters
+  QString defaultSuffix;        // the selected filter's
+  QStringList defaultSuffixes;  // one per filter: what a name without one is given under it
+  QString folder;               // empty: the dialog's own default folder
+  QString fileName;             // empty: no file name proposed
 };
 
 // What the user chose in the dialog.
@@ -30,6 +34,14 @@ struct ExportChoice {
 // then, 1-based. An index outside the filters selects the first one.
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
                                     std::uint8_t recExportIndex);
+
+// The format a chosen file is written in: the one its name ends in (.bmp, .png, .svg or .pdf, in
+// any case) whatever the filter, otherwise the filter's, a bitmap under "All Files".
+ChartFileFormat exportFileFormat(const ExportChoice& choice);
+
+// The chosen path with the filter's suffix added when its name has no suffix at all, as the
+// dialog itself adds it.
+QString exportFilePath(const ExportChoice& choice);
 
 // The folder a chosen file would be saved in, when that folder does not exist (the dialog then
 // refuses the choice); an empty text when it does.

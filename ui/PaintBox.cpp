@@ -1,5 +1,6 @@
 #include "ui/PaintBox.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -19,5 +20,15 @@ void PaintBox::paintEvent(QPaintEvent*) {
 void PaintBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
 
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event); }
+
+void PaintBox::wheelEvent(QWheelEvent* event) { Q_EMIT wheelTurned(event); }
+
+bool PaintBox::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    Q_EMIT toolTipRequested(static_cast<QHelpEvent*>(event));
+    return true;
+  }
+  return QWidget::event(event);
+}
 
 }  // namespace lunasoma

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
 
@@ -58,6 +59,19 @@ bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
   return dlgPrint.exec() == QDialog::Accepted;
 }
 
+void QtChartDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint,
+                                  QWidget* parent) {
+  QPrintPreviewDialog dlgPrintPreview(&printer, parent);
+  dlgPrintPreview.setObjectName(QStringLiteral("dlgPrintPreview"));
+  QObject::connect(&dlgPrintPreview, &QPrintPreviewDialog::paintRequested, &dlgPrintPreview,
+                   [&paint](QPrinter* target) { paint(*target); });
+  // Large enough to read the chart's page and to show every tool of the preview's tool bar.
+  QSize size = dlgPrintPreview.sizeHint().expandedTo(QSize(640, 600));
+  if (parent) size = size.expandedTo(parent->window()->size());
+  dlgPrintPreview.resize(size);
+  dlgPrintPreview.exec();
+}
+
 std::optional<ExportChoice> QtChartDialogs::chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) {
   SaveDialog dlgSave(parent, setup.title, setup.folder, m_messages);
   dlgSave.setObjectName(QStringLiteral("dlgSave"));
@@ -69,6 +83,11 @@ std::optional<ExportChoice> QtChartDialogs::chooseExportFile(const ExportDialogS
     dlgSave.selectNameFilter(setup.nameFilters.at(setup.selectedFilter));
   }
   dlgSave.setDefaultSuffix(setup.defaultSuffix);
+  // A name typed without a suffix takes the one of the filter chosen at the time.
+  QObject::connect(&dlgSave, &QFileDialog::filterSelected, &dlgSave, [&dlgSave, &setup](const QString& filter) {
+    const qsizetype index = setup.nameFilters.indexOf(filter);
+    if (index >= 0 && index < setup.defaultSuffixes.size()) dlgSave.setDefaultSuffix(setup.defaultSuffixes.at(index));
+  });
   dlgSave.setHistory({});
   if (!setup.fileName.isEmpty()) dlgSave.selectFile(setup.fileName);
   if (dlgSave.exec() != QDialog::Accepted || dlgSave.selectedFiles().isEmpty()) return std::nullopt;

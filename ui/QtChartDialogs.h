@@ -1,7 +1,7 @@
 #pragma once
-// The chart's dialogs as the user sees them: Qt's print dialog with copies only, and Qt's own
-// (non-native) file dialog for saving a bitmap, which refuses a file in a folder that does not
-// exist and says so while it stays open. Each is created, shown modally and destroyed per call;
+// The chart's dialogs as the user sees them: Qt's print dialog with copies only, Qt's print
+// preview, and Qt's own (non-native) file dialog for saving the chart, which refuses a file in a
+// folder that does not exist and says so while it stays open. Each is created, shown modally and destroyed per call;
 // it keeps nothing between calls.
 
 #include "ui/ChartDialogs.h"
@@ -16,6 +16,7 @@ class QtChartDialogs : public ChartDialogs {
   explicit QtChartDialogs(MessageService& messages) : m_messages(messages) {}
 
   bool choosePrinter(QPrinter& printer, QWidget* parent) override;
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint, QWidget* parent) override;
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) override;
 
  private:

@@ -16,6 +16,7 @@
 #include <climits>
 #include <utility>
 
+#include "ui/AccessibleText.h"
 #include "ui/OwnerDrawComboBox.h"
 #include "ui/SetupItemPainter.h"
 
@@ -34,6 +35,20 @@ QColor toQColor(std::uint32_t paletteValue) {
 
 std::uint8_t indexOf(const QComboBox* list) { return static_cast<std::uint8_t>(std::max(list->currentIndex(), 0)); }
 
+QStringList widthItemNames() {
+  QStringList names;
+  for (const int width : LineWidths)
+    names << (width == 0 ? QStringLiteral("No Line") : QStringLiteral("Width %1").arg(width));
+  return names;
+}
+
+QStringList colorItemNames() {
+  QStringList names;
+  for (const std::string_view name : PaletteNames)
+    names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  return names;
+}
+
 }  // namespace
 
 SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
@@ -45,6 +60,7 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_trkSetRange = new QSlider(Qt::Horizontal, m_grpSetRange);
   m_trkSetRange->setObjectName(QStringLiteral("trkSetRange"));
   m_trkSetRange->setToolTip(QStringLiteral("Range of weeks to show"));
+  m_trkSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
   m_trkSetRange->setRange(1, 8);
   m_trkSetRange->setPageStep(2);
   m_trkSetRange->setTickInterval(1);
@@ -58,7 +74,11 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
       addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
   m_styleButtons = new QButtonGroup(m_rgbSetStyle);
   const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
-  for (int i = 0; i < styleCount; ++i) m_styleButtons->addButton(new QRadioButton(captions[i], m_rgbSetStyle), i);
+  for (int i = 0; i < styleCount; ++i) {
+    auto* button = new QRadioButton(captions[i], m_rgbSetStyle);
+    setAccessibleText(button, captions[i], m_rgbSetStyle->toolTip());
+    m_styleButtons->addButton(button, i);
+  }
   placeStyleItems();
   connect(m_styleButtons, &QButtonGroup::idToggled, this, [this](int, bool checked) {
     if (checked) setupChanged();
@@ -113,6 +133,7 @@ QGroupBox* SetupPage::addGroup(const char* name, const QString& caption, const Q
   group->setObjectName(QString::fromLatin1(name));
   group->setToolTip(hint);
   group->setGeometry(place);
+  setAccessibleText(group, spokenCaption(caption), hint.isEmpty() ? spokenCaption(caption) : hint);
   // The style decides where a group's contents may start; the rows follow when it changes.
   group->installEventFilter(this);
   return group;
@@ -134,6 +155,11 @@ OwnerDrawComboBox* SetupPage::addList(QGroupBox* group, ListKind kind, const cha
   list->setObjectName(QString::fromLatin1(listName));
   list->setGeometry(QRect(place, listSize));
   m_designed.emplace_back(list, list->geometry());
+  // The items show no text, so each is named for screen readers, and so is the list: the caption
+  // alone ("Physical") stands in both the width and the colour group.
+  setAccessibleItemNames(list, widthList ? widthItemNames() : colorItemNames());
+  setAccessibleText(list, caption + (widthList ? QStringLiteral(" Line Width") : QStringLiteral(" Color")),
+                    group->toolTip());
   connect(list, &QComboBox::currentIndexChanged, this, [this] { setupChanged(); });
 
   // The label ends a few pixels short of its list and is right-aligned against it.
@@ -152,6 +178,7 @@ QCheckBox* SetupPage::addCheckBox(QGroupBox* group, const char* name, const QStr
   auto* box = new QCheckBox(caption, group);
   box->setObjectName(QString::fromLatin1(name));
   box->setToolTip(hint);
+  setAccessibleText(box, caption, hint);
   box->setGeometry(9, top, group->width() - 13, 17);
   m_designed.emplace_back(box, box->geometry());
   connect(box, &QCheckBox::toggled, this, [this] { setupChanged(); });
@@ -268,6 +295,10 @@ void SetupPage::trkSetRangeChange() {
   m_settings.Range = static_cast<std::uint8_t>(weeks - 1);
   m_grpSetRange->setTitle(
       QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ") : QStringLiteral(" Weeks ")));
+  // The caption tells how many weeks; the track bar, which sets them, is named by it.
+  m_grpSetRange->setAccessibleName(spokenCaption(m_grpSetRange->title()));
+  m_grpSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
+  m_trkSetRange->setAccessibleName(m_grpSetRange->accessibleName());
 }
 
 void SetupPage::cboColorDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,

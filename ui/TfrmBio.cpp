@@ -85,6 +85,9 @@ void TfrmBio::createMenu() {
   m_mnuSaveFile = addFileItem("mnuSaveFile", QStringLiteral("&Save As Bitmap"), FileCommand::SaveFile);
   m_mnuFile->addSeparator();
   m_mnuPrint = addFileItem("mnuPrint", QStringLiteral("P&rint"), FileCommand::Print);
+  m_mnuPrintPreview = addFileItem("mnuPrintPreview", QStringLiteral("Print Pre&view"), FileCommand::PrintPreview);
+  // The preview shows what Print prints, so it can be chosen exactly when Print can.
+  connect(m_mnuPrint, &QAction::enabledChanged, m_mnuPrintPreview, &QAction::setEnabled);
   m_mnuFile->addSeparator();
   m_mnuSetAsWallpaperTiled = addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"),
                                          FileCommand::SetAsWallpaperTiled);
@@ -144,6 +147,7 @@ void TfrmBio::FormCreate() {
 
   m_chartReady = false;
   m_panSetup->loadFromSettings();
+  updateChartDescription();
 }
 
 void TfrmBio::showEvent(QShowEvent* event) {
@@ -167,6 +171,7 @@ void TfrmBio::FormShow() {
   tabRightChange();
   m_initializing = false;
   FormResize();
+  updateChartDescription();
 }
 
 void TfrmBio::adoptFrame() {
@@ -248,11 +253,16 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
     bool& flag;
     ~Ready() { flag = true; }
   } ready{m_chartReady};
-  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale);
+  DayColumns columns;
+  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns);
+  if (device.mode == ChartMode::Screen) m_chartColumns = columns;
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }
 
-void TfrmBio::repaintChart() { m_pntBio->repaint(); }
+void TfrmBio::repaintChart() {
+  updateChartDescription();
+  m_pntBio->repaint();
+}
 
 void TfrmBio::pntBioPaint(QPainter& painter) {
   QPainterCanvas canvas(painter, *m_chartFonts);
@@ -262,6 +272,8 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
   showCurves(canvas, device);
+  // A chart left open over midnight has a new today.
+  updateChartDescription();
 }
 
 void TfrmBio::mnuFileClick(FileCommand command) {
@@ -286,6 +298,9 @@ void TfrmBio::mnuFileClick(FileCommand command) {
       break;
     case FileCommand::Print:
       printChart();
+      break;
+    case FileCommand::PrintPreview:
+      previewChart();
       break;
     case FileCommand::SetAsWallpaperTiled:
       setChartAsWallpaper(true);

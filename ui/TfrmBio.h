@@ -19,18 +19,23 @@
 #include "app/ProgramContext.h"
 #include "chart/ChartDrawing.h"
 #include "chart/ChartPaging.h"
+#include "chart/DayColumns.h"
+#include "chart/WheelPaging.h"
 #include "ui/ChartDialogs.h"
 
 class QAction;
 class QComboBox;
 class QFrame;
+class QHelpEvent;
 class QImage;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMouseEvent;
 class QPainter;
+class QPrinter;
 class QTabWidget;
+class QWheelEvent;
 
 namespace lunasoma {
 
@@ -85,6 +90,7 @@ class TfrmBio : public QMainWindow {
     NextPage,
     SaveFile,
     Print,
+    PrintPreview,
     SetAsWallpaperTiled,
     SetAsWallpaperCentered,
     Exit,
@@ -120,11 +126,22 @@ class TfrmBio : public QMainWindow {
   void connectChartCommands();
   void moveStart(DateMove move);
   void printChart();
+  void previewChart();
+  // One print of the chart on the printer, as Print and the print preview make it; false when the
+  // printer could not start or finish the document.
+  bool printChartPage(QPrinter& printer);
+  QString printTitle() const;
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
   QImage captureChart() const;
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
+  // Pages as the menu does, a day or (with Ctrl) a page per notch of the wheel.
+  void pntBioWheel(QWheelEvent* event);
+  // The read-out of the day column under the resting pointer; nothing outside the columns.
+  void pntBioToolTip(QHelpEvent* event);
+  // Tells screen readers what the chart shows: the dates and today's values.
+  void updateChartDescription();
 
   void placeOpeningDivider();
   void panDivMouseDown();
@@ -158,6 +175,9 @@ class TfrmBio : public QMainWindow {
   std::unique_ptr<ChartDialogs> m_chartDialogs;
   // The move whose pointer shape the chart shows; nothing while it shows the initial up-arrow.
   std::optional<DateMove> m_pointerMove;
+  // Where the day columns of the last screen drawing lie; none while the chart shows no columns.
+  DayColumns m_chartColumns;
+  WheelNotches m_wheelNotches;
 
   HintSwitch* m_hints = nullptr;
   std::unique_ptr<CellFontCache> m_chartFonts;
@@ -182,6 +202,7 @@ class TfrmBio : public QMainWindow {
   QAction* m_mnuNextPage = nullptr;
   QAction* m_mnuSaveFile = nullptr;
   QAction* m_mnuPrint = nullptr;
+  QAction* m_mnuPrintPreview = nullptr;
   QAction* m_mnuSetAsWallpaperTiled = nullptr;
   QAction* m_mnuSetAsWallpaperCentered = nullptr;
   QAction* m_mnuExit = nullptr;

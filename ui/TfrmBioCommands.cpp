@@ -2,21 +2,28 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QtMath>
 
+#include <cstdlib>
 #include <utility>
 
 #include "app/OverrideCursorGuard.h"
 #include "app/ProgramFolders.h"
 #include "chart/PointerZones.h"
 #include "chart/qt/BitmapFile.h"
+#include "chart/qt/ChartFile.h"
 #include "chart/qt/PrinterChartDevice.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "model/DayReadout.h"
+#include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/PaintBox.h"
 #include "ui/PointerShapes.h"
@@ -56,15 +63,33 @@ QString copyFileName(const QString& firstCopy, int copy) {
   return stem + number + QLatin1Char('.') + info.suffix();
 }
 
-// Writes the picture and tells the user when it could not be written; true when the file is there.
-bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& picture, const QString& path) {
-  const QString reason = writeBitmapFile(picture, path);
+// What a file of the format is called when it cannot be written.
+QString fileKind(ChartFileFormat format) {
+  switch (format) {
+    case ChartFileFormat::Bitmap:
+      break;
+    case ChartFileFormat::Png:
+      return QStringLiteral("PNG image");
+    case ChartFileFormat::Svg:
+      return QStringLiteral("SVG drawing");
+    case ChartFileFormat::Pdf:
+      return QStringLiteral("PDF document");
+  }
+  return QStringLiteral("bitmap file");
+}
+
+// Tells the user when a file could not be written; true when it is there.
+bool reportChartFile(HostServices& services, QWidget* parent, ChartFileFormat format, const QString& path,
+                     const QString& reason) {
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
-  services.messages.error(
-      parent,
-      QStringLiteral("The bitmap file \"%1\" could not be written.\n\n%2").arg(QDir::toNativeSeparators(path), reason));
+  services.messages.error(parent, QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
+                                      .arg(fileKind(format), QDir::toNativeSeparators(path), reason));
   return false;
+}
+
+bool writeChartBitmap(HostServices& services, QWidget* parent, const QImage& picture, const QString& path) {
+  return reportChartFile(services, parent, ChartFileFormat::Bitmap, path, writeBitmapFile(picture, path));
 }
 
 }  // namespace
@@ -73,6 +98,8 @@ void TfrmBio::connectChartCommands() {
   m_chartDialogs = std::make_unique<QtChartDialogs>(m_context.services.messages);
   connect(m_pntBio, &PaintBox::mouseMoved, this, &TfrmBio::pntBioMouseMove);
   connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
+  connect(m_pntBio, &PaintBox::wheelTurned, this, &TfrmBio::pntBioWheel);
+  connect(m_pntBio, &PaintBox::toolTipRequested, this, &TfrmBio::pntBioToolTip);
 }
 
 void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
@@ -88,38 +115,56 @@ void TfrmBio::moveStart(DateMove move) {
   repaintChart();
 }
 
+QString TfrmBio::printTitle() const { return windowTitle() + QLatin1Char(' ') + m_cboBirth->currentText(); }
+
+bool TfrmBio::printChartPage(QPrinter& printer) {
+  // Set after the print dialog, whose choice of printer may bring a resolution of its own.
+  printer.setResolution(PrintResolution);
+  printer.setDocName(printTitle());
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  QPainterCanvas canvas(painter);
+  showCurves(canvas, printerChartDevice(printer, logicalDpiX()));
+  return painter.end();
+}
+
 void TfrmBio::printChart() {
   QPrinter printer(QPrinter::HighResolution);
   if (!m_chartDialogs->choosePrinter(printer, this)) return;
-  // Set after the dialog, whose choice of printer may bring a resolution of its own.
-  printer.setResolution(PrintResolution);
   repaint();
 
   const int copies = printer.copyCount();
   // The copies are separate one-page documents, so the printer must not multiply each of them.
   printer.setCopyCount(1);
-  const QString title = windowTitle() + QLatin1Char(' ') + m_cboBirth->currentText();
   const QString firstFile = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
   QString failedOn;
   {
     OverrideCursorGuard hourglass;
     for (int copy = 1; copy <= copies && failedOn.isEmpty(); ++copy) {
       if (!firstFile.isEmpty()) printer.setOutputFileName(copyFileName(firstFile, copy));
-      printer.setDocName(title);
-      QPainter painter;
-      if (!painter.begin(&printer)) {
-        failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
-        break;
-      }
-      QPainterCanvas canvas(painter);
-      showCurves(canvas, printerChartDevice(printer, logicalDpiX()));
-      if (!painter.end()) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
+      if (!printChartPage(printer)) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
     }
   }
   if (failedOn.isEmpty()) return;
   m_context.services.beeper.beep(Beep::Stop);
   m_context.services.messages.error(
       this, QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+}
+
+void TfrmBio::previewChart() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(PrintResolution);
+  m_chartDialogs->previewPrint(
+      printer,
+      [this](QPrinter& target) {
+        printChartPage(target);
+        // The print dialog opened from the preview proposes a PDF file named after the document,
+        // and the birth date's slashes in the title would make that a path into folders that do
+        // not exist. Printing sets the title again.
+        target.setDocName(QString());
+      },
+      this);
+  repaint();
 }
 
 QImage TfrmBio::captureChart() const {
@@ -137,9 +182,33 @@ void TfrmBio::saveChartAsBitmap() {
   const std::optional<ExportChoice> choice = m_chartDialogs->chooseExportFile(setup, this);
   if (!choice) return;
   repaint();
+  const QString path = exportFilePath(*choice);
+  const ChartFileFormat format = exportFileFormat(*choice);
+  QString reason;
+  switch (format) {
+    case ChartFileFormat::Bitmap:
+    case ChartFileFormat::Png:
+      reason = writeChartPicture(captureChart(), format, path);
+      break;
+    case ChartFileFormat::Svg:
+      reason = writeChartSvg([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); },
+                             m_pntBio->size(), logicalDpiX(), printTitle(), path);
+      break;
+    case ChartFileFormat::Pdf: {
+      // The page is the one Print starts from; paper takes no chart while a date is not valid.
+      if (!m_mnuPrint->isEnabled()) {
+        reason = QStringLiteral("The chart cannot be put on paper while a date is not valid.");
+        break;
+      }
+      QPrinter printer(QPrinter::HighResolution);
+      reason = writeChartPdf([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); }, printer,
+                             logicalDpiX(), printTitle(), path);
+      break;
+    }
+  }
   // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
-  if (!writeChartBitmap(m_context.services, this, captureChart(), choice->filePath)) return;
-  settings.RecExportFileName = choice->filePath.toStdString();
+  if (!reportChartFile(m_context.services, this, format, path, reason)) return;
+  settings.RecExportFileName = path.toStdString();
   settings.RecExportIndex = static_cast<std::uint8_t>(choice->filterIndex);
 }
 
@@ -165,6 +234,37 @@ void TfrmBio::pntBioMouseUp(QMouseEvent* event) {
   // A chart too narrow for zones runs nothing, whatever pointer it still shows from before.
   if (event->button() != Qt::LeftButton || !m_pointerMove || m_pntBio->width() < PointerZoneCount) return;
   moveStart(*m_pointerMove);
+}
+
+void TfrmBio::pntBioWheel(QWheelEvent* event) {
+  event->accept();
+  const int notches = m_wheelNotches.add(event->angleDelta().y());
+  const DateMove move = wheelMove(notches > 0, event->modifiers().testFlag(Qt::ControlModifier));
+  for (int i = std::abs(notches); i > 0; --i) moveStart(move);
+}
+
+void TfrmBio::pntBioToolTip(QHelpEvent* event) {
+  const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
+  const std::string text =
+      column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column, m_context.startLocale)
+             : std::string();
+  if (text.empty()) {
+    QToolTip::hideText();
+    event->ignore();
+    return;
+  }
+  // The tip goes when the pointer leaves the column, so that the next rest reads the next day.
+  const ColumnStrip strip = dayColumnStrip(m_chartColumns, *column);
+  const QRect area(strip.left, m_chartColumns.top, strip.right - strip.left,
+                   m_chartColumns.bottom - m_chartColumns.top);
+  QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
+}
+
+void TfrmBio::updateChartDescription() {
+  const BiorhythmSettings& settings = m_context.settings;
+  const QString description = toQString(chartDescriptionText(
+      settings.Birth, settings.Start, localToday(m_context.services.system), m_context.startLocale));
+  if (m_pntBio->accessibleDescription() != description) m_pntBio->setAccessibleDescription(description);
 }
 
 }  // namespace lunasoma

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "chart/qt/CellFontCache.h"
+#include "ui/AccessibleText.h"
 #include "ui/DateField.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
@@ -107,6 +108,15 @@ void TfrmBio::createComponents() {
   m_tabRight->addTab(m_panMain, QStringLiteral("&Biorhythm"));
   m_tabRight->addTab(m_panSetup, QStringLiteral("&Setup"));
   connect(m_tabRight, &QTabWidget::currentChanged, this, [this] { tabRightChange(); });
+
+  setAccessibleText(m_cboBirth, spokenCaption(m_lblBirth->text()), m_cboBirth->toolTip());
+  setAccessibleText(m_cboStart, spokenCaption(m_lblStart->text()), m_cboStart->toolTip());
+  setAccessibleText(m_panDiv, QStringLiteral("Divider"),
+                    QStringLiteral("Drag to share the window between the date fields and the chart"));
+  setAccessibleText(m_tabRight, QStringLiteral("Biorhythm and Setup"),
+                    QStringLiteral("The chart, and the setup of how it is drawn"));
+  // The description follows the dates and today; it is written with every drawing of the chart.
+  setAccessibleText(m_pntBio, QStringLiteral("Biorhythm chart"), QString());
 
   setTabOrder(m_cboBirth, m_cboStart);
   setTabOrder(m_cboStart, m_tabRight);

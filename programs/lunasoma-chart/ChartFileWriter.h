@@ -1,12 +1,10 @@
 #pragma once
-// Writes the chart to a file: a screen-mode drawing as a BMP or PNG bitmap, or a printer-mode
-// drawing as a one-page A4 PDF at 300 dpi. The file appears whole or not at all: it is written
+// Writes the chart to a file: a screen-mode drawing as a BMP or PNG bitmap or an SVG drawing, or a
+// printer-mode drawing as a one-page A4 PDF at 300 dpi. The file appears whole or not at all: it is written
 // beside the target under another name and renamed over it only when complete, and a full disk
 // is reported as such rather than leaving a file cut short.
 
 #include <QString>
-
-class QByteArray;
 
 #include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
@@ -20,17 +18,13 @@ struct ChartFileResult {
 
 class ChartFileWriter {
  public:
-  // The bitmap size is used for .bmp and .png; a PDF always takes the page's size.
+  // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
   ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
 
-  // The kind of file follows the name's ending (.bmp, .png or .pdf, in any case).
+  // The kind of file follows the name's ending (.bmp, .png, .svg or .pdf, in any case).
   ChartFileResult write(const QString& path) const;
 
  private:
-  ChartFileResult writeBitmap(const QString& path, const char* format) const;
-  ChartFileResult writePdf(const QString& path) const;
-  static ChartFileResult store(const QByteArray& bytes, const QString& path);
-
   // Copies, so that a writer made from temporaries stays valid.
   BiorhythmSettings m_settings;
   DateLocale m_locale;

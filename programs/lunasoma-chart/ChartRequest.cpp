@@ -82,8 +82,8 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
       request.width = *width;
       request.height = *height;
     } else if (name == "--out") {
-      if (!endsWith(value, ".bmp") && !endsWith(value, ".png") && !endsWith(value, ".pdf"))
-        return failure("--out: the file name must end in .bmp, .png or .pdf: " + value);
+      if (!endsWith(value, ".bmp") && !endsWith(value, ".png") && !endsWith(value, ".svg") && !endsWith(value, ".pdf"))
+        return failure("--out: the file name must end in .bmp, .png, .svg or .pdf: " + value);
       request.outFile = value;
     } else if (name == "--lines") {
       request.lines = true;

@@ -1,5 +1,5 @@
-// lunasoma-chart: draws the biorhythm chart without a window, into a bitmap, a PDF, or as the
-// list of drawing calls, for scripts and for checking the drawing.
+// lunasoma-chart: draws the biorhythm chart without a window, into a bitmap, an SVG drawing, a PDF,
+// or as the list of drawing calls, for scripts and for checking the drawing.
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
@@ -24,7 +24,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: lunasoma-chart --birth YYYY-MM-DD [--start YYYY-MM-DD] [--weeks 1..8] [--style line|highlow]\n"
-    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.pdf | --ops)\n";
+    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n";
 
 lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
   // Only the user hive is opened, and only read: opening both hives could create the machine one.

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QSvgRenderer>
 
 #include <cerrno>
 #include <csignal>
@@ -85,6 +86,11 @@ TEST_F(ChartProgram, WritesEachKindOfFileItSupports) {
        "chart.pdf",
        "%PDF-",
        {}},
+      {"svg at a given size",
+       {"--birth", "1990-05-10", "--size", "320x200", "--out", "{out}/chart.Svg"},
+       "chart.Svg",
+       "<?xml",
+       {320, 200}},
       {"a name relative to the working folder",
        {"--birth", "1990-05-10", "--out", "relative.png"},
        "relative.png",
@@ -100,7 +106,12 @@ TEST_F(ChartProgram, WritesEachKindOfFileItSupports) {
     EXPECT_EQ(run.err, QByteArray());
     const QString path = out.path() + "/" + row.file;
     EXPECT_TRUE(contentsOf(path).startsWith(row.magic));
-    if (!row.bitmapSize.isEmpty()) {
+    if (row.file.endsWith(".Svg")) {
+      QSvgRenderer drawing(path);
+      EXPECT_TRUE(drawing.isValid());
+      EXPECT_EQ(drawing.viewBox(), QRect(QPoint(0, 0), row.bitmapSize));
+      EXPECT_TRUE(contentsOf(path).contains("</text>")) << "texts stay text";
+    } else if (!row.bitmapSize.isEmpty()) {
       EXPECT_EQ(QImage(path).size(), row.bitmapSize);
     }
     EXPECT_EQ(entriesOf(out.path()), QStringList{row.file}) << "nothing but the file";
@@ -222,7 +233,7 @@ TEST_F(ChartProgram, RefusesBadRequestsWithExitCodeTwoAndOneLine) {
       {"value missing at the end", {"--birth", "1990-05-10", "--weeks"}, "--weeks: a value is missing"},
       {"option where a value belongs",
        {"--out", "--birth", "1990-05-10"},
-       "--out: the file name must end in .bmp, .png or .pdf: --birth"},
+       "--out: the file name must end in .bmp, .png, .svg or .pdf: --birth"},
       {"no such day", {"--birth", "1990-02-30", "--ops"}, "--birth: not a date in the form YYYY-MM-DD: 1990-02-30"},
       {"short date",
        {"--birth", "1990-05-10", "--start", "2026-1-1", "--ops"},
@@ -252,7 +263,7 @@ TEST_F(ChartProgram, RefusesBadRequestsWithExitCodeTwoAndOneLine) {
        "--size: not WIDTHxHEIGHT with each from 1 to 8192: 640x8193"},
       {"unknown file kind",
        {"--birth", "1990-05-10", "--out", "{out}/chart.jpg"},
-       "--out: the file name must end in .bmp, .png or .pdf: {out}/chart.jpg"},
+       "--out: the file name must end in .bmp, .png, .svg or .pdf: {out}/chart.jpg"},
       {"neither out nor ops", {"--birth", "1990-05-10"}, "--out/--ops: give exactly one of them"},
       {"both out and ops",
        {"--birth", "1990-05-10", "--out", "{out}/c.png", "--ops"},
@@ -281,7 +292,7 @@ TEST_F(ChartProgram, AnUnwritableTargetLeavesNothingBehind) {
     QString reason;
   };
   writeFile(out.path() + "/a file", "not a folder");
-  for (const char* taken : {"taken.png", "taken.bmp", "taken.pdf"}) QDir(out.path()).mkdir(taken);
+  for (const char* taken : {"taken.png", "taken.bmp", "taken.svg", "taken.pdf"}) QDir(out.path()).mkdir(taken);
   const Row rows[] = {
       {"png in a missing folder", "missing/chart.png", QString::fromLocal8Bit(std::strerror(ENOENT))},
       {"pdf in a missing folder", "missing/chart.pdf", QString::fromLocal8Bit(std::strerror(ENOENT))},
@@ -289,6 +300,7 @@ TEST_F(ChartProgram, AnUnwritableTargetLeavesNothingBehind) {
       {"png over a folder", "taken.png", "Filename refers to a directory"},
       {"bmp over a folder", "taken.bmp", "Filename refers to a directory"},
       {"pdf over a folder", "taken.pdf", "Filename refers to a directory"},
+      {"svg over a folder", "taken.svg", "Filename refers to a directory"},
   };
   const QStringList before = entriesOf(out.path());
   for (const Row& row : rows) {
@@ -319,7 +331,7 @@ void fillTheDiskAt100Bytes() {
 // A disk that fills while the chart is written keeps the file that was there, whole, and leaves no
 // temporary file; the PDF fills the temporary folder first, a bitmap the target's own.
 TEST_F(ChartProgram, AFullDiskKeepsTheExistingFile) {
-  for (const QString name : {"chart.png", "chart.bmp", "chart.pdf"}) {
+  for (const QString name : {"chart.png", "chart.bmp", "chart.svg", "chart.pdf"}) {
     SCOPED_TRACE(name.toStdString());
     const QString target = out.path() + "/" + name;
     writeFile(target, "the chart of last week");

@@ -5,14 +5,19 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "chart/RecordingCanvas.h"
 #include "programs/lunasoma-chart/ChartFileWriter.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/ui/MainWindowFixture.h"
@@ -33,6 +38,13 @@ class ScriptedChartDialogs : public ChartDialogs {
     if (printerResolution) printer.setResolution(*printerResolution);
     return true;
   }
+  // Shows the preview by having it drawn into a PDF file, one page per page shown.
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget*) override {
+    ++previews;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(previewFile);
+    paint(printer);
+  }
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget*) override {
     exportSetups.push_back(setup);
     return exportChoice;
@@ -43,6 +55,8 @@ class ScriptedChartDialogs : public ChartDialogs {
   std::optional<int> printerResolution;  // as a chosen printer may bring
   QString pdfFile;
   int printDialogs = 0;
+  QString previewFile;
+  int previews = 0;
   std::optional<ExportChoice> exportChoice;
   std::vector<ExportDialogSetup> exportSetups;
 };
@@ -332,6 +346,160 @@ TEST_F(ChartCommandsTest, ABitmapThatCannotBeWrittenKeepsTheOldFileAndTheRemembe
   EXPECT_EQ(settings.RecExportIndex, 2);
   ASSERT_EQ(host.messages.texts().size(), 1);
   EXPECT_TRUE(host.messages.texts().front().contains(target)) << qPrintable(host.messages.texts().front());
+}
+
+// The chart as the screen shows it, pixel for pixel.
+QImage screenPixels(QWidget* pntBio) { return pntBio->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The texts of an SVG drawing's text elements, in document order; nothing when it does not parse.
+std::optional<QStringList> svgTexts(const QString& svg) {
+  QFile file(svg);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  QXmlStreamReader reader(&file);
+  QStringList texts;
+  while (!reader.atEnd()) {
+    if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("text"))
+      texts.append(reader.readElementText());
+  }
+  if (reader.hasError()) return std::nullopt;
+  return texts;
+}
+
+// The texts the chart drawing writes on a screen of the paint box's size, in drawing order.
+QStringList drawnTexts(const BiorhythmSettings& settings, const DateLocale& locale, QSize size) {
+  RecordingCanvas canvas;
+  ChartDevice device;
+  device.width = size.width();
+  device.height = size.height();
+  drawChart(canvas, settings, device, locale);
+  QStringList texts;
+  static const QRegularExpression text(QStringLiteral("^text -?\\d+ -?\\d+ (.*)$"),
+                                       QRegularExpression::MultilineOption);
+  for (auto match = text.globalMatch(QString::fromStdString(canvas.text())); match.hasNext();)
+    texts.append(match.next().captured(1));
+  return texts;
+}
+
+TEST_F(ChartCommandsTest, SaveWritesTheFormatTheNameOrTheFilterAsksFor) {
+  openChart();
+  QWidget* pntBio = child<QWidget>("pntBio");
+  const QString folder = host.root.path() + QStringLiteral("/saved");
+  struct Row {
+    const char* name;
+    QString chosen;
+    int filter;
+    QString written;
+    ChartFileFormat format;
+  };
+  const Row rows[] = {
+      {"PNG under its filter", "chart.png", 3, "chart.png", ChartFileFormat::Png},
+      {"a bitmap name under the PNG filter", "pic.bmp", 3, "pic.bmp", ChartFileFormat::Bitmap},
+      {"SVG by its name under All Files", "chart.SVG", 2, "chart.SVG", ChartFileFormat::Svg},
+      {"PDF by its filter, the name without a suffix", "chart", 5, "chart.pdf", ChartFileFormat::Pdf},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    m_dialogs->exportChoice = ExportChoice{folder + QLatin1Char('/') + row.chosen, row.filter};
+    trigger("mnuSaveFile");
+
+    const QString written = folder + QLatin1Char('/') + row.written;
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{row.written}) << "the file and nothing beside it";
+    EXPECT_TRUE(host.messages.texts().isEmpty()) << qPrintable(host.messages.texts().join('|'));
+    EXPECT_EQ(settings.RecExportFileName, written.toStdString());
+    EXPECT_EQ(settings.RecExportIndex, row.filter);
+    switch (row.format) {
+      case ChartFileFormat::Bitmap:
+      case ChartFileFormat::Png: {
+        QFile file(written);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.read(4).startsWith(row.format == ChartFileFormat::Png ? "\x89PNG" : "BM"));
+        EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB32), screenPixels(pntBio));
+        break;
+      }
+      case ChartFileFormat::Svg: {
+        QSvgRenderer renderer(written);
+        EXPECT_TRUE(renderer.isValid());
+        EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), pntBio->size()));
+        const std::optional<QStringList> texts = svgTexts(written);
+        ASSERT_TRUE(texts.has_value());
+        EXPECT_FALSE(texts->isEmpty());
+        EXPECT_EQ(*texts, drawnTexts(settings, context.startLocale, pntBio->size())) << "every text as text";
+        break;
+      }
+      case ChartFileFormat::Pdf:
+        EXPECT_EQ(pageCount(written), 1);
+        EXPECT_DOUBLE_EQ(pageScale(written), 0.24) << "at the print resolution";
+        break;
+    }
+  }
+}
+
+TEST_F(ChartCommandsTest, AFileThatCannotBeWrittenLeavesNothingAndIsReported) {
+  openChart();
+  struct Row {
+    const char* name;
+    QString chosen;
+    int filter;
+    QString kind;
+  };
+  const Row rows[] = {
+      {"png", "gone/chart.png", 1, "PNG image"},
+      {"svg", "gone/chart.svg", 1, "SVG drawing"},
+      {"pdf", "gone/chart", 5, "PDF document"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    host.journal.clear();
+    host.messages.clear();
+    m_dialogs->exportChoice = ExportChoice{host.root.path() + QLatin1Char('/') + row.chosen, row.filter};
+    trigger("mnuSaveFile");
+    EXPECT_FALSE(QFileInfo::exists(host.root.path() + QStringLiteral("/gone")));
+    ASSERT_EQ(host.messages.texts().size(), 1);
+    EXPECT_TRUE(host.messages.texts().front().startsWith(QStringLiteral("The ") + row.kind + QStringLiteral(" \"") +
+                                                         host.root.path() + QStringLiteral("/gone/chart.")))
+        << qPrintable(host.messages.texts().front());
+    EXPECT_EQ(settings.RecExportFileName, "/charts/old.BMP");
+    EXPECT_EQ(settings.RecExportIndex, 2);
+  }
+}
+
+TEST_F(ChartCommandsTest, PrintPreviewFollowsPrintAndShowsWhatPrintPrints) {
+  openChart();
+  const QList<QAction*> items = child<QMenu>("mnuFile")->actions();
+  QAction* mnuPrint = child<QAction>("mnuPrint");
+  QAction* mnuPrintPreview = child<QAction>("mnuPrintPreview");
+  ASSERT_TRUE(items.contains(mnuPrint));
+  EXPECT_EQ(items.indexOf(mnuPrintPreview), items.indexOf(mnuPrint) + 1);
+  EXPECT_EQ(mnuPrintPreview->text(), "Print Pre&view");
+
+  const QString folder = host.root.path() + QStringLiteral("/print");
+  QDir().mkpath(folder);
+  m_dialogs->previewFile = folder + QStringLiteral("/preview.pdf");
+  m_dialogs->pdfFile = folder + QStringLiteral("/print.pdf");
+  ASSERT_TRUE(mnuPrintPreview->isEnabled());
+  trigger("mnuPrintPreview");
+  trigger("mnuPrint");
+  EXPECT_EQ(m_dialogs->previews, 1);
+  EXPECT_EQ(pageCount(m_dialogs->previewFile), 1);
+  EXPECT_DOUBLE_EQ(pageScale(m_dialogs->previewFile), pageScale(m_dialogs->pdfFile)) << "the same page as Print";
+
+  // A date that is no date disables Print, and with it the preview and the PDF that is its page.
+  QComboBox* cboStart = child<QComboBox>("cboStart");
+  cboStart->setFocus();
+  cboStart->setEditText("");
+  QTest::keyClicks(cboStart->lineEdit(), QStringLiteral("1-2-2003"));
+  ASSERT_FALSE(mnuPrint->isEnabled());
+  EXPECT_FALSE(mnuPrintPreview->isEnabled());
+  m_dialogs->exportChoice = ExportChoice{folder + QStringLiteral("/invalid.pdf"), 5};
+  trigger("mnuSaveFile");
+  EXPECT_FALSE(QFile::exists(folder + QStringLiteral("/invalid.pdf")));
+  EXPECT_EQ(host.messages.texts().size(), 1);
+
+  cboStart->setEditText("");
+  QTest::keyClicks(cboStart->lineEdit(), QStringLiteral("1/2/2003"));
+  EXPECT_TRUE(mnuPrintPreview->isEnabled());
 }
 
 TEST_F(ChartCommandsTest, WallpaperWritesBioBmpAndTileWallpaperBeforeAskingTheDesktop) {

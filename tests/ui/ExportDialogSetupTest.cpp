@@ -37,8 +37,49 @@ TEST(ExportDialogSetup, TitleFiltersAndTheRememberedFile) {
   }
   const ExportDialogSetup setup = exportDialogSetup(QStringLiteral("Lunasoma"), "", 1);
   EXPECT_EQ(setup.title, "Save Lunasoma Bitmap");
-  EXPECT_EQ(setup.nameFilters, (QStringList{"Bitmap Image (*.BMP)", "All Files (*)"}));
+  // The settings keep the filter by its place, so the first two keep theirs.
+  EXPECT_EQ(setup.nameFilters, (QStringList{"Bitmap Image (*.BMP)", "All Files (*)", "PNG image (*.png)",
+                                            "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
   EXPECT_EQ(setup.defaultSuffix, "BMP");
+  EXPECT_EQ(exportDialogSetup(QStringLiteral("Lunasoma"), "", 4).defaultSuffix, "svg")
+      << "the remembered filter's suffix for a name typed without one";
+}
+
+// Filter indexes as the settings keep them.
+constexpr int BitmapFilter = 1;
+constexpr int AllFiles = 2;
+constexpr int PngFilter = 3;
+constexpr int SvgFilter = 4;
+constexpr int PdfFilter = 5;
+
+TEST(ExportDialogSetup, TheNamesEndingDecidesTheFormatBeforeTheFilter) {
+  struct Row {
+    const char* name;
+    QString chosen;
+    int filter;
+    QString path;  // what is written
+    ChartFileFormat format;
+  };
+  const Row rows[] = {
+      {"bitmap filter, bitmap name", "/c/chart.BMP", BitmapFilter, "/c/chart.BMP", ChartFileFormat::Bitmap},
+      {"an svg name under the bitmap filter", "/c/chart.svg", BitmapFilter, "/c/chart.svg", ChartFileFormat::Svg},
+      {"a pdf name in capitals under All Files", "/c/chart.PDF", AllFiles, "/c/chart.PDF", ChartFileFormat::Pdf},
+      {"a bitmap name under the PNG filter", "/c/chart.Bmp", PngFilter, "/c/chart.Bmp", ChartFileFormat::Bitmap},
+      {"a png name under the PDF filter", "/c/chart.png", PdfFilter, "/c/chart.png", ChartFileFormat::Png},
+      {"another ending takes the filter's format", "/c/chart.jpg", PngFilter, "/c/chart.jpg", ChartFileFormat::Png},
+      {"another ending under All Files is a bitmap", "/c/chart.dat", AllFiles, "/c/chart.dat", ChartFileFormat::Bitmap},
+      {"no ending gets the SVG filter's", "/c/chart", SvgFilter, "/c/chart.svg", ChartFileFormat::Svg},
+      {"no ending gets the PDF filter's", "/c/chart", PdfFilter, "/c/chart.pdf", ChartFileFormat::Pdf},
+      {"no ending under All Files is a bitmap", "/c/chart", AllFiles, "/c/chart.BMP", ChartFileFormat::Bitmap},
+      {"a dot in the folder is no ending", "/c.d/chart", PngFilter, "/c.d/chart.png", ChartFileFormat::Png},
+      {"an ending only in the folder", "/c.svg/chart", BitmapFilter, "/c.svg/chart.BMP", ChartFileFormat::Bitmap},
+      {"an index the filters do not have", "/c/chart", 9, "/c/chart.BMP", ChartFileFormat::Bitmap},
+  };
+  for (const Row& row : rows) {
+    const ExportChoice choice{row.chosen, row.filter};
+    EXPECT_EQ(exportFilePath(choice), row.path) << row.name;
+    EXPECT_EQ(exportFileFormat(choice), row.format) << row.name;
+  }
 }
 
 }  // namespace

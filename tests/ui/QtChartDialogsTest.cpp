@@ -1,8 +1,13 @@
 // The real "Save As Bitmap" dialog, driven as a user would from inside its own modal loop.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTest>
 
 #include <optional>
@@ -62,6 +67,58 @@ TEST(QtChartDialogs, TheSaveDialogRefusesAFileInAFolderThatDoesNotExist) {
   EXPECT_EQ(messages.count(test::FakeMessageService::Kind::Error), 2);
   EXPECT_TRUE(messages.texts().front().contains(folder.path() + QStringLiteral("/gone")))
       << qPrintable(messages.texts().front());
+}
+
+// A name typed without a suffix takes the suffix of the filter the user picked in the dialog,
+// and the choice says which filter that was.
+TEST(QtChartDialogs, ANameWithoutSuffixTakesThePickedFiltersSuffix) {
+  test::TempFolder folder;
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  const ExportDialogSetup setup = exportDialogSetup(QStringLiteral("Lunasoma"), "", 1);
+
+  test::ModalAnswer<QFileDialog> save([&](QFileDialog* dialog) {
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!types || !name) return dialog->reject();
+    EXPECT_EQ(types->currentText(), QStringLiteral("Bitmap Image (*.BMP)"));
+    for (int step = 0; step < 3; ++step) QTest::keyClick(types, Qt::Key_Down);
+    EXPECT_EQ(types->currentText(), QStringLiteral("SVG drawing (*.svg)"));
+    name->setText(folder.path() + QStringLiteral("/chart"));
+    QTest::keyClick(name, Qt::Key_Return);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  const std::optional<ExportChoice> choice = dialogs.chooseExportFile(setup, nullptr);
+
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->filePath, folder.path() + QStringLiteral("/chart.svg"));
+  EXPECT_EQ(choice->filterIndex, 4);
+}
+
+// The preview shows the pages the caller draws, on the printer it was given.
+TEST(QtChartDialogs, ThePrintPreviewShowsWhatIsDrawnOnThePrinter) {
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  QPrinter* drawnOn = nullptr;
+  const auto paint = [&drawnOn](QPrinter& target) {
+    drawnOn = &target;
+    QPainter painter(&target);
+    painter.drawText(100, 100, QStringLiteral("chart"));
+  };
+
+  int pagesShown = -1;
+  test::ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+    EXPECT_EQ(dialog->objectName(), QStringLiteral("dlgPrintPreview"));
+    if (auto* pages = dialog->findChild<QPrintPreviewWidget*>()) pagesShown = pages->pageCount();
+    dialog->reject();
+  });
+  dialogs.previewPrint(printer, paint, nullptr);
+
+  ASSERT_TRUE(preview.answered());
+  EXPECT_EQ(drawnOn, &printer);
+  EXPECT_EQ(pagesShown, 1);
 }
 
 }  // namespace
