@@ -1,18 +1,24 @@
 // Speed of the chart drawing: eight weeks into a 1280 x 800 bitmap through the QPainter canvas,
 // against a baseline that draws the same primitives straight through QPainter, and the drawing
-// arithmetic alone into the recording canvas.
+// arithmetic alone into the recording canvas; the chart saved in each file format the program
+// writes, and the read-out of one day under the pointer.
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <variant>
 #include <vector>
 
 #include "chart/ChartDrawing.h"
 #include "chart/RecordingCanvas.h"
+#include "chart/qt/ChartFile.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "model/DayReadout.h"
 
 namespace lunasoma {
 namespace {
@@ -198,6 +204,72 @@ void BM_ChartIntoRecordingCanvas(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChartIntoRecordingCanvas)->Unit(benchmark::kMicrosecond);
+
+// Save As at a typical window's chart size, 800 x 500: the picture is drawn and then written, as
+// the program captures its chart first; SVG and PDF draw the chart once more into their document.
+void BM_SaveChartFile(benchmark::State& state) {
+  const auto format = static_cast<ChartFileFormat>(state.range(0));
+  const BiorhythmSettings settings = eightWeeks();
+  const DateLocale locale;
+  const QSize size(800, 500);
+  const ChartDrawer draw = [&](Canvas& canvas, const ChartDevice& device) {
+    drawChart(canvas, settings, device, locale);
+  };
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("chart"));
+  CellFontCache fonts;
+  QPrinter printer(QPrinter::HighResolution);
+  for (auto _ : state) {
+    QString reason;
+    switch (format) {
+      case ChartFileFormat::Bitmap:
+      case ChartFileFormat::Png: {
+        QImage picture(size, QImage::Format_RGB32);
+        {
+          QPainter painter(&picture);
+          QPainterCanvas canvas(painter, fonts);
+          ChartDevice device;
+          device.width = size.width();
+          device.height = size.height();
+          draw(canvas, device);
+        }
+        reason = writeChartPicture(picture, format, path);
+        break;
+      }
+      case ChartFileFormat::Svg:
+        reason = writeChartSvg(draw, size, 96, QStringLiteral("Lunasoma"), path);
+        break;
+      case ChartFileFormat::Pdf:
+        reason = writeChartPdf(draw, printer, 96, QStringLiteral("Lunasoma"), path);
+        break;
+    }
+    if (!reason.isEmpty()) {
+      state.SkipWithError(reason.toStdString().c_str());
+      break;
+    }
+  }
+  state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(BM_SaveChartFile)
+    ->Arg(static_cast<int>(ChartFileFormat::Bitmap))
+    ->Arg(static_cast<int>(ChartFileFormat::Png))
+    ->Arg(static_cast<int>(ChartFileFormat::Svg))
+    ->Arg(static_cast<int>(ChartFileFormat::Pdf))
+    ->ArgName("format")
+    ->Unit(benchmark::kMillisecond);
+
+// What resting the pointer on a day column costs: the day's four values and its long date.
+void BM_DayReadout(benchmark::State& state) {
+  const BiorhythmSettings settings = eightWeeks();
+  const DateLocale locale;
+  int column = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        dayReadoutText(settings.Start + column, static_cast<int>(settings.Start - settings.Birth) + column, locale));
+    column = (column + 1) % 56;
+  }
+}
+BENCHMARK(BM_DayReadout)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace lunasoma
