@@ -1,12 +1,15 @@
 #include "ui/OwnerDrawComboBox.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QListView>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <mutex>
 #include <utility>
 
 #include "ui/OwnerDrawItemDelegate.h"
@@ -21,6 +24,61 @@ constexpr int NarrowArrowWidth = 11;
 QRect narrowArrowRect(const QRect& styleArrow) {
   if (styleArrow.width() <= NarrowArrowWidth) return styleArrow;
   return {styleArrow.right() + 1 - NarrowArrowWidth, styleArrow.top(), NarrowArrowWidth, styleArrow.height()};
+}
+
+// The item's name for screen readers; its display text is empty, as the owner paints the item.
+QString spokenItem(const QComboBox& list, int index) {
+  return index < 0 ? QString() : list.itemData(index, Qt::AccessibleTextRole).toString();
+}
+
+// What a screen reader is told about the list. Qt's own combo box interface speaks the current
+// item's display text as the value, which here is empty, so a closed list would be read without
+// the colour or width it holds. This one speaks the current item's accessible name as the value
+// and otherwise behaves as Qt's: the open list is its one child, and it can be opened and closed.
+class OwnerDrawListAccessible : public QAccessibleWidget {
+ public:
+  explicit OwnerDrawListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Value) return spokenItem(*list(), list()->currentIndex());
+    if (kind == QAccessible::Accelerator) return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
+    return QAccessibleWidget::text(kind);
+  }
+
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && child->object() == list()->view() ? 0 : -1;
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.expandable = true;
+    state.expanded = list()->view()->isVisible();
+    return state;
+  }
+
+  QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action != showMenuAction() && action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (list()->view()->isVisible()) {
+      list()->hidePopup();
+    } else {
+      list()->showPopup();
+    }
+  }
+
+ private:
+  QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ownerDrawListInterface(const QString& className, QObject* object) {
+  if (className != QLatin1String(OwnerDrawComboBox::staticMetaObject.className())) return nullptr;
+  auto* list = qobject_cast<OwnerDrawComboBox*>(object);
+  return list ? new OwnerDrawListAccessible(list) : nullptr;
 }
 
 }  // namespace
@@ -40,6 +98,10 @@ OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem dra
   // another control must not change a setting: the wheel neither gives it the focus nor, without
   // the focus, changes its item.
   setFocusPolicy(Qt::StrongFocus);
+
+  // Qt still announces each change of item; a reader that then asks for the value hears the name.
+  static std::once_flag factoryInstalled;
+  std::call_once(factoryInstalled, [] { QAccessible::installFactory(ownerDrawListInterface); });
 }
 
 void OwnerDrawComboBox::wheelEvent(QWheelEvent* event) {

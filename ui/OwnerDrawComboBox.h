@@ -2,7 +2,8 @@
 // A drop-down list of a fixed number of text-less items, each painted by its owner both in the
 // open list and in the closed box, with every item of the open list visible at once at a fixed
 // item height. The wheel changes the item only while the list has the focus. It does not know what
-// the items mean.
+// the items mean; a screen reader hears the current item by the name its owner gives it in
+// Qt::AccessibleTextRole.
 
 #include <QComboBox>
 #include <QStyle>

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 
 #include <string>
 #include <tuple>
@@ -128,6 +129,35 @@ TEST_F(AccessibleNamesTest, ListItemsAreNamedForWhatTheyShow) {
   QStringList spoken;
   for (int i = 0; i < list->childCount(); ++i) spoken << list->child(i)->text(QAccessible::Name);
   EXPECT_TRUE(spoken.contains("Teal")) << spoken.join(", ").toStdString();
+}
+
+TEST_F(AccessibleNamesTest, AClosedListSaysWhichItemItHolds) {
+  openChart();
+  QComboBox* back = child<QComboBox>("cboSetBackColor");
+  QComboBox* overall = child<QComboBox>("cboSetOverWidth");
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(back);
+  ASSERT_NE(face, nullptr);
+  EXPECT_EQ(face->role(), QAccessible::ComboBox);
+  EXPECT_EQ(face->text(QAccessible::Name), "Background Color") << "the name stays the list's own";
+  EXPECT_EQ(face->text(QAccessible::Value), "Teal") << "the stored background";
+  EXPECT_EQ(accessible(overall, QAccessible::Value), "Width 6") << "the stored overall width";
+  ASSERT_EQ(face->childCount(), 1);
+  EXPECT_EQ(face->child(0)->object(), back->view()) << "the open list is the one child";
+
+  // A keyboard user steps to the next colour and asks what the list holds now.
+  back->setFocus();
+  QTest::keyClick(back, Qt::Key_Down);
+  EXPECT_EQ(face->text(QAccessible::Value), "Gray");
+
+  // The reader can open and close the list as Qt's own lists allow.
+  QAccessibleActionInterface* actions = face->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::showMenuAction()));
+  actions->doAction(QAccessibleActionInterface::showMenuAction());
+  EXPECT_TRUE(back->view()->isVisible());
+  EXPECT_TRUE(face->state().expanded);
+  actions->doAction(QAccessibleActionInterface::showMenuAction());
+  EXPECT_FALSE(back->view()->isVisible());
 }
 
 TEST_F(AccessibleNamesTest, ChartDescriptionFollowsTheDatesAndTellsTodaysValues) {
