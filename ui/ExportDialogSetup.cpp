@@ -38,12 +38,13 @@ QStringList exportSuffixes() {
   return suffixes;
 }
 
-const ExportFilter& filterOf(const ExportChoice& choice) {
-  const int index = choice.filterIndex >= 1 && choice.filterIndex <= static_cast<int>(std::size(Filters))
-                        ? choice.filterIndex - 1
-                        : 0;
-  return Filters[index];
+// The 0-based place of a remembered or chosen 1-based filter index; the first filter for one
+// that names no filter.
+int filterPlace(int filterIndex) {
+  return filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(Filters)) ? filterIndex - 1 : 0;
 }
+
+const ExportFilter& filterOf(const ExportChoice& choice) { return Filters[filterPlace(choice.filterIndex)]; }
 
 }  // namespace
 
@@ -53,7 +54,7 @@ ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& r
   setup.title = QStringLiteral("Save ") + caption + QStringLiteral(" Bitmap");
   setup.nameFilters = exportFilters();
   setup.defaultSuffixes = exportSuffixes();
-  setup.selectedFilter = recExportIndex >= 1 && recExportIndex <= setup.nameFilters.size() ? recExportIndex - 1 : 0;
+  setup.selectedFilter = filterPlace(recExportIndex);
   setup.defaultSuffix = setup.defaultSuffixes.at(setup.selectedFilter);
 
   const QString remembered = QString::fromStdString(recExportFileName);

@@ -61,6 +61,8 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_trkSetRange->setObjectName(QStringLiteral("trkSetRange"));
   m_trkSetRange->setToolTip(QStringLiteral("Range of weeks to show"));
   m_trkSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
+  // The group has no hint of its own; it holds only the track bar and is described by its hint.
+  m_grpSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
   m_trkSetRange->setRange(1, 8);
   m_trkSetRange->setPageStep(2);
   m_trkSetRange->setTickInterval(1);
@@ -297,7 +299,6 @@ void SetupPage::trkSetRangeChange() {
       QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ") : QStringLiteral(" Weeks ")));
   // The caption tells how many weeks; the track bar, which sets them, is named by it.
   m_grpSetRange->setAccessibleName(spokenCaption(m_grpSetRange->title()));
-  m_grpSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
   m_trkSetRange->setAccessibleName(m_grpSetRange->accessibleName());
 }
 

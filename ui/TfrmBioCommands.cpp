@@ -184,6 +184,7 @@ void TfrmBio::saveChartAsBitmap() {
   repaint();
   const QString path = exportFilePath(*choice);
   const ChartFileFormat format = exportFileFormat(*choice);
+  const ChartDrawer draw = [this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); };
   QString reason;
   switch (format) {
     case ChartFileFormat::Bitmap:
@@ -191,8 +192,7 @@ void TfrmBio::saveChartAsBitmap() {
       reason = writeChartPicture(captureChart(), format, path);
       break;
     case ChartFileFormat::Svg:
-      reason = writeChartSvg([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); },
-                             m_pntBio->size(), logicalDpiX(), printTitle(), path);
+      reason = writeChartSvg(draw, m_pntBio->size(), logicalDpiX(), printTitle(), path);
       break;
     case ChartFileFormat::Pdf: {
       // The page is the one Print starts from; paper takes no chart while a date is not valid.
@@ -201,8 +201,7 @@ void TfrmBio::saveChartAsBitmap() {
         break;
       }
       QPrinter printer(QPrinter::HighResolution);
-      reason = writeChartPdf([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); }, printer,
-                             logicalDpiX(), printTitle(), path);
+      reason = writeChartPdf(draw, printer, logicalDpiX(), printTitle(), path);
       break;
     }
   }
