@@ -15,7 +15,7 @@ LinuxHostServices::LinuxHostServices(RegistryHives hives)
 LinuxHostServices::LinuxHostServices(std::unique_ptr<Registry> userHive, std::unique_ptr<Registry> machineHive)
     : m_userHive(std::move(userHive)),
       m_machineHive(std::move(machineHive)),
-      m_wallpaper(m_runner, qEnvironmentVariable("XDG_CURRENT_DESKTOP")),
+      m_wallpaper(m_runner, qEnvironmentVariable("XDG_CURRENT_DESKTOP"), qEnvironmentVariable("SWAYSOCK")),
       m_folders(*m_userHive, *m_machineHive, LinuxFolderService::XdgFolders::fromEnvironment()),
       m_drives(m_volumes, QDir::homePath()),
       m_help(m_shell) {}

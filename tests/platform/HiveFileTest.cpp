@@ -22,6 +22,7 @@
 #include "platform/HiveFileSystem.h"
 #include "platform/HiveFormat.h"
 #include "platform/RegistryHives.h"
+#include "tests/support/EnvironmentGuard.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
@@ -319,31 +320,7 @@ TEST_F(HiveFileTest, ASaveChangesNothingButTheValuesItWrites) {
   }
 }
 
-// Sets an environment variable for one scope and puts the old value back.
-class EnvironmentGuard {
- public:
-  EnvironmentGuard(const char* name, const char* value) : m_name(name) {
-    if (const char* old = std::getenv(name)) m_old = old;
-    if (value) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
-  }
-  ~EnvironmentGuard() {
-    if (m_old) {
-      setenv(m_name, m_old->c_str(), 1);
-    } else {
-      unsetenv(m_name);
-    }
-  }
-  EnvironmentGuard(const EnvironmentGuard&) = delete;
-  EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
-
- private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
+using test::EnvironmentGuard;
 
 TEST(RegistryHivesTest, TheFolderComesFromTheEnvironment) {
   struct Row {
