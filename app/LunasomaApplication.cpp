@@ -15,6 +15,9 @@ void applyProductIdentity() {
   // The name is the taskbar's title. No display name is set: the X11 platform appends one to every
   // window title ("Error — Lunasoma"), and each window's title is exactly its own.
   QCoreApplication::setApplicationName(title);
+  // The installed desktop entry's id: Wayland desktops match the window to its entry, icon and
+  // pinning by it. On X11 they match the window class, the application name, by StartupWMClass.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.example.corvanti.Lunasoma"));
   QCoreApplication::setApplicationVersion(toQString(Product.productVersion));
   // From a pixmap: an icon made from a file name first consults the MIME database, which costs
   // more of the start-up than the whole rest of the application object.

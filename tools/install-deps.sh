@@ -13,6 +13,8 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick x11-utils xdotool
   desktop-file-utils appstream dpkg-dev
+  dbus-daemon libglib2.0-bin dconf-gsettings-backend dconf-service
+  gsettings-desktop-schemas mate-desktop-common cinnamon-desktop-data
 )
 
 missing=()
