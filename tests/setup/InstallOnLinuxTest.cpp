@@ -134,8 +134,9 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
   };
   const Row rows[] = {
       {"nothing copied into a new folder", test::productFileNames(), false, false},
-      {"some copied into a new folder", {"Readme.txt"}, false, true},
+      {"some copied into a new folder", {"Readme.txt"}, false, false},
       {"nothing copied into an existing folder", test::productFileNames(), true, true},
+      {"some copied into an existing folder", {"Readme.txt"}, true, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -143,7 +144,9 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
     QDir(installFolder()).removeRecursively();
     makeDistribution(row.leaveOut);
     if (row.folderExistedBefore) {
-      QDir().mkpath(installFolder());
+      // An earlier installation's file there is replaced, and stays: that installation's entry
+      // still names it. Only what this run added is taken back.
+      writeFile(installFolder() + "/Setup.exe", "an earlier Setup.exe");
       host.messages.queueAnswers({MessageButton::Yes});
     }
     const InstallResult result = install(requestFor());
@@ -153,6 +156,9 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
     EXPECT_FALSE(host.machineHive.keyExists(uninstallEntryKey()));
     EXPECT_FALSE(anyEntryExists());
     EXPECT_EQ(QFileInfo::exists(installFolder()), row.folderStays);
+    if (row.folderStays) {
+      EXPECT_EQ(QDir(installFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Setup.exe"});
+    }
   }
 }
 
