@@ -76,7 +76,7 @@ struct Scene : InstallFixture {
   QStringList allShortcutFiles() {
     const QString programs = host.folders.programsFolder();
     return {shortcutFile(startMenuProgramLink(programs)), shortcutFile(startMenuHelpLink(programs)),
-            shortcutFile(folderLink(host.folders.startupFolder())),
+            shortcutFile(startMenuUninstallLink(programs)), shortcutFile(folderLink(host.folders.startupFolder())),
             shortcutFile(folderLink(host.folders.desktopFolder()))};
   }
   QString tempCleanup() { return host.folders.tempFolder() + "CorvantiUninstall.exe"; }
