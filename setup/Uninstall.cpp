@@ -222,7 +222,12 @@ bool removeProgramDirectly(const UninstallRequest& request, const UninstallEnvir
   return true;
 }
 
-QString manualRemovalNote(const QString& programFolder) {
+QString manualRemovalNote(const UninstallRequest& request, const QString& programFolder, bool folderToo) {
+  if (!folderToo) {
+    return fillPercentS(
+        QStringLiteral("The program file\n\n%s\n\ncould not be removed automatically. Please delete it by hand."),
+        {request.programFile});
+  }
   return fillPercentS(QStringLiteral("The program file and the folder\n\n%s\n\ncould not be removed automatically. "
                                      "Please delete them by hand."),
                       {programFolder});
@@ -318,7 +323,7 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   services.beeper.beep(Beep::Default);
   QString done = withProductName(QStringLiteral("%s has been uninstalled."));
   if (!leftBehind.isEmpty()) done += QStringLiteral("\n\n") + leftBehindNote(programFolder, leftBehind);
-  if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(programFolder);
+  if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(request, programFolder, removeFolder);
   services.messages.information(environment.parent, done);
   if (environment.processEvents) environment.processEvents();
 
@@ -332,7 +337,7 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
     result.removedDirectly = removeProgramDirectly(request, environment, programFolder, removeFolder);
     if (!result.removedDirectly) {
       services.beeper.beep(Beep::Exclamation);
-      services.messages.error(environment.parent, manualRemovalNote(programFolder));
+      services.messages.error(environment.parent, manualRemovalNote(request, programFolder, removeFolder));
     }
   }
   return result;

@@ -174,6 +174,25 @@ TEST(InstallRecord, TheUninstallTakesOnlyWhatTheInstallationPutThere) {
   }
 }
 
+// A folder that stays is not to be deleted by hand either: only the program file is named.
+TEST(InstallRecord, AProgramFileThatCannotGoIsNamedWithoutTheFolderThatStays) {
+  Scene t;
+  QDir().mkpath(t.installFolder());
+  t.host.messages.queueAnswers({MessageButton::Yes});
+  ASSERT_EQ(t.install(t.installFolder()).outcome, InstallOutcome::Complete);
+  t.host.messages.clear();
+  t.host.messages.queueAnswers({MessageButton::Yes});
+  const QString program = t.installFolder() + "/Lunasoma.exe";
+  const UninstallRequest request{
+      program, t.installFolder() + "/", t.context.windowsFolder, t.context.systemFolder, Cleanup, {}, {}};
+  const UninstallEnvironment environment{t.services, nullptr, [] {}, [](const QString&) { return false; }};
+
+  EXPECT_FALSE(uninstall(request, environment).removedDirectly);
+
+  EXPECT_EQ(t.host.messages.texts().value(1), Done + "\n\nThe program file\n\n" + program +
+                                                  "\n\ncould not be removed automatically. Please delete it by hand.");
+}
+
 TEST(InstallRecord, AnUnreadableRecordCountsAsNone) {
   struct Row {
     const char* name;
