@@ -107,6 +107,19 @@ void TfrmBio::createMenu() {
   m_mnuAbout = addMenuItem(m_mnuHelp, "mnuAbout", QStringLiteral("&About"));
   connect(m_mnuHelpContents, &QAction::triggered, this, &TfrmBio::mnuHelpContentsClick);
   connect(m_mnuCopyProgram, &QAction::triggered, this, &TfrmBio::mnuCopyProgramClick);
+  // A program installed the distribution's way has no set of files beside it to copy; the command
+  // says so instead of failing after it has made a folder on the drive.
+  m_mnuHelp->setToolTipsVisible(true);
+  const auto offerCopyProgram = [this] {
+    const bool atHand = productFilesAtHand(m_context);
+    m_mnuCopyProgram->setEnabled(atHand);
+    m_mnuCopyProgram->setToolTip(
+        atHand ? QString()
+               : QStringLiteral("Only a copy installed by its own Setup, or a complete download, can be copied for a "
+                                "friend: the program's files are not all in its folder"));
+  };
+  offerCopyProgram();
+  connect(m_mnuHelp, &QMenu::aboutToShow, this, offerCopyProgram);
   connect(m_mnuProducts, &QAction::triggered, this, &TfrmBio::mnuProductsClick);
   connect(m_mnuAbout, &QAction::triggered, this, &TfrmBio::mnuAboutClick);
 }

@@ -217,5 +217,34 @@ TEST_F(StartDispatch, TheFirstArgumentChoosesTheMode) {
   }
 }
 
+// A copy registered by hand (no record of an installation) among other programs' files: the built
+// program takes the files it ships, known by the digests it carries, and leaves the others.
+TEST_F(StartDispatch, AnUninstallWithoutARecordTakesOnlyTheFilesTheBuildShips) {
+  const ProgramSandbox sandbox;
+  const QString folder = alone.path();
+  ASSERT_TRUE(QFile::copy(QStringLiteral(LUNASOMA_DIST_DIR "/Lunasoma.hlp"), folder + "/Lunasoma.hlp"));
+  test::writeFile(folder + "/Readme.txt", "another program's read-me");
+  HiveFile machine((sandbox.registryFolder() + "/system.reg").toStdString(), std::string(LocalMachineRoot));
+  machine.writeString(uninstallEntryKey(), UninstallStringValue,
+                      uninstallCommand(folder, "Lunasoma.exe").toStdString());
+  QProcess program;
+  program.setProcessEnvironment(environmentOn(sandbox));
+  program.start(folder + "/Lunasoma.exe", {"UNINSTALL"});
+  ASSERT_TRUE(program.waitForStarted(Ceiling));
+
+  const std::optional<Window> question = windowTitled("Confirm", program);
+  ASSERT_TRUE(question.has_value());
+  press("Return", *question);
+  const std::optional<Window> done = windowTitled("Information", program);
+  ASSERT_TRUE(done.has_value());
+  press("Return", *done);
+  ASSERT_TRUE(program.waitForFinished(Ceiling));
+
+  EXPECT_FALSE(QFileInfo::exists(folder + "/Lunasoma.hlp"));
+  EXPECT_TRUE(QFileInfo::exists(folder + "/Readme.txt"));
+  EXPECT_FALSE(QFileInfo::exists(folder + "/Lunasoma.exe"));
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
 }  // namespace
 }  // namespace lunasoma

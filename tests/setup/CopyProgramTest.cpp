@@ -126,22 +126,22 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
     std::function<void(Scene&)> arrange;
     std::function<QStringList(Scene&)> journal;
     QStringList copied;  // the files on the target afterwards
+    bool folderOnTarget;
   };
-  const QStringList firstSix = [] {
-    QStringList names = productFileNames().mid(0, 6);
-    names.sort();
-    return names;
-  }();
   const Row rows[] = {
-      {"Readme.txt missing", [](Scene& t) { QFile::remove(t.dist + "/Readme.txt"); },
+      // Every source is looked for first, so a copy that cannot be whole leaves nothing on the drive.
+      {"Readme.txt missing",
+       [](Scene& t) { QFile::remove(t.dist + "/Readme.txt"); },
        [](Scene&) {
          return QStringList{"beep Exclamation", "error " + Missing};
        },
-       firstSix},
+       {},
+       false},
       {"running from the target folder",
        [](Scene& t) { t.context.programFolder = t.target() + "/"; },
        [](Scene&) { return QStringList{"error " + SameFolder}; },
-       {}},
+       {},
+       false},
       {"running from the target folder through a link",
        [](Scene& t) {
          QDir().mkpath(t.target());
@@ -149,7 +149,8 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
          t.context.programFolder = t.work.path() + "/floppy program/";
        },
        [](Scene&) { return QStringList{"error " + SameFolder}; },
-       {}},
+       {},
+       true},
       {"no disk in the drive",
        [](Scene& t) {
          t.host.drives.setDrives({Drive{t.host.root.path() + "/drives/empty slot", "slot", true}});
@@ -157,19 +158,22 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
        [](Scene& t) {
          return QStringList{"beep Exclamation", "error " + driveError(t.host.root.path() + "/drives/empty slot")};
        },
-       {}},
+       {},
+       false},
       {"a file where the folder should be",
        [](Scene& t) { writeFile(t.target(), "not a folder"); },
        [](Scene& t) {
          return QStringList{"beep Exclamation", "error " + driveError(t.floppy())};
        },
-       {}},
+       {},
+       false},
       {"a write that fails",
        [](Scene& t) { writeFile(t.target() + "/Setup.exe/inside.txt"); },
        [](Scene&) {
          return QStringList{"beep Exclamation", "error " + WriteFailed};
        },
-       {"Lunasoma.exe"}},
+       {"Lunasoma.exe"},
+       true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -181,6 +185,7 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
 
     EXPECT_EQ(t.host.journal, row.journal(t));
     EXPECT_EQ(t.copied(), row.copied);
+    EXPECT_EQ(QFileInfo(t.target()).isDir(), row.folderOnTarget);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
 }
