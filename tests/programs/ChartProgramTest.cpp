@@ -238,7 +238,7 @@ TEST_F(ChartProgram, UsageOnRequest) {
 
 // A script's renderer needs no display: whatever the session's variables name, even an X server or
 // a Wayland compositor that has gone, or no session at all, it draws the same picture and says
-// nothing.
+// nothing. Nor does the scale of the screen change a pixel.
 TEST_F(ChartProgram, DrawsTheSamePictureWhateverTheDisplaySays) {
   const QStringList arguments{"--birth", "1990-05-10", "--start", "2026-12-01", "--size", "320x200", "--out"};
   ASSERT_EQ(chart(arguments + QStringList{"{out}/reference.png"}).exitCode, Drawn);
@@ -261,6 +261,8 @@ TEST_F(ChartProgram, DrawsTheSamePictureWhateverTheDisplaySays) {
         {"QT_QPA_PLATFORM", ""},
         {"QT_QPA_PLATFORMTHEME", "gtk3"}}},
       {"no session and no runtime folder", {{"QT_QPA_PLATFORM", ""}, {"XDG_RUNTIME_DIR", ""}}},
+      // The window's bitmap files are this drawing on any screen, so a scaled one changes nothing.
+      {"a screen scaled twice", {{"QT_SCALE_FACTOR", "2"}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
