@@ -17,12 +17,11 @@ namespace {
 constexpr int MaxWeeks = 8;
 // Day columns of the longest range, plus one day of look-ahead for the last segment of a curve.
 constexpr int MaxDays = 7 * MaxWeeks + 1;
+static_assert(lastChartStart == lastDayNumber - MaxDays);
 
 // A date outside the calendar's span (a hand-edited store can hold any 8 bytes) cannot be decoded,
 // so the chart does not try; nor does it for a range that would run past the span's last day.
-bool chartableDate(DayNumber date) {
-  return std::isfinite(date) && date >= firstDayNumber && date <= lastDayNumber - MaxDays;
-}
+bool chartableDate(DayNumber date) { return std::isfinite(date) && date >= firstDayNumber && date <= lastChartStart; }
 
 struct Box {
   int left = 0;
@@ -80,9 +79,12 @@ std::string_view decimal(int value, std::array<char, 16>& buffer) {
   return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
-void drawInvalidDate(Canvas& canvas, const ChartDevice& device) {
+// The notice stands where the chart would, so it takes the chart's text colour: in the canvas's own
+// font colour it could vanish into a background of the same colour.
+void drawInvalidDate(Canvas& canvas, const ChartDevice& device, std::uint32_t textColor) {
   FontSpec font = canvas.font();
   font.cellHeight = 15;
+  font.color = textColor;
   canvas.setFont(font);
   canvas.textOut(10, device.height - 30, "Invalid date ...");
 }
@@ -292,7 +294,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
     canvas.setBrush(paletteColor(settings.ColorBack));
     canvas.fillRect(0, 0, device.width, device.height);
     if (settings.Birth <= 1 || settings.Start <= 1 || !datesChartable) {
-      drawInvalidDate(canvas, device);
+      drawInvalidDate(canvas, device, textColorFor(device.mode, paletteColor(settings.ColorText)));
       return ChartOutcome::InvalidDate;
     }
   } else if (!datesChartable) {

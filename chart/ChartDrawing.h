@@ -6,11 +6,16 @@
 #include "chart/Canvas.h"
 #include "chart/DayColumns.h"
 #include "model/BiorhythmSettings.h"
+#include "model/Calendar.h"
 #include "model/DateText.h"
 
 namespace lunasoma {
 
 enum class ChartMode { Screen, Printer };
+
+// The last first day the chart can draw: it lays out the longest range and one day of look-ahead
+// whatever the range, and the calendar ends on 31 December 9999.
+inline constexpr DayNumber lastChartStart = lastDayNumber - (7 * 8 + 1);
 
 struct ChartDevice {
   ChartMode mode = ChartMode::Screen;

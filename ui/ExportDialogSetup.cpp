@@ -79,4 +79,13 @@ QString missingExportFolder(const QString& filePath) {
   return QFileInfo(folder).isDir() ? QString() : folder;
 }
 
+QString printFileName(const QString& docName) {
+  QString name = docName;
+  name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+  name = name.trimmed();
+  if (name.isEmpty()) name = QStringLiteral("print");
+  if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) name += QStringLiteral(".pdf");
+  return name;
+}
+
 }  // namespace lunasoma

@@ -43,6 +43,11 @@ ChartFileFormat exportFileFormat(const ExportChoice& choice);
 // dialog itself adds it.
 QString exportFilePath(const ExportChoice& choice);
 
+// The name of the PDF file the print dialog proposes for a document: the document's name with
+// each slash (a birth date's, say) made a dash, so that it names a file rather than folders, and
+// ending in .pdf. "print.pdf" for a document without a name.
+QString printFileName(const QString& docName);
+
 // The folder a chosen file would be saved in, when that folder does not exist (the dialog then
 // refuses the choice); an empty text when it does.
 QString missingExportFolder(const QString& filePath);

@@ -126,6 +126,9 @@ class TfrmBio : public QMainWindow {
   void connectChartCommands();
   void moveStart(DateMove move);
   void printChart();
+  // Print on a printer whose page may already be set up: the print dialog from dialogParent,
+  // then one document per copy. False when the dialog was cancelled.
+  bool printChartOn(QPrinter& printer, QWidget* dialogParent);
   void previewChart();
   // One print of the chart on the printer, as Print and the print preview make it; false when the
   // printer could not start or finish the document.
@@ -133,7 +136,8 @@ class TfrmBio : public QMainWindow {
   QString printTitle() const;
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
-  QImage captureChart() const;
+  // The chart as a picture of the paint box's size, as the bitmap files hold it.
+  QImage captureChart();
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
   // Pages as the menu does, a day or (with Ctrl) a page per notch of the wheel.

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -130,7 +129,13 @@ bool TfrmBio::printChartPage(QPrinter& printer) {
 
 void TfrmBio::printChart() {
   QPrinter printer(QPrinter::HighResolution);
-  if (!m_chartDialogs->choosePrinter(printer, this)) return;
+  printChartOn(printer, this);
+}
+
+bool TfrmBio::printChartOn(QPrinter& printer, QWidget* dialogParent) {
+  // The dialog proposes a PDF file named after the document.
+  printer.setDocName(printTitle());
+  if (!m_chartDialogs->choosePrinter(printer, dialogParent)) return false;
   repaint();
 
   const int copies = printer.copyCount();
@@ -145,35 +150,28 @@ void TfrmBio::printChart() {
       if (!printChartPage(printer)) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
     }
   }
-  if (failedOn.isEmpty()) return;
+  if (failedOn.isEmpty()) return true;
   m_context.services.beeper.beep(Beep::Stop);
   m_context.services.messages.error(
-      this, QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+      dialogParent,
+      QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+  return true;
 }
 
 void TfrmBio::previewChart() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(PrintResolution);
   m_chartDialogs->previewPrint(
-      printer,
-      [this](QPrinter& target) {
-        printChartPage(target);
-        // The print dialog opened from the preview proposes a PDF file named after the document,
-        // and the birth date's slashes in the title would make that a path into folders that do
-        // not exist. Printing sets the title again.
-        target.setDocName(QString());
-      },
-      this);
+      printer, [this](QPrinter& target) { printChartPage(target); },
+      [this](QPrinter& target, QWidget* dialogParent) { return printChartOn(target, dialogParent); }, this);
   repaint();
 }
 
-QImage TfrmBio::captureChart() const {
-  QImage picture = m_pntBio->grab().toImage();
-  // On a scaled screen the capture has more pixels than the paint box; the file keeps its size.
-  if (!picture.isNull() && picture.size() != m_pntBio->size()) {
-    picture = picture.scaled(m_pntBio->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  }
-  return picture;
+QImage TfrmBio::captureChart() {
+  // Drawn once more at the paint box's own size rather than grabbed from the screen: on a scaled
+  // screen a grab holds more pixels, and scaling them down blurs the text and the dotted lines.
+  return drawChartPicture([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); },
+                          m_pntBio->size(), logicalDpiX());
 }
 
 void TfrmBio::saveChartAsBitmap() {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <QTemporaryFile>
 
@@ -22,7 +23,42 @@ namespace {
 // so the text keeps the pixel size it was measured in.
 constexpr int SvgResolution = 72;
 
+// Qt's SVG writer declares the drawing's size in millimetres taken at the drawing's resolution,
+// which viewers, counting 96 pixels to the inch, show a third larger than the chart. A length
+// without a unit is such a pixel, so the size is declared in those. Each font is named by the one
+// family the chart's face was mapped to; the generic family after it gives a viewer without that
+// family a sans-serif face rather than its default serif one.
+QByteArray svgForViewers(const QByteArray& generated, QSize size) {
+  static const QRegularExpression declaredSize(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+  static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+  QString svg = QString::fromUtf8(generated);
+  svg.replace(declaredSize, QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
+  svg.replace(family, QStringLiteral("font-family=\"\\1, sans-serif\""));
+  return svg.toUtf8();
+}
+
+ChartDevice screenDevice(QSize size, int screenPpi) {
+  ChartDevice device;
+  device.mode = ChartMode::Screen;
+  device.width = size.width();
+  device.height = size.height();
+  device.screenPpi = screenPpi;
+  return device;
+}
+
 }  // namespace
+
+QImage drawChartPicture(const ChartDrawer& draw, QSize size, int screenPpi) {
+  QImage picture(size, QImage::Format_RGB32);
+  if (picture.isNull()) return picture;
+  // The drawing fills every pixel; a drawing that does not run leaves white rather than whatever
+  // the memory held.
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  QPainterCanvas canvas(painter);
+  draw(canvas, screenDevice(size, screenPpi));
+  return picture;
+}
 
 std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -58,15 +94,10 @@ QString writeChartSvg(const ChartDrawer& draw, QSize size, int screenPpi, const 
     QPainter painter;
     if (!painter.begin(&generator)) return QStringLiteral("The SVG drawing could not be started.");
     QPainterCanvas canvas(painter);
-    ChartDevice device;
-    device.mode = ChartMode::Screen;
-    device.width = size.width();
-    device.height = size.height();
-    device.screenPpi = screenPpi;
-    draw(canvas, device);
+    draw(canvas, screenDevice(size, screenPpi));
     if (!painter.end()) return QStringLiteral("The SVG drawing could not be finished.");
   }
-  return writeFileWhole(bytes, path);
+  return writeFileWhole(svgForViewers(bytes, size), path);
 }
 
 QString writeChartPdf(const ChartDrawer& draw, QPrinter& printer, int screenPpi, const QString& title,

@@ -30,6 +30,11 @@ std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName);
 // shows what the screen and the printer show.
 using ChartDrawer = std::function<void(Canvas& canvas, const ChartDevice& device)>;
 
+// The chart drawn in screen mode into a picture of exactly `size` pixels, whatever the scale of
+// the screen: the picture a bitmap or PNG file of the chart holds. A null picture when there is no
+// memory for it.
+QImage drawChartPicture(const ChartDrawer& draw, QSize size, int screenPpi);
+
 // Each writer returns an empty text when the file is written, else the reason it is not.
 
 // A picture as a bitmap (24 bits per pixel) or PNG file; the SVG and PDF formats are refused.

@@ -2,12 +2,10 @@
 
 #include <QImage>
 #include <QPageSize>
-#include <QPainter>
 #include <QPrinter>
 
 #include "chart/ChartDrawing.h"
 #include "chart/qt/ChartFile.h"
-#include "chart/qt/QPainterCanvas.h"
 
 namespace lunasoma {
 
@@ -38,17 +36,9 @@ ChartFileResult ChartFileWriter::write(const QString& path) const {
   switch (*format) {
     case ChartFileFormat::Bitmap:
     case ChartFileFormat::Png: {
-      QImage image(m_width, m_height, QImage::Format_RGB32);
+      const QImage image = drawChartPicture(draw, QSize(m_width, m_height), ScreenPpi);
       if (image.isNull())
         return failed(path, QStringLiteral("no memory for a %1 x %2 bitmap").arg(m_width).arg(m_height));
-      {
-        QPainter painter(&image);
-        QPainterCanvas canvas(painter);
-        ChartDevice device;
-        device.width = m_width;
-        device.height = m_height;
-        draw(canvas, device);
-      }
       reason = writeChartPicture(image, *format, path);
       break;
     }

@@ -24,7 +24,37 @@ namespace {
 
 constexpr const char* Usage =
     "usage: lunasoma-chart --birth YYYY-MM-DD [--start YYYY-MM-DD] [--weeks 1..8] [--style line|highlow]\n"
-    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n";
+    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n"
+    "Draws the biorhythm chart without a window or a display.\n"
+    "\n"
+    "  --birth YYYY-MM-DD    the birth date the cycles count from (required)\n"
+    "  --start YYYY-MM-DD    the chart's first day (default: today)\n"
+    "  --weeks 1..8          how many weeks the chart shows (default: 3)\n"
+    "  --style line|highlow  a line from day to day, or a stroke per day from its value to the next\n"
+    "  --lines               a dotted line at every day\n"
+    "  --size WxH            the picture's size in pixels, each 1..8192 (default: 640x400; a PDF is A4)\n"
+    "  --stored              start from the settings Lunasoma saved for this user, not the defaults\n"
+    "  --out FILE            write the chart to FILE: a bitmap, PNG, SVG or PDF as its name ends\n"
+    "  --ops                 print the drawing calls instead of writing a file\n"
+    "  --help, -h            print this text\n";
+
+QtMessageHandler qtMessages = nullptr;
+
+// Qt looks into the session's runtime folder while it starts, and warns when the session names
+// none, as under cron or ssh. The program uses no such folder, so a script is not told about it.
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  if (qtMessages) qtMessages(type, context, message);
+}
+
+// Draws only into pictures and files, so it needs no display: the offscreen platform serves
+// whatever DISPLAY or WAYLAND_DISPLAY name, even a display that has gone, and no desktop's theme
+// plug-in (which might want one) is loaded.
+void drawWithoutADisplay() {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qunsetenv("QT_QPA_PLATFORMTHEME");
+  qtMessages = qInstallMessageHandler(withoutRuntimeFolderNotice);
+}
 
 lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
   // Only the user hive is opened, and only read: opening both hives could create the machine one.
@@ -49,10 +79,8 @@ int main(int argc, char** argv) {
   }
   const lunasoma::ChartRequest& request = *parsed.request;
 
-  // Fonts need a platform; without a display the offscreen one serves.
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts need a platform.
+  drawWithoutADisplay();
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
 

@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include "chart/Canvas.h"
+#include "chart/qt/CellFontCache.h"
 #include "chart/qt/ChartFile.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
@@ -88,6 +91,41 @@ TEST(ChartFile, AFullDiskKeepsTheOldFileWholeAndLeavesNothingBeside) {
   }
   EXPECT_FALSE(writeChartPicture(picture, ChartFileFormat::Svg, folder.path() + "/chart.svg").isEmpty())
       << "a picture is no drawing";
+}
+
+// Read back as a viewer reads it: the drawing opens at the chart's pixel size, and every text
+// names a generic family after its own, so that it stays sans-serif without that font.
+TEST(ChartFile, AnSvgOpensAtItsPixelSizeAndFallsBackToSansSerif) {
+  test::TempFolder folder;
+  const QString path = folder.path() + QStringLiteral("/chart.svg");
+  const auto draw = [](Canvas& canvas, const ChartDevice& device) {
+    drawSomething(canvas, device);
+    canvas.setFont(FontSpec{"MS Sans Serif", 14, true, 0x000000});
+    canvas.textOut(10, 250, "12");
+  };
+  ASSERT_EQ(writeChartSvg(draw, {490, 300}, 96, "t", path), QString());
+
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  QXmlStreamReader reader(&file);
+  QStringList families;
+  while (!reader.atEnd()) {
+    if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("text"))
+      families.append(reader.attributes().value("font-family").toString());
+  }
+  ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+  EXPECT_EQ(QSvgRenderer(path).defaultSize(), QSize(490, 300));
+
+  ASSERT_EQ(families.size(), 11);
+  for (const QString& family : families) {
+    QStringList names = family.split(QLatin1Char(','));
+    for (QString& name : names) name = name.trimmed().remove(QLatin1Char('\'')).remove(QLatin1Char('"'));
+    ASSERT_EQ(names.size(), 2) << family.toStdString();
+    EXPECT_EQ(names.back(), QStringLiteral("sans-serif")) << family.toStdString();
+    EXPECT_TRUE(names.front() == CellFontCache::familyFor("Arial") ||
+                names.front() == CellFontCache::familyFor("MS Sans Serif"))
+        << family.toStdString();
+  }
 }
 
 }  // namespace

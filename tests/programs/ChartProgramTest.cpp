@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
 #include <cerrno>
@@ -209,6 +210,7 @@ TEST_F(ChartProgram, StoredWithoutAReadableStoreDrawsTheDefaults) {
   }
 }
 
+// The usage names every option, and a line of its own for each says what it does.
 TEST_F(ChartProgram, UsageOnRequest) {
   for (const char* option : {"--help", "-h"}) {
     SCOPED_TRACE(option);
@@ -216,6 +218,73 @@ TEST_F(ChartProgram, UsageOnRequest) {
     EXPECT_EQ(run.exitCode, Drawn);
     EXPECT_TRUE(run.out.startsWith("usage: lunasoma-chart --birth YYYY-MM-DD ")) << run.out.toStdString();
     EXPECT_EQ(run.err, QByteArray());
+
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    // The synopsis is the first two lines.
+    QStringList named;
+    static const QRegularExpression optionName(QStringLiteral("--[a-z]+"));
+    for (const QString& line : lines.mid(0, 2)) {
+      for (auto match = optionName.globalMatch(line); match.hasNext();) named.append(match.next().captured());
+    }
+    named.append(QStringLiteral("--help"));
+    ASSERT_EQ(named.size(), 10);
+    for (const QString& name : named) {
+      // "  --weeks 1..8         how many weeks ...": the option, its value, and words saying what it does.
+      const QRegularExpression described(QStringLiteral("^  %1\\b\\S*( \\S+)?\\s{2,}\\w+ \\w+").arg(name));
+      EXPECT_EQ(lines.filter(described).size(), 1) << name.toStdString();
+    }
+  }
+}
+
+// A script's renderer needs no display: whatever the session's variables name, even an X server or
+// a Wayland compositor that has gone, or no session at all, it draws the same picture and says
+// nothing. Nor does the scale of the screen change a pixel.
+TEST_F(ChartProgram, DrawsTheSamePictureWhateverTheDisplaySays) {
+  const QStringList arguments{"--birth", "1990-05-10", "--start", "2026-12-01", "--size", "320x200", "--out"};
+  ASSERT_EQ(chart(arguments + QStringList{"{out}/reference.png"}).exitCode, Drawn);
+  const QImage reference(out.path() + QStringLiteral("/reference.png"));
+  ASSERT_FALSE(reference.isNull());
+
+  struct Row {
+    const char* name;
+    std::vector<std::pair<QString, QString>> set;  // an empty value removes the variable
+  };
+  const Row rows[] = {
+      {"an X server that has gone", {{"DISPLAY", ":4711"}, {"QT_QPA_PLATFORM", ""}}},
+      {"an X session whose display has gone",
+       {{"DISPLAY", ":4711"}, {"XDG_SESSION_TYPE", "x11"}, {"QT_QPA_PLATFORM", "xcb"}}},
+      {"a Wayland compositor that has gone",
+       {{"WAYLAND_DISPLAY", "wayland-4711"}, {"XDG_SESSION_TYPE", "wayland"}, {"QT_QPA_PLATFORM", "wayland"}}},
+      {"both, with a desktop theme",
+       {{"DISPLAY", ":4711"},
+        {"WAYLAND_DISPLAY", "wayland-4711"},
+        {"QT_QPA_PLATFORM", ""},
+        {"QT_QPA_PLATFORMTHEME", "gtk3"}}},
+      {"no session and no runtime folder", {{"QT_QPA_PLATFORM", ""}, {"XDG_RUNTIME_DIR", ""}}},
+      // The window's bitmap files are this drawing on any screen, so a scaled one changes nothing.
+      {"a screen scaled twice", {{"QT_SCALE_FACTOR", "2"}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QProcessEnvironment environment = sandbox.environment();
+    for (const auto& [name, value] : row.set) {
+      if (value.isEmpty()) {
+        environment.remove(name);
+      } else {
+        environment.insert(name, value);
+      }
+    }
+    const ProgramRun run = test::runProgram({ChartProgramFile,
+                                             arguments + QStringList{out.path() + QStringLiteral("/chart.png")},
+                                             environment,
+                                             out.path(),
+                                             {},
+                                             {}});
+    EXPECT_EQ(run.status, QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode, Drawn);
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(QImage(out.path() + QStringLiteral("/chart.png")), reference);
+    QFile::remove(out.path() + QStringLiteral("/chart.png"));
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ui/ExportDialogSetup.h"
 
@@ -80,6 +81,17 @@ TEST(ExportDialogSetup, TheNamesEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(exportFilePath(choice), row.path) << row.name;
     EXPECT_EQ(exportFileFormat(choice), row.format) << row.name;
   }
+}
+
+// A print to a file is named after the document, with no folder made of a date's slashes.
+TEST(ExportDialogSetup, APrintFileIsNamedAfterTheDocumentWithoutFolders) {
+  const std::pair<QString, QString> rows[] = {
+      {QStringLiteral("Lunasoma 5/17/1990"), QStringLiteral("Lunasoma 5-17-1990.pdf")},
+      {QStringLiteral("Lunasoma 1990\\05\\17"), QStringLiteral("Lunasoma 1990-05-17.pdf")},
+      {QStringLiteral("chart.PDF"), QStringLiteral("chart.PDF")},
+      {QStringLiteral("  "), QStringLiteral("print.pdf")},
+  };
+  for (const auto& [docName, fileName] : rows) EXPECT_EQ(printFileName(docName), fileName) << qPrintable(docName);
 }
 
 }  // namespace
