@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -94,8 +96,12 @@ void TfrmCal::createControls() {
   m_cal->setUseCurrentDate(false);
   m_cal->setFocusPolicy(Qt::ClickFocus);
   std::array<QString, 7> names;
-  for (int i = 0; i < 7; ++i) names[i] = QString::fromStdString(m_context.startLocale.shortDayNames[i]);
-  m_cal->setWeekdayNames(names);
+  std::array<QString, 7> narrowNames;
+  for (std::size_t i = 0; i < 7; ++i) {
+    names[i] = QString::fromStdString(m_context.startLocale.shortDayNames[i]);
+    narrowNames[i] = QString::fromStdString(m_context.startLocale.narrowDayNames[i]);
+  }
+  m_cal->setWeekdayNames(names, narrowNames);
   connect(m_cal, &TCalendar::OnChange, this, &TfrmCal::calChange);
   connect(m_cal, &TCalendar::OnClick, this, &TfrmCal::calClick);
 
@@ -123,6 +129,12 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
 
 void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned) {
   if (!field) return;
+  // A second click on the field's arrow closes the pop-up, as it closes any drop-down, and keeps
+  // the month the user paged to from being thrown away by opening again on the field's date.
+  if (isVisible() && field == m_targetField) {
+    hide();
+    return;
+  }
   m_syncEnabled = false;
   m_returnArmed = false;
   m_targetField = field;
@@ -264,6 +276,20 @@ void TfrmCal::focusWindowChanged(QWindow* window) {
   // shown; that late activation must not close it, so only focus that moves away from the pop-up
   // counts. A window of another program leaves no focus window in this one, and the pop-up stays.
   if (window && m_hasFocus) FormDeactivate();
+}
+
+void TfrmCal::mousePressEvent(QMouseEvent* event) {
+  // An attached pop-up hears of every press while it is open, and a press outside it closes it and
+  // then reaches the widget under the pointer. On the field's own arrow that would open the pop-up
+  // again at once; there the press only closes it. Elsewhere, the text of the field included, the
+  // press goes on to do what it does.
+  if (m_targetField && !rect().contains(event->position().toPoint())) {
+    const QPoint onField = m_targetField->mapFromGlobal(event->globalPosition().toPoint());
+    const QWidget* text = m_targetField->lineEdit();
+    const bool onArrow = m_targetField->rect().contains(onField) && !(text && text->geometry().contains(onField));
+    setAttribute(Qt::WA_NoMouseReplay, onArrow);
+  }
+  QWidget::mousePressEvent(event);
 }
 
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {

@@ -59,6 +59,7 @@ class TfrmCal : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void createControls();

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,7 +59,7 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   ASSERT_NE(target, nullptr);
 
   EXPECT_EQ(dialog.windowTitle(), "Copy Lunasoma for a Friend");
-  EXPECT_EQ(dialog.size(), QSize(324, 192));
+  EXPECT_EQ(dialog.width(), 324);
   ASSERT_EQ(drives->count(), 2);
   EXPECT_EQ(drives->itemText(0), t.host.root.path() + "/drives/floppy");
   EXPECT_EQ(drives->itemText(1), t.host.root.path() + "/drives/disk");
@@ -73,6 +74,28 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   t.host.drives.setDrives({Drive{"/", "/", true}});
   TfrmCopyProgram atRoot(t.context);
   EXPECT_EQ(atRoot.findChild<QLabel*>("lblTarget")->text(), "Copy to folder /Lunasoma");
+}
+
+// Whatever the stand-in for the dialog's font makes of it, the whole text can be read above the
+// drive list, and the controls keep their order down the dialog, inside its frame and its window.
+TEST(CopyProgram, TheTextHasRoomAboveTheControlsBelowIt) {
+  Scene t;
+  TfrmCopyProgram dialog(t.context);
+  auto* text = dialog.findChild<QLabel*>("lblCopy");
+  auto* drives = dialog.findChild<QComboBox*>("cboDrive");
+  auto* target = dialog.findChild<QLabel*>("lblTarget");
+  auto* frame = dialog.findChild<QFrame*>("tabMain");
+  auto* copy = dialog.findChild<QPushButton*>("btnCopy");
+  auto* cancel = dialog.findChild<QPushButton*>("btnCancel");
+  ASSERT_TRUE(text && drives && target && frame && copy && cancel);
+  EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the last line is cut off";
+  EXPECT_LT(text->geometry().bottom(), drives->y());
+  EXPECT_LT(drives->geometry().bottom(), target->y());
+  EXPECT_LE(target->geometry().bottom(), frame->geometry().bottom());
+  EXPECT_LT(frame->geometry().bottom(), copy->y());
+  EXPECT_EQ(copy->y(), cancel->y());
+  EXPECT_LE(copy->geometry().bottom(), dialog.height() - 1);
+  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "still a fixed dialog";
 }
 
 TEST(CopyProgram, TheMenuCommandOpensItModallyAndCancelTouchesNothing) {

@@ -1,5 +1,9 @@
 // The date fields under every locale Qt knows: the text the program writes always stands whole in
 // the field and reads back as the date it was written for, while typing keeps its limit.
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -30,6 +34,18 @@ constexpr DayNumber noDate = -0.25;
 void typeOver(DateField& field, const QString& keys) {
   field.lineEdit()->selectAll();
   QTest::keyClicks(field.lineEdit(), keys);
+}
+
+// Types the text one character at a time as a keyboard of the locale would; QTest's own key clicks
+// know only ASCII keys.
+void typeCharactersOver(DateField& field, const QString& text) {
+  field.lineEdit()->selectAll();
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(field.lineEdit(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(field.lineEdit(), &release);
+  }
 }
 
 TEST(DateField, ProgramTextStandsWholeWhileTypingKeepsItsLimit) {
@@ -86,6 +102,67 @@ TEST(DateField, EveryLocalesDateTextStandsWholeAndReadsBack) {
     }
   }
   EXPECT_EQ(failures, std::vector<std::string>{});
+}
+
+// Every locale Qt knows: a date typed (or pasted) over a shorter date text, as the locale writes
+// it, ends as that date and not as one its cut-off text happens to read as (15. 12. 19 for
+// 15. 12. 1990). The shorter text stands in the field first, so that a limit taken from the text
+// in the field rather than from the locale would show.
+TEST(DateField, EveryLocalesDateCanBeTypedAndPastedWhole) {
+  const CivilDate shortDate{1990, 3, 5};
+  const CivilDate typedDates[] = {{2026, 12, 28}, {1990, 12, 15}};
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  ASSERT_GT(locales.size(), 300);
+  DateField field;
+  std::vector<std::string> failures;
+  for (const QLocale& qtLocale : locales) {
+    const DateLocale locale = dateLocaleFrom(qtLocale);
+    const std::string pattern = displayDatePattern(locale.shortDatePattern);
+    const auto textOf = [&](const CivilDate& date) {
+      return QString::fromStdString(formatDate(encodeDate(date.year, date.month, date.day).value(), pattern, locale));
+    };
+    field.setTypingLimit(dateTypingLimit(pattern, locale));
+    for (const CivilDate& date : typedDates) {
+      const DayNumber day = encodeDate(date.year, date.month, date.day).value();
+      const QString text = textOf(date);
+      for (const bool pasted : {false, true}) {
+        field.setDateText(textOf(shortDate));
+        if (pasted) {
+          QGuiApplication::clipboard()->setText(text);
+          field.lineEdit()->selectAll();
+          field.lineEdit()->paste();
+        } else {
+          typeCharactersOver(field, text);
+        }
+        const std::string shown = field.currentText().toStdString();
+        const DayNumber parsed = parseDateText(shown, noDate, locale, 2026);
+        if (parsed != day) {
+          failures.push_back(qtLocale.name().toStdString() + (pasted ? ": pasted \"" : ": typed \"") +
+                             text.toStdString() + "\" kept as \"" + shown + "\"");
+        }
+      }
+    }
+  }
+  EXPECT_EQ(failures, std::vector<std::string>{});
+}
+
+// The limit is the locale's longest date text, not just that of one date or the ten characters.
+TEST(DateField, TheTypingLimitIsTheLongestDateTextOfTheLocale) {
+  struct Row {
+    const char* name;
+    std::string pattern;
+    int limit;
+  };
+  DateLocale names;  // the default English names
+  const Row rows[] = {
+      {"short numbers", "m/d/yyyy", 10},
+      {"dotted with blanks", "d. m. yyyy.", 13},
+      {"the longest month name (September)", "mmmm d, yyyy", 18},
+      {"the longest weekday name with the longest month name on it", "dddd, mmmm dd, yyyy", 29},
+      {"a two-digit year", "dd/mm/yy", 10},
+  };
+  for (const Row& row : rows) EXPECT_EQ(dateTypingLimit(row.pattern, names), row.limit) << row.name;
 }
 
 // A locale whose date text is longer than the typing limit, through the main window and the
@@ -199,6 +276,33 @@ TEST_F(DateFieldPopUp, ADatePickedForAFieldBecomesThatFieldsDate) {
     const bool returned = row.keys.back() == Qt::Key_Return;
     EXPECT_EQ(m_paints.count > paintsBefore, returned) << "redrawn at once exactly when a date came back";
   }
+}
+
+// A second click on the arrow closes the pop-up as it closes any drop-down, and the field keeps its
+// date whatever month the user paged to; a click on the other field's arrow opens it there.
+TEST_F(DateFieldPopUp, ASecondClickOnTheArrowClosesThePopUp) {
+  auto* start = child<DateField>("cboStart");
+  auto* birth = child<DateField>("cboBirth");
+  const auto clickArrow = [](DateField* field) {
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 4, field->height() / 2));
+  };
+  auto* cal = m_popup->findChild<TCalendar*>(QStringLiteral("cal"));
+  clickArrow(start);
+  ASSERT_TRUE(m_popup->isVisible());
+  QTest::keyClick(cal, Qt::Key_PageDown);
+  QTest::keyClick(cal, Qt::Key_PageDown);
+  clickArrow(start);
+  EXPECT_FALSE(m_popup->isVisible());
+  EXPECT_EQ(start->currentText(), "1/1/1991");
+  EXPECT_EQ(settings.Start, day(1991, 1, 1));
+  QCoreApplication::processEvents();
+
+  clickArrow(start);
+  ASSERT_TRUE(m_popup->isVisible());
+  EXPECT_EQ(cal->ShownDate(), day(1991, 1, 1)) << "opened again on the field's date";
+  clickArrow(birth);
+  EXPECT_TRUE(m_popup->isVisible());
+  EXPECT_EQ(cal->ShownDate(), day(1990, 5, 10)) << "the other field's arrow opens it for that field";
 }
 
 }  // namespace
