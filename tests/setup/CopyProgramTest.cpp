@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -76,26 +77,33 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   EXPECT_EQ(atRoot.findChild<QLabel*>("lblTarget")->text(), "Copy to folder /Lunasoma");
 }
 
-// Whatever the stand-in for the dialog's font makes of it, the whole text can be read above the
-// drive list, and the controls keep their order down the dialog, inside its frame and its window.
+// Whatever stands in for the dialog's font, the whole text can be read above the drive list, and
+// the controls keep their order down the dialog, inside its frame and its window.
 TEST(CopyProgram, TheTextHasRoomAboveTheControlsBelowIt) {
   Scene t;
-  TfrmCopyProgram dialog(t.context);
-  auto* text = dialog.findChild<QLabel*>("lblCopy");
-  auto* drives = dialog.findChild<QComboBox*>("cboDrive");
-  auto* target = dialog.findChild<QLabel*>("lblTarget");
-  auto* frame = dialog.findChild<QFrame*>("tabMain");
-  auto* copy = dialog.findChild<QPushButton*>("btnCopy");
-  auto* cancel = dialog.findChild<QPushButton*>("btnCancel");
-  ASSERT_TRUE(text && drives && target && frame && copy && cancel);
-  EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the last line is cut off";
-  EXPECT_LT(text->geometry().bottom(), drives->y());
-  EXPECT_LT(drives->geometry().bottom(), target->y());
-  EXPECT_LE(target->geometry().bottom(), frame->geometry().bottom());
-  EXPECT_LT(frame->geometry().bottom(), copy->y());
-  EXPECT_EQ(copy->y(), cancel->y());
-  EXPECT_LE(copy->geometry().bottom(), dialog.height() - 1);
-  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "still a fixed dialog";
+  for (const char* standIn : {"", "DejaVu Sans Mono", "Liberation Mono"}) {
+    SCOPED_TRACE(standIn);
+    // Qt looks up a face the system lacks in its own table first.
+    QFont::removeSubstitutions("MS Sans Serif");
+    if (*standIn != 0) QFont::insertSubstitution("MS Sans Serif", standIn);
+    TfrmCopyProgram dialog(t.context);
+    QFont::removeSubstitutions("MS Sans Serif");
+    auto* text = dialog.findChild<QLabel*>("lblCopy");
+    auto* drives = dialog.findChild<QComboBox*>("cboDrive");
+    auto* target = dialog.findChild<QLabel*>("lblTarget");
+    auto* frame = dialog.findChild<QFrame*>("tabMain");
+    auto* copy = dialog.findChild<QPushButton*>("btnCopy");
+    auto* cancel = dialog.findChild<QPushButton*>("btnCancel");
+    ASSERT_TRUE(text && drives && target && frame && copy && cancel);
+    EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the last line is cut off";
+    EXPECT_LT(text->geometry().bottom(), drives->y());
+    EXPECT_LT(drives->geometry().bottom(), target->y());
+    EXPECT_LE(target->geometry().bottom(), frame->geometry().bottom());
+    EXPECT_LT(frame->geometry().bottom(), copy->y());
+    EXPECT_EQ(copy->y(), cancel->y());
+    EXPECT_LE(copy->geometry().bottom(), dialog.height() - 1);
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize()) << "still a fixed dialog";
+  }
 }
 
 TEST(CopyProgram, TheMenuCommandOpensItModallyAndCancelTouchesNothing) {
