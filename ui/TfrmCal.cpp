@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QWindow>
 
 #include <limits>
+#include <utility>
 
 #include "app/ProgramContext.h"
 #include "chart/qt/CellFontCache.h"
@@ -130,8 +132,12 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
 void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned) {
   if (!field) return;
   // A second click on the field's arrow closes the pop-up, as it closes any drop-down, and keeps
-  // the month the user paged to from being thrown away by opening again on the field's date.
-  if (isVisible() && field == m_targetField) {
+  // the month the user paged to from being thrown away by opening again on the field's date. A
+  // desktop may move the focus to the main window before it hands over the click, and the pop-up
+  // has then closed already: the click only closes it.
+  const bool closingClick = std::exchange(m_arrowClickPending, false) && field == m_targetField &&
+                            QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+  if ((isVisible() && field == m_targetField) || closingClick) {
     hide();
     return;
   }
@@ -275,7 +281,14 @@ void TfrmCal::focusWindowChanged(QWindow* window) {
   // The click that opens the pop-up may activate the main window only after the pop-up has been
   // shown; that late activation must not close it, so only focus that moves away from the pop-up
   // counts. A window of another program leaves no focus window in this one, and the pop-up stays.
-  if (window && m_hasFocus) FormDeactivate();
+  if (window && m_hasFocus) {
+    // The click that takes the focus may be on the field's own arrow and still to come.
+    if (onFieldArrow(QCursor::pos())) {
+      m_arrowClickPending = true;
+      watchForClickEnd();
+    }
+    FormDeactivate();
+  }
 }
 
 void TfrmCal::mousePressEvent(QMouseEvent* event) {
@@ -284,12 +297,40 @@ void TfrmCal::mousePressEvent(QMouseEvent* event) {
   // again at once; there the press only closes it. Elsewhere, the text of the field included, the
   // press goes on to do what it does.
   if (m_targetField && !rect().contains(event->position().toPoint())) {
-    const QPoint onField = m_targetField->mapFromGlobal(event->globalPosition().toPoint());
-    const QWidget* text = m_targetField->lineEdit();
-    const bool onArrow = m_targetField->rect().contains(onField) && !(text && text->geometry().contains(onField));
-    setAttribute(Qt::WA_NoMouseReplay, onArrow);
+    setAttribute(Qt::WA_NoMouseReplay, onFieldArrow(event->globalPosition().toPoint()));
   }
   QWidget::mousePressEvent(event);
+}
+
+bool TfrmCal::onFieldArrow(QPoint screenPoint) const {
+  if (!m_targetField) return false;
+  const QPoint onField = m_targetField->mapFromGlobal(screenPoint);
+  const QWidget* text = m_targetField->lineEdit();
+  return m_targetField->rect().contains(onField) && !(text && text->geometry().contains(onField));
+}
+
+void TfrmCal::watchForClickEnd() {
+  // A click that never reaches the field (the focus came by keyboard while the pointer rested on
+  // the arrow) must not swallow a later one: the next release or key ends the wait.
+  class ClickEnd : public QObject {
+   public:
+    explicit ClickEnd(bool& pending) : m_pending(pending) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress) {
+        m_pending = false;
+        deleteLater();
+        qApp->removeEventFilter(this);
+      }
+      return false;
+    }
+
+   private:
+    bool& m_pending;
+  };
+  if (m_clickEndWatch) return;
+  m_clickEndWatch = new ClickEnd(m_arrowClickPending);
+  m_clickEndWatch->setParent(this);
+  qApp->installEventFilter(m_clickEndWatch);
 }
 
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {

@@ -74,6 +74,8 @@ class TfrmCal : public QWidget {
   void returnDate();
   void FormDeactivate();
   void focusWindowChanged(QWindow* window);
+  bool onFieldArrow(QPoint screenPoint) const;
+  void watchForClickEnd();
   void stepDays(int days);
   CivilDate today() const;
   CivilDate gridDate() const;
@@ -87,8 +89,10 @@ class TfrmCal : public QWidget {
   bool m_syncEnabled = true;
   bool m_returnArmed = false;
   QPointer<QComboBox> m_targetField;
-  DateReturned m_dateReturned;  // the opener's, for the field it opened the pop-up on
-  bool m_hasFocus = false;      // the pop-up has held the focus since it was opened
+  DateReturned m_dateReturned;        // the opener's, for the field it opened the pop-up on
+  bool m_hasFocus = false;            // the pop-up has held the focus since it was opened
+  bool m_arrowClickPending = false;   // closed as the focus left for a click on the field's arrow
+  QPointer<QObject> m_clickEndWatch;  // ends m_arrowClickPending with the click's release
 
   QFrame* m_panMain = nullptr;
   QLabel* m_lblDate = nullptr;

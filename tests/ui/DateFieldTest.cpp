@@ -2,6 +2,7 @@
 // the field and reads back as the date it was written for, while typing keeps its limit.
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -303,6 +304,36 @@ TEST_F(DateFieldPopUp, ASecondClickOnTheArrowClosesThePopUp) {
   clickArrow(birth);
   EXPECT_TRUE(m_popup->isVisible());
   EXPECT_EQ(cal->ShownDate(), day(1990, 5, 10)) << "the other field's arrow opens it for that field";
+}
+
+// Desktops that move the focus on a press hand the main window the focus before the click itself,
+// and losing the focus closes the pop-up: the click that follows on the arrow must not open it again.
+TEST_F(DateFieldPopUp, AClickOnTheArrowThatFirstTakesTheFocusOnlyCloses) {
+  auto* start = child<DateField>("cboStart");
+  const QPoint arrow(start->width() - 4, start->height() / 2);
+  struct Row {
+    const char* name;
+    QPoint pointer;  // in the field, where the pointer rests as the focus moves
+    bool reopened;
+  };
+  const Row rows[] = {{"the click is on the arrow", arrow, false},
+                      {"the focus came otherwise, the pointer elsewhere", QPoint(-200, 300), true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    start->showPopup();
+    ASSERT_TRUE(m_popup->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_popup.get()));
+    QCursor::setPos(start->mapToGlobal(row.pointer));
+    start->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !m_popup->isVisible(); }));
+    QTest::mouseClick(start, Qt::LeftButton, {}, arrow);
+    EXPECT_EQ(m_popup->isVisible(), row.reopened);
+    m_popup->hide();
+    QCoreApplication::processEvents();
+  }
+  // The wait ends with that click: the next one opens the pop-up.
+  QTest::mouseClick(start, Qt::LeftButton, {}, arrow);
+  EXPECT_TRUE(m_popup->isVisible());
 }
 
 }  // namespace
