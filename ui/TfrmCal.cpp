@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -55,6 +56,7 @@ TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
       m_screenArea(availableScreenArea),
       m_windowKind(windowKindFor(QGuiApplication::platformName())) {
   setObjectName(QStringLiteral("frmCal"));
+  setAttribute(Qt::WA_TranslucentBackground, m_windowKind == WindowKind::AttachedPopup);
   resize(createdSize);
   createControls();
   m_workingDate = gridDate();
@@ -68,6 +70,7 @@ TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
 
 void TfrmCal::setWindowKind(WindowKind kind) {
   m_windowKind = kind;
+  setAttribute(Qt::WA_TranslucentBackground, kind == WindowKind::AttachedPopup);
   setWindowFlags(windowFlagsFor(kind));
 }
 
@@ -78,6 +81,7 @@ void TfrmCal::createControls() {
   m_panMain->setObjectName(QStringLiteral("panMain"));
   m_panMain->setFrameStyle(QFrame::Box | QFrame::Plain);
   m_panMain->setLineWidth(1);
+  m_panMain->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_panMain);
@@ -147,10 +151,20 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
   m_dateReturned = std::move(dateReturned);
 
   // An attached pop-up's screen position is only the field's place in its window: the compositor
-  // knows where that window is and keeps the pop-up on the screen.
+  // knows where that window is and keeps the pop-up on the screen. It places the pop-up by one
+  // corner and, with no room below, turns it up around that corner; so the window reaches from
+  // just above the field down to the calendar's bottom, the part over the field left clear and
+  // open to the pointer. Below, the calendar lies under the field; turned up, above it.
   const bool attached = m_windowKind == WindowKind::AttachedPopup;
-  const QPoint position =
-      popupPosition(screenTopLeft, field->height(), size(), attached ? QRect() : m_screenArea(screenTopLeft));
+  const int fieldStrip = attached ? field->height() + 1 : 0;
+  const QPoint position = attached ? QPoint(screenTopLeft.x(), screenTopLeft.y() - 1)
+                                   : popupPosition(screenTopLeft, field->height(), size(), m_screenArea(screenTopLeft));
+  layout()->setContentsMargins(0, fieldStrip, 0, 0);
+  if (attached) {
+    setMask(QRegion(0, fieldStrip, openedSize.width(), openedSize.height()));
+  } else {
+    clearMask();
+  }
 
   const CivilDate now = today();
   const DayNumber todayNumber = encodeDate(now.year, now.month, now.day).value_or(0);
@@ -163,7 +177,7 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
   calChange();
 
   m_hasFocus = QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == windowHandle();
-  setGeometry(QRect(position, openedSize));
+  setGeometry(QRect(position, openedSize + QSize(0, fieldStrip)));
   if (attached) attachTo(field->window());
   show();
   raise();
@@ -296,8 +310,13 @@ void TfrmCal::mousePressEvent(QMouseEvent* event) {
   // then reaches the widget under the pointer. On the field's own arrow that would open the pop-up
   // again at once; there the press only closes it. Elsewhere, the text of the field included, the
   // press goes on to do what it does.
-  if (m_targetField && !rect().contains(event->position().toPoint())) {
+  // The clear part over the field counts as outside.
+  if (m_targetField && !m_panMain->geometry().contains(event->position().toPoint())) {
     setAttribute(Qt::WA_NoMouseReplay, onFieldArrow(event->globalPosition().toPoint()));
+    if (windowType() == Qt::Popup) {
+      close();
+      return;
+    }
   }
   QWidget::mousePressEvent(event);
 }

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -332,7 +333,21 @@ TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
   EXPECT_EQ(attached.windowType(), Qt::Popup);
   ASSERT_NE(attached.windowHandle(), nullptr);
   EXPECT_EQ(attached.windowHandle()->transientParent(), main.windowHandle());
-  EXPECT_EQ(attached.geometry(), QRect(start.mapToGlobal(QPoint(0, start.height())), QSize(194, 148)));
+  // The compositor places the window by its top-left corner and, with no room below, turns it up
+  // about that corner's row: the window starts on the row just above the field and holds the
+  // calendar at its bottom, so that the calendar lies under the field, or turned up, on top of it.
+  const QRect field(start.mapToGlobal(QPoint(0, 0)), start.size());
+  const QRect window = attached.geometry();
+  auto* panel = attached.findChild<QFrame*>("panMain");
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(window.topLeft(), field.topLeft() - QPoint(0, 1));
+  EXPECT_EQ(QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()),
+            QRect(field.bottomLeft() + QPoint(0, 1), QSize(194, 148)))
+      << "under the field";
+  const int turnedUpBottom = window.top() + 1;  // the row below the corner, where a turned-up window ends
+  EXPECT_EQ(turnedUpBottom, field.top()) << "turned up, the calendar ends on the field's top";
+  EXPECT_EQ(panel->geometry().bottom(), window.height() - 1) << "the calendar is the window's bottom part";
+  EXPECT_EQ(attached.mask(), QRegion(panel->geometry())) << "the part over the field is clear to the pointer";
 
   auto* attachedCal = attached.findChild<TCalendar*>("cal");
   QTest::keyClick(attachedCal, Qt::Key_Right);
