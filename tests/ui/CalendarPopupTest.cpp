@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -334,19 +335,13 @@ TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
   ASSERT_NE(attached.windowHandle(), nullptr);
   EXPECT_EQ(attached.windowHandle()->transientParent(), main.windowHandle());
   // The compositor places the window by its top-left corner and, with no room below, turns it up
-  // about that corner's row: the window starts on the row just above the field and holds the
-  // calendar at its bottom, so that the calendar lies under the field, or turned up, on top of it.
-  const QRect field(start.mapToGlobal(QPoint(0, 0)), start.size());
-  const QRect window = attached.geometry();
+  // about that corner: the window starts on the row above the field, the calendar at its bottom
+  // lies under the field, and turned up it would end on the field's top.
   auto* panel = attached.findChild<QFrame*>("panMain");
   ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(window.topLeft(), field.topLeft() - QPoint(0, 1));
-  EXPECT_EQ(QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()),
-            QRect(field.bottomLeft() + QPoint(0, 1), QSize(194, 148)))
-      << "under the field";
-  const int turnedUpBottom = window.top() + 1;  // the row below the corner, where a turned-up window ends
-  EXPECT_EQ(turnedUpBottom, field.top()) << "turned up, the calendar ends on the field's top";
-  EXPECT_EQ(panel->geometry().bottom(), window.height() - 1) << "the calendar is the window's bottom part";
+  EXPECT_EQ(attached.pos(), start.mapToGlobal(QPoint(0, -1)));
+  EXPECT_EQ(panel->mapToGlobal(QPoint(0, 0)), start.mapToGlobal(QPoint(0, start.height())));
+  EXPECT_EQ(panel->geometry().bottom(), attached.height() - 1);
   EXPECT_EQ(attached.mask(), QRegion(panel->geometry())) << "the part over the field is clear to the pointer";
 
   auto* attachedCal = attached.findChild<TCalendar*>("cal");
@@ -368,34 +363,24 @@ TEST_F(CalendarPopup, AttachedItOpensUnderTheFieldAsAPopupOfTheMainWindow) {
 
 // Attached, the pop-up hears of a press outside it first, and the press closes it. Where the
 // platform then hands the press on to the widget under the pointer (Wayland, X11), a press on the
-// field's arrow would open the pop-up again at once; Qt hands on no press that the pop-up marks as
-// not to be replayed. Offscreen Qt hands on none at all, so the mark is what can be seen here.
+// field's arrow would open the pop-up again at once; Qt hands on no press the pop-up marks as not
+// to be replayed. Offscreen Qt hands on none at all, so the mark is what can be seen here.
 TEST_F(CalendarPopup, AttachedAPressOnTheFieldsArrowOnlyClosesIt) {
   TfrmCal attached{context};
   attached.setWindowKind(TfrmCal::WindowKind::AttachedPopup);
   DateField field(&main);
   field.setGeometry(0, 80, 120, 21);
   field.show();
-  field.setDateText("3/5/2026");
-  struct Row {
-    const char* name;
-    QPoint at;  // in the main window
-    bool handedOn;
-  };
-  const Row rows[] = {
-      {"the field's arrow", field.mapTo(&main, QPoint(field.width() - 4, field.height() / 2)), false},
-      {"the field's text", field.mapTo(&main, QPoint(10, field.height() / 2)), true},
-      {"elsewhere in the window", QPoint(250, 150), true},
-      {"the arrow again", field.mapTo(&main, QPoint(field.width() - 4, field.height() / 2)), false},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.name);
+  const int middle = field.height() / 2;
+  for (const auto& [name, at, handedOn] : {std::tuple{"the field's arrow", QPoint(field.width() - 4, middle), false},
+                                           std::tuple{"the field's text", QPoint(10, middle), true},
+                                           std::tuple{"elsewhere in the window", QPoint(200, -60), true}}) {
+    SCOPED_TRACE(name);
     attached.execute(&field, field.mapToGlobal(QPoint(0, 0)), {});
-    ASSERT_TRUE(attached.isVisible());
-    QTest::mousePress(main.windowHandle(), Qt::LeftButton, {}, row.at);
+    QTest::mousePress(main.windowHandle(), Qt::LeftButton, {}, field.mapTo(&main, at));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !attached.isVisible(); }));
-    EXPECT_EQ(!attached.testAttribute(Qt::WA_NoMouseReplay), row.handedOn);
-    QTest::mouseRelease(main.windowHandle(), Qt::LeftButton, {}, row.at);
+    EXPECT_EQ(!attached.testAttribute(Qt::WA_NoMouseReplay), handedOn);
+    QTest::mouseRelease(main.windowHandle(), Qt::LeftButton, {}, field.mapTo(&main, at));
   }
 }
 
