@@ -36,7 +36,8 @@ class TfrmCal : public QWidget {
   // A free tool window places itself on the screen. Where programs can neither place their
   // windows nor learn where they are (Wayland), the pop-up is instead the main window's pop-up,
   // placed by the compositor relative to the field and closed by it when the user turns to
-  // another program, as drop-down lists are there.
+  // another program, as drop-down lists are there. Its window then also spans the field, that
+  // part clear and open to the pointer, so that the compositor can turn it up above the field.
   enum class WindowKind { ToolWindow, AttachedPopup };
   static WindowKind windowKindFor(const QString& platformName);
 

@@ -299,12 +299,6 @@ TEST_F(CalendarPopup, EveryLocalesWeekdayHeaderFitsItsCells) {
   }
   EXPECT_EQ(failures, std::vector<std::string>{});
   EXPECT_GT(shortNamesKept, locales.size() / 2) << "names that fit are not shortened";
-
-  grid->setWeekdayNames({"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"}, {"S", "M", "T", "W", "T", "F", "S"});
-  EXPECT_EQ(grid->cellText({0, 0}), "Mon");
-  grid->setWeekdayNames({"domingo", "segunda", "terça", "quarta", "quinta", "sexta", "sábado"},
-                        {"D", "S", "T", "Q", "Q", "S", "S"});
-  EXPECT_EQ(grid->cellText({1, 0}), "T") << "one name too wide puts the whole row in narrow names";
 }
 
 TEST(CalendarWindowKind, APopupOfTheMainWindowOnlyOnWayland) {
