@@ -207,6 +207,14 @@ void TfrmBio::adoptFrame() {
 void TfrmBio::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   adoptFrame();
+  // A move is recorded as a resize is: a window moved and then maximised or minimised before it
+  // closes opens at the next start where the user moved it.
+  if (!m_initializing && m_chartReady) recordNormalBounds();
+}
+
+void TfrmBio::recordNormalBounds() {
+  if (isNormalState(windowState()))
+    m_context.settings.Bounds = recordedBounds(m_context.settings.Bounds, frameGeometry(), m_positionsKnown);
 }
 
 void TfrmBio::closeEvent(QCloseEvent* event) {
@@ -220,8 +228,7 @@ void TfrmBio::closeEvent(QCloseEvent* event) {
 bool TfrmBio::FormClose() {
   BiorhythmSettings& settings = m_context.settings;
   HostServices& services = m_context.services;
-  if (isNormalState(windowState()))
-    settings.Bounds = recordedBounds(settings.Bounds, frameGeometry(), m_positionsKnown);
+  recordNormalBounds();
   settings.WindowState = windowStateCode(windowState());
   // Bounds holds the normal rectangle in every state, and the divider opens against its width.
   settings.DivLeft = closingDividerPercent(m_panDiv->x(), boundsWidth(settings.Bounds), settings.DivLeft);
@@ -242,10 +249,11 @@ bool TfrmBio::FormClose() {
     }
     if (!failure) return true;
     // A store that cannot be written must not keep the user from leaving: after freeing the disk
-    // or mending the folder they may try again, or give up this session's changes.
+    // or mending the folder they may try again, or give up this session's changes. Cancel (and
+    // Escape, or closing the box) keeps the program open as a failed save does.
     services.beeper.beep(Beep::Stop);
-    const MessageButton answer =
-        services.messages.errorChoice(this, *failure, MessageButton::Retry | MessageButton::Discard);
+    const MessageButton answer = services.messages.errorChoice(
+        this, *failure, MessageButton::Retry | MessageButton::Discard | MessageButton::Cancel);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
 }

@@ -105,6 +105,8 @@ class TfrmBio : public QMainWindow {
   bool FormClose();
   void FormResize();
   void adoptFrame();
+  // Takes the window's rectangle into Bounds while the window is in the normal state.
+  void recordNormalBounds();
 
   // Draws the chart onto the canvas unless a drawing is already running or the window has not been
   // shown yet, for the screen or the printer as the device's mode says. Print is enabled after a

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -255,6 +256,12 @@ void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const QRect area(strip.left, m_chartColumns.top, strip.right - strip.left,
                    m_chartColumns.bottom - m_chartColumns.top);
   QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
+  // Some desktops (Wayland's) give the pointer the cursor of a window that has just been shown, so
+  // the tip would turn the zone's paging shape into the plain arrow until the mouse moves again.
+  // The tip carries the chart's own pointer instead.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->inherits("QTipLabel")) window->setCursor(m_pntBio->cursor());
+  }
 }
 
 void TfrmBio::updateChartDescription() {

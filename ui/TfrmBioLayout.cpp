@@ -68,6 +68,10 @@ void TfrmBio::createComponents() {
   m_tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
   m_cboBirth = addDateField(m_tabLeft, "cboBirth", QStringLiteral("Birth date for calculations"));
   m_cboStart = addDateField(m_tabLeft, "cboStart", QStringLiteral("Date to start with"));
+  // Both fields take every date as the program writes it, whichever date each holds now.
+  const int typingLimit = dateTypingLimit(m_context.displayPattern, m_context.startLocale);
+  m_cboBirth->setTypingLimit(typingLimit);
+  m_cboStart->setTypingLimit(typingLimit);
   m_lblBirth = addCaption(m_tabLeft, "lblBirth", QStringLiteral("B&irth Date"), m_cboBirth);
   m_lblStart = addCaption(m_tabLeft, "lblStart", QStringLiteral("St&art Date"), m_cboStart);
   connect(m_cboBirth, &DateField::userEdited, this, &TfrmBio::cboBirthChange);
@@ -130,9 +134,7 @@ void TfrmBio::resizeEvent(QResizeEvent* event) {
 
 void TfrmBio::FormResize() {
   if (m_initializing || !m_chartReady) return;
-  if (isNormalState(windowState())) {
-    m_context.settings.Bounds = recordedBounds(m_context.settings.Bounds, frameGeometry(), m_positionsKnown);
-  }
+  recordNormalBounds();
 
   MainLayoutInput input;
   input.clientWidth = m_client->width();

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,7 +60,7 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   ASSERT_NE(target, nullptr);
 
   EXPECT_EQ(dialog.windowTitle(), "Copy Lunasoma for a Friend");
-  EXPECT_EQ(dialog.size(), QSize(324, 192));
+  EXPECT_EQ(dialog.width(), 324);
   ASSERT_EQ(drives->count(), 2);
   EXPECT_EQ(drives->itemText(0), t.host.root.path() + "/drives/floppy");
   EXPECT_EQ(drives->itemText(1), t.host.root.path() + "/drives/disk");
@@ -73,6 +75,29 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   t.host.drives.setDrives({Drive{"/", "/", true}});
   TfrmCopyProgram atRoot(t.context);
   EXPECT_EQ(atRoot.findChild<QLabel*>("lblTarget")->text(), "Copy to folder /Lunasoma");
+}
+
+// Whatever stands in for the dialog's font, the whole text can be read above the drive list, and
+// the controls keep their order down the dialog, inside its frame and its window.
+TEST(CopyProgram, TheTextHasRoomAboveTheControlsBelowIt) {
+  Scene t;
+  for (const char* standIn : {"", "DejaVu Sans Mono", "Liberation Mono"}) {
+    SCOPED_TRACE(standIn);
+    // Qt looks up a face the system lacks in its own table first.
+    QFont::removeSubstitutions("MS Sans Serif");
+    if (*standIn != 0) QFont::insertSubstitution("MS Sans Serif", standIn);
+    TfrmCopyProgram dialog(t.context);
+    QFont::removeSubstitutions("MS Sans Serif");
+    auto* text = dialog.findChild<QLabel*>("lblCopy");
+    auto* drives = dialog.findChild<QComboBox*>("cboDrive");
+    auto* target = dialog.findChild<QLabel*>("lblTarget");
+    auto* copy = dialog.findChild<QPushButton*>("btnCopy");
+    EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the last line is cut off";
+    EXPECT_LT(text->geometry().bottom(), drives->y());
+    EXPECT_LT(drives->geometry().bottom(), target->y());
+    EXPECT_LT(target->geometry().bottom(), copy->y());
+    EXPECT_LT(copy->geometry().bottom(), dialog.height());
+  }
 }
 
 TEST(CopyProgram, TheMenuCommandOpensItModallyAndCancelTouchesNothing) {
