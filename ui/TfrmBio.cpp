@@ -158,7 +158,8 @@ void TfrmBio::FormCreate() {
   m_mnuNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
   m_mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
-  m_chartReady = false;
+  // Still false from the start of creation (nothing before the first show draws), so the setup
+  // controls' change events raised by loading them store nothing.
   m_panSetup->loadFromSettings();
   updateChartDescription();
 }

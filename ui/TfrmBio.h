@@ -3,7 +3,7 @@
 // the chart page and the setup page; the menu; creation, first show and close with the settings
 // record; layout, divider drag and keys. Architecture: the window only wires. Dates are parsed and
 // formatted by the model, the chart is drawn by drawChart, the pixel arithmetic of the layout is
-// in app/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
+// in ui/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
 // separate pieces it is handed. Split by feature: TfrmBio.cpp (life cycle, chart, menu),
 // TfrmBioLayout.cpp (layout, divider, tabs, keys), TfrmBioDateFields.cpp (the date fields),
 // TfrmBioCommands.cpp (the File menu's chart commands and the chart's pointer zones).
