@@ -251,6 +251,14 @@ bool TfrmBio::FormClose() {
   }
 }
 
+void TfrmBio::setupChanged() {
+  // A change raised while the window is being created, or while the chart is being drawn, stores
+  // nothing.
+  if (!m_chartReady) return;
+  m_panSetup->storeControls();
+  iniSettings();
+}
+
 void TfrmBio::iniSettings() {
   m_hints->setHintsShown(m_context.settings.ShowHints);
   FormResize();

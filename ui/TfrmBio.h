@@ -112,6 +112,9 @@ class TfrmBio : public QMainWindow {
   void showCurves(Canvas& canvas, const ChartDevice& device);
   // Redraws the chart area at once, without waiting for the event loop.
   void repaintChart();
+  // The setup page's controls into the settings, then iniSettings; nothing while the chart is not
+  // ready.
+  void setupChanged();
   // Applies the settings after a setup change: hints on or off, then the layout.
   void iniSettings();
 

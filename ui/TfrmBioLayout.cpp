@@ -102,8 +102,7 @@ void TfrmBio::createComponents() {
   chartLayout->addWidget(m_pntBio);
 
   m_panSetup = new SetupPage(m_context.settings);
-  m_panSetup->setChartReady([this] { return m_chartReady; });
-  m_panSetup->setIniSettings([this] { iniSettings(); });
+  connect(m_panSetup, &SetupPage::changeRequested, this, &TfrmBio::setupChanged);
 
   m_tabRight->addTab(m_panMain, QStringLiteral("&Biorhythm"));
   m_tabRight->addTab(m_panSetup, QStringLiteral("&Setup"));
