@@ -21,6 +21,7 @@
 #include "chart/qt/QPainterCanvas.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
+#include "ui/Divider.h"
 #include "ui/HintSwitch.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
@@ -58,8 +59,10 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   createComponents();
   createMenu();
   connectChartCommands();
-  // The window sees every key before the control that has the focus, and the mouse on the divider
-  // and on its caption labels.
+  // The window sees every key before the control that has the focus, as a form that previews keys
+  // does. Qt has no other way to see a key ahead of the focused control (a shortcut sees only the
+  // keys it is bound to, and only those the control leaves), so this one filter watches the whole
+  // application; it acts only on keys for this window.
   qApp->installEventFilter(this);
   FormCreate();
 }

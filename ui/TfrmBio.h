@@ -40,8 +40,10 @@ class QWheelEvent;
 namespace lunasoma {
 
 class Canvas;
+class CaptionLabel;
 class CellFontCache;
 class DateField;
+class Divider;
 class HintSwitch;
 class PaintBox;
 class PointerShapes;
@@ -191,11 +193,11 @@ class TfrmBio : public QMainWindow {
 
   QWidget* m_client = nullptr;
   QFrame* m_tabLeft = nullptr;
-  QLabel* m_lblBirth = nullptr;
+  CaptionLabel* m_lblBirth = nullptr;
   DateField* m_cboBirth = nullptr;
-  QLabel* m_lblStart = nullptr;
+  CaptionLabel* m_lblStart = nullptr;
   DateField* m_cboStart = nullptr;
-  QFrame* m_panDiv = nullptr;
+  Divider* m_panDiv = nullptr;
   QTabWidget* m_tabRight = nullptr;
   QFrame* m_panMain = nullptr;
   PaintBox* m_pntBio = nullptr;
