@@ -21,6 +21,7 @@
 #include "chart/qt/QPainterCanvas.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
+#include "ui/Divider.h"
 #include "ui/HintSwitch.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
@@ -58,8 +59,10 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   createComponents();
   createMenu();
   connectChartCommands();
-  // The window sees every key before the control that has the focus, and the mouse on the divider
-  // and on its caption labels.
+  // The window sees every key before the control that has the focus, as a form that previews keys
+  // does. Qt has no other way to see a key ahead of the focused control (a shortcut sees only the
+  // keys it is bound to, and only those the control leaves), so this one filter watches the whole
+  // application; it acts only on keys for this window.
   qApp->installEventFilter(this);
   FormCreate();
 }
@@ -158,7 +161,8 @@ void TfrmBio::FormCreate() {
   m_mnuNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
   m_mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
-  m_chartReady = false;
+  // Still false from the start of creation (nothing before the first show draws), so the setup
+  // controls' change events raised by loading them store nothing.
   m_panSetup->loadFromSettings();
   updateChartDescription();
 }
@@ -256,6 +260,14 @@ bool TfrmBio::FormClose() {
         this, *failure, MessageButton::Retry | MessageButton::Discard | MessageButton::Cancel);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
+}
+
+void TfrmBio::setupChanged() {
+  // A change raised while the window is being created, or while the chart is being drawn, stores
+  // nothing.
+  if (!m_chartReady) return;
+  m_panSetup->storeControls();
+  iniSettings();
 }
 
 void TfrmBio::iniSettings() {

@@ -3,7 +3,7 @@
 // the chart page and the setup page; the menu; creation, first show and close with the settings
 // record; layout, divider drag and keys. Architecture: the window only wires. Dates are parsed and
 // formatted by the model, the chart is drawn by drawChart, the pixel arithmetic of the layout is
-// in app/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
+// in ui/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
 // separate pieces it is handed. Split by feature: TfrmBio.cpp (life cycle, chart, menu),
 // TfrmBioLayout.cpp (layout, divider, tabs, keys), TfrmBioDateFields.cpp (the date fields),
 // TfrmBioCommands.cpp (the File menu's chart commands and the chart's pointer zones).
@@ -40,8 +40,10 @@ class QWheelEvent;
 namespace lunasoma {
 
 class Canvas;
+class CaptionLabel;
 class CellFontCache;
 class DateField;
+class Divider;
 class HintSwitch;
 class PaintBox;
 class PointerShapes;
@@ -114,6 +116,9 @@ class TfrmBio : public QMainWindow {
   void showCurves(Canvas& canvas, const ChartDevice& device);
   // Redraws the chart area at once, without waiting for the event loop.
   void repaintChart();
+  // The setup page's controls into the settings, then iniSettings; nothing while the chart is not
+  // ready.
+  void setupChanged();
   // Applies the settings after a setup change: hints on or off, then the layout.
   void iniSettings();
 
@@ -190,11 +195,11 @@ class TfrmBio : public QMainWindow {
 
   QWidget* m_client = nullptr;
   QFrame* m_tabLeft = nullptr;
-  QLabel* m_lblBirth = nullptr;
+  CaptionLabel* m_lblBirth = nullptr;
   DateField* m_cboBirth = nullptr;
-  QLabel* m_lblStart = nullptr;
+  CaptionLabel* m_lblStart = nullptr;
   DateField* m_cboStart = nullptr;
-  QFrame* m_panDiv = nullptr;
+  Divider* m_panDiv = nullptr;
   QTabWidget* m_tabRight = nullptr;
   QFrame* m_panMain = nullptr;
   PaintBox* m_pntBio = nullptr;
