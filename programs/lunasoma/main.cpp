@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   ProgramContext context = makeProgramContext(services, settings, QCoreApplication::applicationFilePath());
   const PointerShapes pointers;
 
-  loadSettings(settings, services.userHive, localToday(services.system));
+  context.storedSettings = loadSettings(settings, services.userHive, localToday(services.system));
   warnOfUnreadableSettingsFile(services.userHive, services.messages);
 
   if (mode == StartMode::Setup) return runSetupWizard(context, [&host] { host.seedMachineHive(); });
