@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -37,6 +38,9 @@ lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit the chart's write fails as on a full disk, reported and tidied away;
+  // the signal would end the program with a temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     std::fputs(Usage, stdout);

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 
+#include <csignal>
 #include <memory>
 
 #include "app/LunasomaApplication.h"
@@ -23,6 +24,9 @@
 int main(int argc, char** argv) {
   using namespace lunasoma;
 
+  // Past a file-size limit a write fails with "File too large" and is reported like any failed
+  // write, at the save at exit or of a chart; the signal would end the program and lose the session.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Pointers, folders and the locale need the application object, so it comes first here.
   LunasomaApplication application(argc, argv);
   const StartMode mode = startModeFor(QCoreApplication::arguments());

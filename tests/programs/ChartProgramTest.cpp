@@ -1,15 +1,22 @@
 // lunasoma-chart run as a script runs it: what it writes for each kind of request, the exit code
 // and the one line on standard error for each request it refuses, and the files it leaves (or,
 // when it cannot write, does not leave) behind.
-#include <sys/resource.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QImage>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +25,7 @@
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "tests/programs/ProgramRun.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace lunasoma {
 namespace {
@@ -318,15 +326,9 @@ TEST_F(ChartProgram, AnUnwritableTargetLeavesNothingBehind) {
   }
 }
 
-// In the child: every file it writes stops growing at 100 bytes, as on a full disk, and the write
-// fails instead of the signal ending the program.
-void fillTheDiskAt100Bytes() {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &limit);
-}
+// In the child: every file it writes stops growing at 100 bytes, as on a full disk or under a
+// file-size limit; the program must turn that into a failed write itself.
+void fillTheDiskAt100Bytes() { test::limitFileSizeOfProgram(100); }
 
 // A disk that fills while the chart is written keeps the file that was there, whole, and leaves no
 // temporary file; the PDF fills the temporary folder first, a bitmap the target's own.
