@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   }
 
   const lunasoma::ChartFileResult result = lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
-                                               .write(QString::fromStdString(request.outFile));
+                                               .write(QByteArray::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());
     return 1;
