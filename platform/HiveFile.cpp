@@ -158,6 +158,26 @@ bool keepOwner(int fd, uid_t owner, gid_t group) {
   return made.st_uid == owner;
 }
 
+// A file made in a folder that belongs to someone else (root saving into the user's settings
+// folder) is given to the folder's owner, so that the user can go on locking and replacing it.
+// Only a user allowed to give files away can; for anyone else nothing changes.
+void giveToFolderOwner(int fd, const std::string& folder) {
+  struct stat owner {};
+  if (::stat(folder.c_str(), &owner) == 0 && owner.st_uid != ::geteuid())
+    static_cast<void>(::fchown(fd, owner.st_uid, owner.st_gid));
+}
+
+// Opens the lock file, creating it when missing; never through a link.
+int openLock(const std::string& lockPath) {
+  for (;;) {
+    const int existing = openRetrying(lockPath.c_str(), O_RDWR | O_NOFOLLOW);
+    if (existing >= 0 || errno != ENOENT) return existing;
+    const int made = openRetrying(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+    if (made >= 0) giveToFolderOwner(made, parentFolder(lockPath));
+    if (made >= 0 || errno != EEXIST) return made;
+  }
+}
+
 }  // namespace
 
 bool HiveFile::Stamp::operator==(const Stamp& other) const {
@@ -280,6 +300,7 @@ void HiveFile::replaceFile(const std::string& target, const std::string& text, c
   // Another user saving (root with the owner's HOME) must not take the file from its owner, who
   // could then no longer read or replace it. The owner goes first: a change of owner may clear
   // mode bits.
+  if (!old.stamp.exists) giveToFolderOwner(fd.get(), parentFolder(target));
   if (old.stamp.exists && !keepOwner(fd.get(), old.owner, old.group)) {
     const int error = errno;
     fd.close();
@@ -309,7 +330,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
   const std::string target = linkTarget(m_path);
   if (target != m_path) makeFolders(parentFolder(target));
   const std::string lockPath = target + ".lock";
-  const int raw = openRetrying(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW, 0600);
+  const int raw = openLock(lockPath);
   if (raw < 0) throw systemError("Cannot lock the registry file", lockPath, errno);
   FileDescriptor lock(raw);  // closing it releases the lock
   int locked;

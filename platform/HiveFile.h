@@ -8,7 +8,8 @@
 // the file it leads to is replaced, and the lock is the one beside that file, so a program going
 // through the link and one going straight to the file take the same lock; a link in the lock's
 // place is refused. The new file keeps the old one's mode, owner and group: a save by another
-// user (root) that cannot give the file back to its owner is refused. A file that holds no hive at all is kept beside
+// user (root) that cannot give the file back to its owner is refused. A hive or lock that root
+// makes in a folder of another user's is given to that user. A file that holds no hive at all is kept beside
 // it as
 // "<file>.corrupt-<date>-<time>" before the first change replaces it, or earlier when asked
 // (keepUnreadableFileAside).

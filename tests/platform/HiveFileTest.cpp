@@ -276,6 +276,31 @@ TEST_F(HiveFileTest, ASaveByAnotherUserKeepsTheOwnerGroupAndMode) {
   }
 }
 
+// The first save by root into a settings folder of the user's makes the hive and its lock the
+// user's, so that the user's own saves after it still succeed.
+TEST_F(HiveFileTest, FilesRootMakesInAUsersFolderAreTheUsers) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can make files for another user";
+  const std::string hivePath = folder.file("home/registry/user.reg").toStdString();
+  const std::string parent = hivePath.substr(0, hivePath.rfind('/'));
+  ASSERT_EQ(::chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+  ASSERT_EQ(::chmod((folder.path() + "/home").toLocal8Bit().constData(), 0755), 0);
+  ASSERT_EQ(::chown(parent.c_str(), 65534, 65534), 0);
+  ASSERT_EQ(::chmod(parent.c_str(), 0700), 0);
+  HiveFile(hivePath, std::string(CurrentUserRoot)).writeDword("Key", "Value", 1);
+  for (const std::string& made : {hivePath, hivePath + ".lock"}) {
+    SCOPED_TRACE(made);
+    const std::optional<Ownership> ownership = ownershipOf(made);
+    ASSERT_TRUE(ownership.has_value());
+    EXPECT_EQ(ownership->owner, 65534u);
+    EXPECT_EQ(ownership->group, 65534u);
+  }
+  const int status = inChildProcess([&] {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(5);
+    HiveFile(hivePath, std::string(CurrentUserRoot)).writeDword("Key", "Value", 2);
+  });
+  EXPECT_EQ(status, 0) << "the user's own save failed";
+}
+
 // A user who may not give a file away does not save over another user's file in a folder both
 // may write: the save is refused with the system's reason and the file stays as it was.
 TEST_F(HiveFileTest, AUserCannotTakeAnotherUsersFile) {
