@@ -344,43 +344,6 @@ TEST_F(HiveFileTest, AFileTheUserMayNotReadSaysWhyOnce) {
   EXPECT_EQ(status, 0);
 }
 
-// A file that cannot be read at all, or that holds no hive and cannot be kept aside, reads as
-// empty, and says why once.
-TEST_F(HiveFileTest, AFileThatCannotBeReadSaysWhyOnce) {
-  struct Row {
-    const char* label;
-    std::function<void()> prepare;
-    bool heldNoHive;
-    int error;
-    rlim_t sizeLimit;  // for the copy aside; 0 for none
-  };
-  const Row rows[]{
-      {"a folder in the file's place", [&] { QDir().mkpath(QString::fromStdString(path)); }, false, EISDIR, 0},
-      {"garbage that cannot be copied aside", [&] { writeFile(path, std::string(64, '\x7F')); }, true, EFBIG, 16},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.label);
-    QDir(QString::fromStdString(path)).removeRecursively();
-    ::unlink(path.c_str());
-    row.prepare();
-    HiveFile hive(path, std::string(CurrentUserRoot));
-    EXPECT_FALSE(hive.keyExists("Software"));
-    std::optional<UnreadableHiveFile> told;
-    {
-      std::optional<test::FileSizeLimit> limit;
-      if (row.sizeLimit != 0) limit.emplace(row.sizeLimit);
-      told = hive.keepUnreadableFileAside();
-    }
-    ASSERT_TRUE(told.has_value());
-    EXPECT_EQ(told->file, path);
-    EXPECT_EQ(told->copy, "");
-    EXPECT_EQ(told->reason, std::strerror(row.error));
-    EXPECT_EQ(told->heldNoHive, row.heldNoHive);
-    EXPECT_FALSE(hive.keepUnreadableFileAside().has_value()) << "told twice";
-    EXPECT_TRUE(filesIn(folder, "user.reg.corrupt-*").empty());
-  }
-}
-
 // A file system on which the step that puts the new file in place never happens: the process
 // dies there, as in a crash, or the system refuses the rename with the given errno.
 class FailingReplace : public HiveFileSystem {
