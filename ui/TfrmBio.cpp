@@ -241,7 +241,8 @@ bool TfrmBio::FormClose() {
   for (;;) {
     std::optional<QString> failure;
     try {
-      saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()));
+      saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()),
+                   m_context.storedSettings);
     } catch (const std::exception& error) {
       failure = QString::fromUtf8(error.what());
     } catch (...) {

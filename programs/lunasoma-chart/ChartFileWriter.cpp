@@ -1,8 +1,17 @@
 #include "programs/lunasoma-chart/ChartFileWriter.h"
 
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPrinter>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
 
 #include "chart/ChartDrawing.h"
 #include "chart/qt/ChartFile.h"
@@ -55,6 +64,49 @@ ChartFileResult ChartFileWriter::write(const QString& path) const {
   }
   if (!reason.isEmpty()) return failed(path, reason);
   return {true, {}};
+}
+
+}  // namespace lunasoma
+
+namespace lunasoma {
+
+ChartFileResult ChartFileWriter::write(const QByteArray& encodedPath) const {
+  const QString path = QFile::decodeName(encodedPath);
+  if (QFile::encodeName(path) == encodedPath || !chartFileFormatOf(path)) return write(path);
+
+  // Qt keeps names as text, and bytes that are no text in the system's encoding do not survive
+  // the trip. So the chart is written under a name of its own in the target's folder, reached
+  // through a descriptor of that folder, and then given the name's own bytes.
+  const qsizetype slash = encodedPath.lastIndexOf('/');
+  const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : encodedPath.left(slash);
+  const QByteArray name = encodedPath.mid(slash + 1);
+  const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folderFd < 0) return failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+
+  const QByteArray suffix = name.mid(name.lastIndexOf('.'));
+  QByteArray stand;
+  int placeholder = -1;
+  for (int attempt = 0; attempt < 100 && placeholder < 0; ++attempt) {
+    stand = ".lunasoma-chart-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + suffix;
+    placeholder = ::openat(folderFd, stand.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (placeholder < 0 && errno != EEXIST) break;
+  }
+  ChartFileResult result;
+  if (placeholder < 0) {
+    result = failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+  } else {
+    ::close(placeholder);
+    const QString standIn = QStringLiteral("/proc/self/fd/%1/%2").arg(folderFd).arg(QString::fromLatin1(stand));
+    result = write(standIn);
+    if (result.written && ::renameat(folderFd, stand.constData(), folderFd, name.constData()) != 0)
+      result = failed(path, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!result.written) {
+      ::unlinkat(folderFd, stand.constData(), 0);
+      result.error.replace(standIn, path);
+    }
+  }
+  ::close(folderFd);
+  return result;
 }
 
 }  // namespace lunasoma

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -67,6 +68,9 @@ lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit the chart's write fails as on a full disk, reported and tidied away;
+  // the signal would end the program with a temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     std::fputs(Usage, stdout);
@@ -107,7 +111,7 @@ int main(int argc, char** argv) {
   }
 
   const lunasoma::ChartFileResult result = lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
-                                               .write(QString::fromStdString(request.outFile));
+                                               .write(QByteArray::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());
     return 1;

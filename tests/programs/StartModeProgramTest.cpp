@@ -17,6 +17,7 @@
 #include "platform/HiveFormat.h"
 #include "setup/InstallLayout.h"
 #include "tests/programs/ProgramRun.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace lunasoma {
 namespace {
@@ -244,6 +245,26 @@ TEST_F(StartDispatch, AnUninstallWithoutARecordTakesOnlyTheFilesTheBuildShips) {
   EXPECT_TRUE(QFileInfo::exists(folder + "/Readme.txt"));
   EXPECT_FALSE(QFileInfo::exists(folder + "/Lunasoma.exe"));
   EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// Under a file-size limit a settings file that holds no hive cannot be kept aside: the program
+// says so in its error box and goes on, instead of being ended by the signal the limit raises.
+TEST_F(StartDispatch, AFileSizeLimitIsReportedNotFatal) {
+  const ProgramSandbox sandbox;
+  test::writeFile(sandbox.registryFolder() + "/user.reg", QByteArray(4096, 'x'));
+  QProcess program;
+  program.setProcessEnvironment(environmentOn(sandbox));
+  program.setChildProcessModifier([] { test::limitFileSizeOfProgram(100); });
+  program.start(alone.path() + "/Lunasoma.exe", {});
+  ASSERT_TRUE(program.waitForStarted(Ceiling));
+
+  const std::optional<Window> window = firstWindow(program);
+  ASSERT_TRUE(window.has_value()) << "no window; the program "
+                                  << (program.state() == QProcess::NotRunning ? "ended" : "hangs");
+  EXPECT_EQ(window->title, "Error");
+  EXPECT_EQ(program.state(), QProcess::Running);
+  program.kill();
+  program.waitForFinished(Ceiling);
 }
 
 }  // namespace
