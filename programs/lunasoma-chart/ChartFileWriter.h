@@ -21,7 +21,7 @@ class ChartFileWriter {
   // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
   ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
 
-  // The kind of file follows the name's ending (.bmp, .png, .svg or .pdf, in any case).
+  // The kind of file follows the name's ending (one of the chart's file formats, in any case).
   ChartFileResult write(const QString& path) const;
 
  private:
