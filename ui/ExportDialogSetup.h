@@ -35,8 +35,8 @@ struct ExportChoice {
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
                                     std::uint8_t recExportIndex);
 
-// The format a chosen file is written in: the one its name ends in (.bmp, .png, .svg or .pdf, in
-// any case) whatever the filter, otherwise the filter's, a bitmap under "All Files".
+// The format a chosen file is written in: the one its name ends in (any of the chart's file
+// formats, in any case) whatever the filter, otherwise the filter's, a bitmap under "All Files".
 ChartFileFormat exportFileFormat(const ExportChoice& choice);
 
 // The chosen path with the filter's suffix added when its name has no suffix at all, as the

@@ -63,28 +63,14 @@ QString copyFileName(const QString& firstCopy, int copy) {
   return stem + number + QLatin1Char('.') + info.suffix();
 }
 
-// What a file of the format is called when it cannot be written.
-QString fileKind(ChartFileFormat format) {
-  switch (format) {
-    case ChartFileFormat::Bitmap:
-      break;
-    case ChartFileFormat::Png:
-      return QStringLiteral("PNG image");
-    case ChartFileFormat::Svg:
-      return QStringLiteral("SVG drawing");
-    case ChartFileFormat::Pdf:
-      return QStringLiteral("PDF document");
-  }
-  return QStringLiteral("bitmap file");
-}
-
 // Tells the user when a file could not be written; true when it is there.
 bool reportChartFile(HostServices& services, QWidget* parent, ChartFileFormat format, const QString& path,
                      const QString& reason) {
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
-  services.messages.error(parent, QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
-                                      .arg(fileKind(format), QDir::toNativeSeparators(path), reason));
+  services.messages.error(parent,
+                          QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
+                              .arg(QLatin1String(chartFileType(format).noun), QDir::toNativeSeparators(path), reason));
   return false;
 }
 
@@ -183,27 +169,18 @@ void TfrmBio::saveChartAsBitmap() {
   repaint();
   const QString path = exportFilePath(*choice);
   const ChartFileFormat format = exportFileFormat(*choice);
-  const ChartDrawer draw = [this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); };
-  QString reason;
-  switch (format) {
-    case ChartFileFormat::Bitmap:
-    case ChartFileFormat::Png:
-      reason = writeChartPicture(captureChart(), format, path);
-      break;
-    case ChartFileFormat::Svg:
-      reason = writeChartSvg(draw, m_pntBio->size(), logicalDpiX(), printTitle(), path);
-      break;
-    case ChartFileFormat::Pdf: {
-      // The page is the one Print starts from; paper takes no chart while a date is not valid.
-      if (!m_mnuPrint->isEnabled()) {
-        reason = QStringLiteral("The chart cannot be put on paper while a date is not valid.");
-        break;
-      }
-      QPrinter printer(QPrinter::HighResolution);
-      reason = writeChartPdf(draw, printer, logicalDpiX(), printTitle(), path);
-      break;
-    }
+  // The page is the one Print starts from; paper takes no chart while a date is not valid.
+  if (chartFileType(format).onPaper && !m_mnuPrint->isEnabled()) {
+    reportChartFile(m_context.services, this, format, path,
+                    QStringLiteral("The chart cannot be put on paper while a date is not valid."));
+    return;
   }
+  ChartFileSource source;
+  source.draw = [this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); };
+  source.size = m_pntBio->size();
+  source.screenPpi = logicalDpiX();
+  source.title = printTitle();
+  const QString reason = writeChartFile(format, source, path);
   // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
   if (!reportChartFile(m_context.services, this, format, path, reason)) return;
   settings.RecExportFileName = path.toStdString();

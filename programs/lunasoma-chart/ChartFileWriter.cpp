@@ -1,13 +1,10 @@
 #include "programs/lunasoma-chart/ChartFileWriter.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QImage>
 #include <QPageSize>
-#include <QPrinter>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -35,40 +32,17 @@ ChartFileWriter::ChartFileWriter(const BiorhythmSettings& settings, const DateLo
 
 ChartFileResult ChartFileWriter::write(const QString& path) const {
   const std::optional<ChartFileFormat> format = chartFileFormatOf(path);
-  if (!format) return failed(path, QStringLiteral("the name must end in .bmp, .png, .svg or .pdf"));
-  const ChartDrawer draw = [this](Canvas& canvas, const ChartDevice& device) {
-    drawChart(canvas, m_settings, device, m_locale);
-  };
-  const QString title = QStringLiteral("Lunasoma");
-
-  QString reason;
-  switch (*format) {
-    case ChartFileFormat::Bitmap:
-    case ChartFileFormat::Png: {
-      const QImage image = drawChartPicture(draw, QSize(m_width, m_height), ScreenPpi);
-      if (image.isNull())
-        return failed(path, QStringLiteral("no memory for a %1 x %2 bitmap").arg(m_width).arg(m_height));
-      reason = writeChartPicture(image, *format, path);
-      break;
-    }
-    case ChartFileFormat::Svg:
-      reason = writeChartSvg(draw, QSize(m_width, m_height), ScreenPpi, title, path);
-      break;
-    case ChartFileFormat::Pdf: {
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setPageSize(QPageSize(QPageSize::A4));
-      reason = writeChartPdf(draw, printer, ScreenPpi, title, path);
-      break;
-    }
-  }
+  if (!format) return failed(path, QStringLiteral("the name must end in ") + chartFileEndings());
+  ChartFileSource source;
+  source.draw = [this](Canvas& canvas, const ChartDevice& device) { drawChart(canvas, m_settings, device, m_locale); };
+  source.size = QSize(m_width, m_height);
+  source.screenPpi = ScreenPpi;
+  source.title = QStringLiteral("Lunasoma");
+  source.paper = QPageSize(QPageSize::A4);
+  const QString reason = writeChartFile(*format, source, path);
   if (!reason.isEmpty()) return failed(path, reason);
   return {true, {}};
 }
-
-}  // namespace lunasoma
-
-namespace lunasoma {
 
 ChartFileResult ChartFileWriter::write(const QByteArray& encodedPath) const {
   const QString path = QFile::decodeName(encodedPath);

@@ -22,7 +22,7 @@ class ChartFileWriter {
   // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
   ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
 
-  // The kind of file follows the name's ending (.bmp, .png, .svg or .pdf, in any case).
+  // The kind of file follows the name's ending (one of the chart's file formats, in any case).
   ChartFileResult write(const QString& path) const;
   // The same for a path as the file system spells it (a name from the command line), which need
   // not be text in the system's encoding: the file gets exactly these bytes as its name. An

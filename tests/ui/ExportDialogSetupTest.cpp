@@ -46,6 +46,22 @@ TEST(ExportDialogSetup, TitleFiltersAndTheRememberedFile) {
       << "the remembered filter's suffix for a name typed without one";
 }
 
+// Every format the chart is written in has its filter, which names a file without an ending so
+// that it is written in that format; "All Files" is the one filter more.
+TEST(ExportDialogSetup, EveryChartFormatHasAFilterThatWritesIt) {
+  const ExportDialogSetup setup = exportDialogSetup(QStringLiteral("Lunasoma"), "", 1);
+  EXPECT_EQ(setup.nameFilters.size(), static_cast<qsizetype>(chartFileTypes().size()) + 1);
+  for (const ChartFileType& type : chartFileTypes()) {
+    SCOPED_TRACE(type.filter);
+    const qsizetype place = setup.nameFilters.indexOf(QLatin1String(type.filter));
+    ASSERT_GE(place, 0);
+    const ExportChoice choice{QStringLiteral("/c/chart"), static_cast<int>(place) + 1};
+    EXPECT_EQ(exportFileFormat(choice), type.format);
+    EXPECT_EQ(exportFilePath(choice), QStringLiteral("/c/chart.") + QLatin1String(type.extension));
+    EXPECT_EQ(setup.defaultSuffixes.value(place), QLatin1String(type.extension));
+  }
+}
+
 // Filter indexes as the settings keep them.
 constexpr int BitmapFilter = 1;
 constexpr int AllFiles = 2;
