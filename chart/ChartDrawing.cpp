@@ -281,6 +281,10 @@ class ChartPainter {
 
 }  // namespace
 
+bool chartDatesValid(const BiorhythmSettings& settings) {
+  return settings.Birth > 1 && settings.Start > 1 && chartableDate(settings.Birth) && chartableDate(settings.Start);
+}
+
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale) {
   DayColumns unused;
@@ -296,7 +300,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
     canvas.setPen(paletteColor(settings.ColorText), 1, PenStyle::Solid);
     canvas.setBrush(paletteColor(settings.ColorBack));
     canvas.fillRect(0, 0, device.width, device.height);
-    if (settings.Birth <= 1 || settings.Start <= 1 || !datesChartable) {
+    if (!chartDatesValid(settings)) {
       drawInvalidDate(canvas, device, textColorFor(device.mode, paletteColor(settings.ColorText)));
       return ChartOutcome::InvalidDate;
     }

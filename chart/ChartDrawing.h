@@ -34,6 +34,10 @@ enum class ChartOutcome {
   Drawn,        // the full chart was drawn (Print may be enabled)
 };
 
+// Whether the dates make a chart: both after day 1 and both within what the chart can lay out. A
+// screen drawing of dates that do not shows only the invalid-date notice.
+bool chartDatesValid(const BiorhythmSettings& settings);
+
 // `locale` holds the long and short date patterns and names as they stood at program start.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale);

@@ -170,7 +170,7 @@ void TfrmBio::saveChartAsBitmap() {
   const QString path = exportFilePath(*choice);
   const ChartFileFormat format = exportFileFormat(*choice);
   // The page is the one Print starts from; paper takes no chart while a date is not valid.
-  if (chartFileType(format).onPaper && !m_mnuPrint->isEnabled()) {
+  if (chartFileType(format).onPaper && !chartDatesValid(settings)) {
     reportChartFile(m_context.services, this, format, path,
                     QStringLiteral("The chart cannot be put on paper while a date is not valid."));
     return;
