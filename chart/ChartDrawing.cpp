@@ -82,22 +82,24 @@ std::string_view decimal(int value, std::array<char, 16>& buffer) {
 
 // The notice stands where the chart would, so it takes the chart's text colour: in the canvas's own
 // font colour it could vanish into a background of the same colour.
-void drawInvalidDate(Canvas& canvas, const ChartDevice& device, std::uint32_t textColor) {
+void drawInvalidDate(Canvas& canvas, const ChartDevice& device, std::uint32_t textColor, std::string_view notice) {
   FontSpec font = canvas.font();
   font.cellHeight = 15;
   font.color = textColor;
   canvas.setFont(font);
-  canvas.textOut(10, device.height - 30, "Invalid date ...");
+  canvas.textOut(10, device.height - 30, notice);
 }
 
 // One complete drawing of a valid chart, in the order its parts overlap: marks, header, day
 // columns, frame and zero line, then each legend entry followed by its curve.
 class ChartPainter {
  public:
-  ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale)
+  ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale,
+               const ChartTexts& texts)
       : m_canvas(canvas),
         m_settings(settings),
         m_locale(locale),
+        m_texts(texts),
         m_scale(device.mode == ChartMode::Printer ? printerScale(device) : screenScale(device)),
         m_textColor(textColorFor(device.mode, paletteColor(settings.ColorText))),
         // The legend names stand on the paper itself rather than in boxes of the screen's colour.
@@ -157,13 +159,14 @@ class ChartPainter {
     const DayNumber birth = m_settings.Birth;
     const DayNumber start = m_settings.Start;
     font(m_scale.rowHeight, false);
+    const std::string born = formatDate(birth, m_locale.longDatePattern, m_locale);
     m_canvas.textOut(m_box.left, m_scale.area.top,
-                     "Born on " + formatDate(birth, m_locale.longDatePattern, m_locale) + " (" +
-                         std::string(birthSign(birth)) + ")");
+                     fillIn(m_texts.bornOn, {{"date", born}, {"sign", m_texts.sign(birthSign(birth))}}));
+    const std::string asOf = formatDate(start, m_locale.shortDatePattern, m_locale);
+    const std::string years = std::to_string(yearsBetween(birth, start));
+    const std::string days = std::to_string(m_daysToStart);
     m_canvas.textOut(m_box.left, m_scale.area.top + m_scale.rowHeight,
-                     "Age as of " + formatDate(start, m_locale.shortDatePattern, m_locale) + ": " +
-                         std::to_string(yearsBetween(birth, start)) + " Years (" + std::to_string(m_daysToStart) +
-                         " Days)");
+                     fillIn(m_texts.ageAsOf, {{"date", asOf}, {"years", years}, {"days", days}}));
   }
 
   void drawColumns() {
@@ -237,7 +240,6 @@ class ChartPainter {
       plotted[3][i] = (plotted[0][i] + plotted[2][i] + plotted[1][i]) / 3;
     }
 
-    const std::array<std::string_view, 4> names{"Physical", "Mental", "Emotional", "Overall"};
     const std::array<std::uint8_t, 4> colors{m_settings.ColorPhysical, m_settings.ColorMental,
                                              m_settings.ColorEmotional, m_settings.ColorOverall};
     const std::array<bool, 4> shown{m_settings.ShowPhysical, m_settings.ShowMental, m_settings.ShowEmotional,
@@ -247,6 +249,7 @@ class ChartPainter {
     const int legendY = m_scale.area.top + m_scale.area.height;
     m_canvas.setBrush(m_legendBrush);
     font(m_scale.labelHeight, false);
+    const std::array<std::string, 4>& names = m_texts.legend;
     for (std::size_t k = 0; k < names.size(); ++k) {
       const int strokeLeft = m_box.left + static_cast<int>(k) * legendStep;
       const int strokeRight = strokeLeft + legendStep / 7;
@@ -265,6 +268,7 @@ class ChartPainter {
   Canvas& m_canvas;
   const BiorhythmSettings& m_settings;
   const DateLocale& m_locale;
+  const ChartTexts& m_texts;
   const Scale m_scale;
   const std::uint32_t m_textColor;
   const std::uint32_t m_legendBrush;
@@ -286,13 +290,13 @@ bool chartDatesValid(const BiorhythmSettings& settings) {
 }
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale) {
+                       const DateLocale& locale, const ChartTexts& texts) {
   DayColumns unused;
-  return drawChart(canvas, settings, device, locale, unused);
+  return drawChart(canvas, settings, device, locale, unused, texts);
 }
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, DayColumns& columns) {
+                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts) {
   columns = DayColumns{};
   const bool printer = device.mode == ChartMode::Printer;
   const bool datesChartable = chartableDate(settings.Birth) && chartableDate(settings.Start);
@@ -301,7 +305,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
     canvas.setBrush(paletteColor(settings.ColorBack));
     canvas.fillRect(0, 0, device.width, device.height);
     if (!chartDatesValid(settings)) {
-      drawInvalidDate(canvas, device, textColorFor(device.mode, paletteColor(settings.ColorText)));
+      drawInvalidDate(canvas, device, textColorFor(device.mode, paletteColor(settings.ColorText)), texts.invalidDate);
       return ChartOutcome::InvalidDate;
     }
   } else if (!datesChartable) {
@@ -314,7 +318,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
   // a width of its own there. A device that reports no colour count (-1) counts as monochrome.
   if (printer && device.colorCount <= 2) widths = {1, 10, 5, 15};
 
-  ChartPainter painter(canvas, settings, device, locale);
+  ChartPainter painter(canvas, settings, device, locale, texts);
   painter.draw(widths);
   columns = painter.columns();
   return ChartOutcome::Drawn;

@@ -4,6 +4,7 @@
 // end print documents and knows nothing of windows or of the main window's guard flags.
 
 #include "chart/Canvas.h"
+#include "chart/ChartTexts.h"
 #include "chart/DayColumns.h"
 #include "model/BiorhythmSettings.h"
 #include "model/Calendar.h"
@@ -38,12 +39,13 @@ enum class ChartOutcome {
 // screen drawing of dates that do not shows only the invalid-date notice.
 bool chartDatesValid(const BiorhythmSettings& settings);
 
-// `locale` holds the long and short date patterns and names as they stood at program start.
+// `locale` holds the long and short date patterns and names as they stood at program start;
+// `texts` the words drawn around them.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale);
+                       const DateLocale& locale, const ChartTexts& texts = ChartTexts{});
 // The same, also telling where the day columns were laid out; `columns` is left with no columns
 // (lastColumn -1) when only the invalid-date notice, or nothing, was drawn.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, DayColumns& columns);
+                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts = ChartTexts{});
 
 }  // namespace lunasoma
