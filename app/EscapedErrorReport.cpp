@@ -1,5 +1,6 @@
 #include "app/EscapedErrorReport.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <exception>
@@ -26,7 +27,9 @@ bool EscapedErrorReport::run(const std::function<bool()>& handler, QWidget* owne
   return false;
 }
 
-QString EscapedErrorReport::unknownErrorText() { return QStringLiteral("An unexpected error occurred."); }
+QString EscapedErrorReport::unknownErrorText() {
+  return QCoreApplication::translate("EscapedErrorReport", "An unexpected error occurred.");
+}
 
 void EscapedErrorReport::show(const QString& text, QWidget* owner) {
   // The box runs its own event loop; an error escaping from an event inside it must not open a

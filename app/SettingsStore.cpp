@@ -1,5 +1,6 @@
 #include "app/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <bit>
@@ -187,15 +188,19 @@ void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages) 
   const QString reason = QString::fromLocal8Bit(unreadable->reason.c_str());
   QString text;
   if (!unreadable->copy.empty()) {
-    text = QStringLiteral("The settings file '%1' could not be read and was kept as '%2'.")
-               .arg(file, QString::fromStdString(unreadable->copy));
-  } else if (unreadable->heldNoHive) {
     text =
-        QStringLiteral("The settings file '%1' could not be read and could not be kept aside: %2.").arg(file, reason);
+        QCoreApplication::translate("SettingsStore", "The settings file '%1' could not be read and was kept as '%2'.")
+            .arg(file, QString::fromStdString(unreadable->copy));
+  } else if (unreadable->heldNoHive) {
+    text = QCoreApplication::translate("SettingsStore",
+                                       "The settings file '%1' could not be read and could not be kept aside: %2.")
+               .arg(file, reason);
   } else {
-    text = QStringLiteral("The settings file '%1' could not be read: %2.").arg(file, reason);
+    text =
+        QCoreApplication::translate("SettingsStore", "The settings file '%1' could not be read: %2.").arg(file, reason);
   }
-  messages.error(nullptr, text + QStringLiteral(" The program starts with its default settings."));
+  messages.error(nullptr,
+                 text + QCoreApplication::translate("SettingsStore", " The program starts with its default settings."));
 }
 
 std::string appPathValue(std::string_view folder) {

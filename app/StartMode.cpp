@@ -1,5 +1,6 @@
 #include "app/StartMode.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace lunasoma {
@@ -22,8 +23,9 @@ bool showProgramHelp(ProgramContext& context, QWidget* parent) {
   const QString helpFile = programHelpFile(context);
   if (context.services.help.showContents(parent, helpFile)) return true;
   context.services.beeper.beep(Beep::Stop);
-  context.services.messages.error(
-      parent, QStringLiteral("The help file \"%1\" cannot be opened.").arg(QDir::toNativeSeparators(helpFile)));
+  context.services.messages.error(parent,
+                                  QCoreApplication::translate("StartMode", "The help file \"%1\" cannot be opened.")
+                                      .arg(QDir::toNativeSeparators(helpFile)));
   return false;
 }
 

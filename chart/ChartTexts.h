@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/TextPattern.h"
+
 namespace lunasoma {
 
 struct ChartTexts {
@@ -30,9 +32,5 @@ struct ChartTexts {
     return found == signs.end() ? english : std::string_view(found->second);
   }
 };
-
-// The pattern with each {key} replaced by its value; braces that name no key stay as they are.
-std::string fillIn(std::string_view pattern,
-                   std::initializer_list<std::pair<std::string_view, std::string_view>> parts);
 
 }  // namespace lunasoma

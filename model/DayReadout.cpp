@@ -1,8 +1,10 @@
 #include "model/DayReadout.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "model/Biorhythm.h"
+#include "model/TextPattern.h"
 
 namespace lunasoma {
 
@@ -15,10 +17,13 @@ constexpr int FineAmplitude = 1'000'000;
 
 int percentOf(double offset) { return static_cast<int>(std::lround(offset * 100.0 / FineAmplitude)); }
 
-std::string percentText(int percent) { return std::to_string(percent) + "%"; }
+std::string percentText(int percent, const ReadoutTexts& texts) {
+  return fillIn(texts.percent, {{"percent", std::to_string(percent)}});
+}
 
-std::string percentWords(int percent) {
-  return (percent < 0 ? "minus " + std::to_string(-percent) : std::to_string(percent)) + " percent";
+std::string percentWords(int percent, const ReadoutTexts& texts) {
+  return fillIn(percent < 0 ? texts.minusPercentWords : texts.percentWords,
+                {{"percent", std::to_string(std::abs(percent))}});
 }
 
 }  // namespace
@@ -35,28 +40,32 @@ DayPercentages dayPercentages(int daysSinceBirth) {
   return values;
 }
 
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale) {
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, const ReadoutTexts& texts) {
   const std::string dateText = formatDate(date, locale.longDatePattern, locale);
   if (dateText.empty()) return {};
   const DayPercentages values = dayPercentages(daysSinceBirth);
   // In the legend's order, so that the read-out names the curves as the chart does.
-  return dateText + " / Physical " + percentText(values.physical) + " / Mental " + percentText(values.mental) +
-         " / Emotional " + percentText(values.emotional) + " / Overall " + percentText(values.overall);
+  return fillIn(texts.dayReadout, {{"date", dateText},
+                                   {"physical", percentText(values.physical, texts)},
+                                   {"mental", percentText(values.mental, texts)},
+                                   {"emotional", percentText(values.emotional, texts)},
+                                   {"overall", percentText(values.overall, texts)}});
 }
 
-std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale) {
+std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale,
+                                 const ReadoutTexts& texts) {
   const std::string birthText = birth > 1 ? formatDate(birth, locale.longDatePattern, locale) : std::string();
   const std::string startText = start > 1 ? formatDate(start, locale.longDatePattern, locale) : std::string();
-  if (birthText.empty() || startText.empty()) {
-    return "No chart: the birth date or the start date is not a valid date.";
-  }
-  std::string text = "Biorhythm chart for a birth on " + birthText + ", starting on " + startText + ".";
+  if (birthText.empty() || startText.empty()) return texts.noChart;
+  std::string text = fillIn(texts.chartFor, {{"birth", birthText}, {"start", startText}});
   const std::string todayText = formatDate(today, locale.longDatePattern, locale);
   if (todayText.empty()) return text;
   const DayPercentages values = dayPercentages(daysBetween(birth, today));
-  return text + " Today, " + todayText + ": Physical " + percentWords(values.physical) + ", Mental " +
-         percentWords(values.mental) + ", Emotional " + percentWords(values.emotional) + ", Overall " +
-         percentWords(values.overall) + ".";
+  return text + fillIn(texts.todayValues, {{"date", todayText},
+                                           {"physical", percentWords(values.physical, texts)},
+                                           {"mental", percentWords(values.mental, texts)},
+                                           {"emotional", percentWords(values.emotional, texts)},
+                                           {"overall", percentWords(values.overall, texts)}});
 }
 
 }  // namespace lunasoma

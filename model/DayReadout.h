@@ -10,6 +10,19 @@
 
 namespace lunasoma {
 
+// The words of the read-out and the description, handed in as data so that a caller may speak
+// another language; the defaults are the program's own English texts. Parts in braces are filled in.
+struct ReadoutTexts {
+  std::string dayReadout = "{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}";
+  std::string percent = "{percent}%";
+  std::string noChart = "No chart: the birth date or the start date is not a valid date.";
+  std::string chartFor = "Biorhythm chart for a birth on {birth}, starting on {start}.";
+  std::string todayValues =
+      " Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}.";
+  std::string percentWords = "{percent} percent";
+  std::string minusPercentWords = "minus {percent} percent";
+};
+
 struct DayPercentages {
   int physical = 0;
   int mental = 0;
@@ -24,11 +37,13 @@ DayPercentages dayPercentages(int daysSinceBirth);
 
 // "Tuesday, December 8, 2026 / Physical 52% / Mental 98% / Emotional -90% / Overall 20%": the
 // date in the locale's long form and the day's values. Empty when the date cannot be written.
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale);
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale,
+                           const ReadoutTexts& texts = ReadoutTexts{});
 
 // A few sentences that say what the chart shows: the birth date, the first chart day and today's
 // values in words. Dates of 1 or less (what a field holding no date gives) are not charted, and
 // the text says so.
-std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale);
+std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale,
+                                 const ReadoutTexts& texts = ReadoutTexts{});
 
 }  // namespace lunasoma

@@ -1,5 +1,6 @@
 #include "platform/HelpViewer.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSplitter>
@@ -32,7 +33,7 @@ QRect helpViewerPlace(const QRect& owner, QSize size, const QRect& available) {
 HelpViewer::HelpViewer(ShellService& shell, QWidget* parent)
     : QWidget(parent, Qt::Window), m_shell(shell), m_tree(new QTreeWidget), m_browser(new QTextBrowser) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(QStringLiteral("Help"));
+  setWindowTitle(QCoreApplication::translate("HelpViewer", "Help"));
   resize(760, 520);
 
   m_tree->setObjectName(QStringLiteral("trvContents"));

@@ -1,6 +1,7 @@
 #include "platform/QtMessageService.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include <memory>
@@ -28,15 +29,15 @@ std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& 
   box->setTextFormat(Qt::PlainText);
   switch (kind) {
     case Kind::Information:
-      box->setWindowTitle(QStringLiteral("Information"));
+      box->setWindowTitle(QCoreApplication::translate("QtMessageService", "Information"));
       box->setIcon(QMessageBox::Information);
       break;
     case Kind::Confirm:
-      box->setWindowTitle(QStringLiteral("Confirm"));
+      box->setWindowTitle(QCoreApplication::translate("QtMessageService", "Confirm"));
       box->setIcon(QMessageBox::Question);
       break;
     case Kind::Error:
-      box->setWindowTitle(QStringLiteral("Error"));
+      box->setWindowTitle(QCoreApplication::translate("QtMessageService", "Error"));
       box->setIcon(QMessageBox::Critical);
       break;
   }
@@ -47,7 +48,7 @@ std::unique_ptr<QMessageBox> makeBox(QWidget* parent, Kind kind, const QString& 
   box->setStandardButtons(standard == QMessageBox::NoButton ? QMessageBox::Ok : standard);
   // The platform's own words for Discard vary ("Discard", "Don't Save"); ours says what happens.
   if (QAbstractButton* discard = box->button(QMessageBox::Discard))
-    discard->setText(QStringLiteral("Close without saving"));
+    discard->setText(QCoreApplication::translate("QtMessageService", "Close without saving"));
   return box;
 }
 

@@ -1,5 +1,6 @@
 #include "setup/InstallActions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,10 +53,11 @@ void removeCreatedFolders(const std::vector<std::filesystem::path>& created) {
 void reportFolderNotCreated(const QString& installFolder, const std::error_code& reason,
                             const InstallEnvironment& environment) {
   environment.services.beeper.beep(Beep::Exclamation);
-  environment.services.messages.error(environment.parent,
-                                      fillPercentS(QStringLiteral("The folder\n\n%s\n\ncould not be created: %s.\n\n"
-                                                                  "Please select a different folder to install to."),
-                                                   {installFolder, QString::fromLocal8Bit(reason.message())}));
+  environment.services.messages.error(
+      environment.parent, fillPercentS(QCoreApplication::translate("InstallActions",
+                                                                   "The folder\n\n%s\n\ncould not be created: %s.\n\n"
+                                                                   "Please select a different folder to install to."),
+                                       {installFolder, QString::fromLocal8Bit(reason.message())}));
 }
 
 // Creates the installation folder (and a missing default parent such as ~/.local/opt, which the
@@ -65,9 +67,11 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
   PreparedFolder prepared;
   if (QFileInfo(installFolder).isDir()) {
     environment.services.beeper.beep(Beep::Exclamation);
-    const QString question = fillPercentS(
-        QStringLiteral("The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
-        {installFolder});
+    const QString question =
+        fillPercentS(QCoreApplication::translate(
+                         "InstallActions",
+                         "The folder\n\n%s\n\napparently already exists. Do you want to overwrite existing files?"),
+                     {installFolder});
     const MessageButton answer =
         environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::Cancel);
     if (answer == MessageButton::Yes) {
@@ -76,7 +80,8 @@ PreparedFolder prepareInstallFolder(const QString& installFolder, const InstallE
     }
     environment.services.messages.information(
         environment.parent,
-        QStringLiteral("No changes have been made. Please select a different folder to install to."));
+        QCoreApplication::translate("InstallActions",
+                                    "No changes have been made. Please select a different folder to install to."));
     prepared.state = FolderReady::Declined;
     return prepared;
   }
@@ -118,10 +123,11 @@ bool mayReplace(const QString& target, const QString& source, const QString& ins
   if (!targetInfo.exists() || !sourceInfo.exists() || targetInfo.lastModified() >= sourceInfo.lastModified()) {
     return true;
   }
-  const QString question =
-      fillPercentS(QStringLiteral("The file \"%s\" already exists, but %s has a newer version of this file.\n\n"
+  const QString question = fillPercentS(
+      QCoreApplication::translate("InstallActions",
+                                  "The file \"%s\" already exists, but %s has a newer version of this file.\n\n"
                                   "Would you like to install this file?"),
-                   {target, installProductName()});
+      {target, installProductName()});
   return environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::No) ==
          MessageButton::Yes;
 }
@@ -201,7 +207,8 @@ QString writeUninstallEntry(const InstallRequest& request, const InstallRecord& 
     return {};
   } catch (const RegistryError& error) {
     const QString reason = QString::fromStdString(error.what());
-    return reason.isEmpty() ? QStringLiteral("the registry could not be written") : reason;
+    return reason.isEmpty() ? QCoreApplication::translate("InstallActions", "the registry could not be written")
+                            : reason;
   }
 }
 
@@ -214,11 +221,12 @@ bool makeShortcut(ShortcutService& shortcuts, const InstallRequest& request, con
   const QString& folder = request.installFolder;
   const QString icon = installedIconFile(folder);
   if (isHelpFile(fileName)) {
-    return createShortcutFile(shortcuts, withProductName(QStringLiteral("Read the %s help")),
-                              joinPath(folder, request.programFileName), folder, QString::fromLatin1(HelpArgument),
-                              icon, linkFile, 0, 0);
+    return createShortcutFile(
+        shortcuts, withProductName(QCoreApplication::translate("InstallActions", "Read the %s help")),
+        joinPath(folder, request.programFileName), folder, QString::fromLatin1(HelpArgument), icon, linkFile, 0, 0);
   }
-  return createShortcutFile(shortcuts, QStringLiteral("Biorhythm charts for the days ahead"),
+  return createShortcutFile(shortcuts,
+                            QCoreApplication::translate("InstallActions", "Biorhythm charts for the days ahead"),
                             joinPath(folder, fileName), folder, QString(), icon, linkFile, 0, 0);
 }
 
@@ -259,10 +267,10 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
     }
     // Nothing on a Linux desktop reads the uninstall list, so the group offers the uninstall.
     const QString& folder = request.installFolder;
-    complete &=
-        createShortcutFile(shortcuts, withProductName(QStringLiteral("Remove %s from this computer")),
-                           joinPath(folder, request.programFileName), folder, QString::fromLatin1(UninstallArgument),
-                           installedIconFile(folder), startMenuUninstallLink(programs), 0, 0);
+    complete &= createShortcutFile(
+        shortcuts, withProductName(QCoreApplication::translate("InstallActions", "Remove %s from this computer")),
+        joinPath(folder, request.programFileName), folder, QString::fromLatin1(UninstallArgument),
+        installedIconFile(folder), startMenuUninstallLink(programs), 0, 0);
     environment.services.shell.openFolder(startMenuGroupFolder(programs));
   }
   const auto programShortcutsIn = [&](bool wanted, const QString& folder) {
@@ -344,7 +352,8 @@ QString incompleteResultText(const InstallResult& result, const QString& uninsta
   }
   if (!result.uninstallEntryError.isEmpty()) {
     const QString entry =
-        fillPercentS(QStringLiteral("Could not write the uninstall entry: %s\n\nTo remove %s later, run %s"),
+        fillPercentS(QCoreApplication::translate(
+                         "InstallActions", "Could not write the uninstall entry: %s\n\nTo remove %s later, run %s"),
                      {result.uninstallEntryError, installProductName(), uninstallCommandText});
     // The web address belongs right under the text that asks for it, so the entry's note goes first.
     if (!result.filesComplete) {

@@ -1,5 +1,6 @@
 #include "setup/InstallWizardFlow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,8 +31,10 @@ WizardButtons buttonsFor(int page) {
   buttons.backEnabled = page > 0;
   buttons.backVisible = page <= FinishIndex;
   buttons.nextVisible = page <= FinishIndex;
-  buttons.nextCaption = page == FinishIndex ? QStringLiteral("Finish") : QStringLiteral("Next >");
-  buttons.cancelCaption = page > FinishIndex ? QStringLiteral("Close") : QStringLiteral("Cancel");
+  buttons.nextCaption = page == FinishIndex ? QCoreApplication::translate("TfrmInstall", "Finish")
+                                            : QCoreApplication::translate("TfrmInstall", "Next >");
+  buttons.cancelCaption = page > FinishIndex ? QCoreApplication::translate("TfrmInstall", "Close")
+                                             : QCoreApplication::translate("TfrmInstall", "Cancel");
   return buttons;
 }
 

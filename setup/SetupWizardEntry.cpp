@@ -1,5 +1,7 @@
 #include "setup/SetupEntry.h"
 
+#include <QCoreApplication>
+
 #include "setup/InstallWizardFlow.h"
 #include "setup/TfrmInstall.h"
 
@@ -10,8 +12,9 @@ int runSetupWizard(ProgramContext& context, std::function<void()> beforeInstall)
   if (!systemSupported(services.system.osFacts().versionNumber)) {
     services.beeper.beep(Beep::Stop);
     services.messages.information(
-        nullptr,
-        QStringLiteral("Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."));
+        nullptr, QCoreApplication::translate(
+                     "SetupWizardEntry",
+                     "Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0."));
     return 1;
   }
   TfrmInstall wizard(context);

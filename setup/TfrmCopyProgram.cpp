@@ -1,6 +1,7 @@
 #include "setup/TfrmCopyProgram.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,15 +56,15 @@ void TfrmCopyProgram::buildWindow() {
   m_cboDrive = new QComboBox(this);
   m_cboDrive->setObjectName(QStringLiteral("cboDrive"));
   m_cboDrive->setGeometry(15, 105, 280, 21);
-  m_cboDrive->setToolTip(QStringLiteral("Select the drive you want to copy to"));
+  m_cboDrive->setToolTip(QCoreApplication::translate("TfrmCopyProgram", "Select the drive you want to copy to"));
 
   m_lblTarget = new QLabel(this);
   m_lblTarget->setObjectName(QStringLiteral("lblTarget"));
   m_lblTarget->setGeometry(15, 129, 295, 16);
 
-  m_btnCopy = makeButton(this, "btnCopy", QStringLiteral("Copy"), 161);
+  m_btnCopy = makeButton(this, "btnCopy", QCoreApplication::translate("TfrmCopyProgram", "Copy"), 161);
   m_btnCopy->setDefault(true);
-  m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), 242);
+  m_btnCancel = makeButton(this, "btnCancel", QCoreApplication::translate("TfrmCopyProgram", "Cancel"), 242);
 
   connect(m_cboDrive, &QComboBox::currentIndexChanged, this, [this] { cboDriveChange(); });
   connect(m_btnCopy, &QPushButton::clicked, this, [this] {
@@ -74,11 +75,13 @@ void TfrmCopyProgram::buildWindow() {
 }
 
 void TfrmCopyProgram::formCreate() {
-  setWindowTitle(withProductName(QStringLiteral("Copy %s for a Friend")));
-  m_lblCopy->setText(fillPercentS(
-      QStringLiteral("Choose the drive you want to copy %s to, for example a floppy disk or a USB stick for a "
-                     "friend.%sThe program's files are copied into a folder of that name at the top of the drive."),
-      {installProductName(), QStringLiteral("\n\n")}));
+  setWindowTitle(withProductName(QCoreApplication::translate("TfrmCopyProgram", "Copy %s for a Friend")));
+  m_lblCopy->setText(
+      fillPercentS(QCoreApplication::translate(
+                       "TfrmCopyProgram",
+                       "Choose the drive you want to copy %s to, for example a floppy disk or a USB stick for a "
+                       "friend.%sThe program's files are copied into a folder of that name at the top of the drive."),
+                   {installProductName(), QStringLiteral("\n\n")}));
 
   // Drives are named by their mount points; "drive A" is the first removable one.
   m_drives = m_context.services.drives.drives();
@@ -126,7 +129,8 @@ QString TfrmCopyProgram::selectedRoot() const {
 
 void TfrmCopyProgram::cboDriveChange() {
   const QString target = copyTargetFolder(selectedRoot());
-  m_lblTarget->setText(target.isEmpty() ? QString() : QStringLiteral("Copy to folder ") + target);
+  m_lblTarget->setText(
+      target.isEmpty() ? QString() : QCoreApplication::translate("TfrmCopyProgram", "Copy to folder %1").arg(target));
   // A deep mount point does not fit the label; the hint shows it whole.
   m_lblTarget->setToolTip(target);
 }
@@ -137,27 +141,34 @@ void TfrmCopyProgram::btnCopyClick() {
   const QString root = selectedRoot();
   switch (copyProgramFiles(m_context, copyTargetFolder(root))) {
     case CopyOutcome::SameFolder:
-      messages.error(this, QStringLiteral("Cannot copy to the same directory this program is running from."));
+      messages.error(this, QCoreApplication::translate(
+                               "TfrmCopyProgram", "Cannot copy to the same directory this program is running from."));
       break;
     case CopyOutcome::DriveNotReady:
       beeper.beep(Beep::Exclamation);
-      messages.error(this, fillPercentS(QStringLiteral("Error writing to drive %s. If this is a removable drive make "
-                                                       "sure there is a disk in the drive and try again."),
-                                        {root}));
+      messages.error(
+          this, fillPercentS(QCoreApplication::translate("TfrmCopyProgram",
+                                                         "Error writing to drive %s. If this is a removable drive make "
+                                                         "sure there is a disk in the drive and try again."),
+                             {root}));
       break;
     case CopyOutcome::MissingFile:
       beeper.beep(Beep::Exclamation);
-      messages.error(this, QStringLiteral("One or more files are missing from the original installation. Please "
-                                          "obtain a new copy from our web site."));
+      messages.error(this,
+                     QCoreApplication::translate("TfrmCopyProgram",
+                                                 "One or more files are missing from the original installation. Please "
+                                                 "obtain a new copy from our web site."));
       break;
     case CopyOutcome::WriteError:
       beeper.beep(Beep::Exclamation);
-      messages.error(this, QStringLiteral("An error occurred copying the files. Please make sure you have a disk in "
-                                          "the floppy drive and try again."));
+      messages.error(
+          this, QCoreApplication::translate("TfrmCopyProgram",
+                                            "An error occurred copying the files. Please make sure you have a disk in "
+                                            "the floppy drive and try again."));
       break;
     case CopyOutcome::Done:
       beeper.beep(Beep::Default);
-      messages.information(this, QStringLiteral("Done!"));
+      messages.information(this, QCoreApplication::translate("TfrmCopyProgram", "Done!"));
       break;
   }
 }

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -101,11 +102,14 @@ void TfrmInstall::buildWindow() {
   m_pagMain->addWidget(m_tabNegResult);
   m_pagMain->addWidget(buildOldVersionPage());
 
-  m_btnBack = makeButton(this, "btnBack", QStringLiteral("< &Back"), QStringLiteral("Previous page"), 244);
+  m_btnBack = makeButton(this, "btnBack", QCoreApplication::translate("TfrmInstall", "< &Back"),
+                         QCoreApplication::translate("TfrmInstall", "Previous page"), 244);
   m_btnBack->setEnabled(false);
-  m_btnNext = makeButton(this, "btnNext", QStringLiteral("Next >"), QStringLiteral("Next page"), 319);
+  m_btnNext = makeButton(this, "btnNext", QCoreApplication::translate("TfrmInstall", "Next >"),
+                         QCoreApplication::translate("TfrmInstall", "Next page"), 319);
   m_btnNext->setDefault(true);
-  m_btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), QStringLiteral("Cancel installation"), 403);
+  m_btnCancel = makeButton(this, "btnCancel", QCoreApplication::translate("TfrmInstall", "Cancel"),
+                           QCoreApplication::translate("TfrmInstall", "Cancel installation"), 403);
   connect(m_btnBack, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Back); });
   connect(m_btnNext, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Next); });
   connect(m_btnCancel, &QPushButton::clicked, this, [this] { btnControls(WizardControl::Cancel); });
@@ -127,11 +131,14 @@ QWidget* TfrmInstall::buildIntroPage() {
 
 QWidget* TfrmInstall::buildInstallToPage() {
   QWidget* page = makePage("tabInstallTo");
-  makeLabel(page, "lblDestination", QStringLiteral("Please select a parent folder for %s. Click on Next to proceed."),
-            QRect(15, 15, 320, 44), true);
+  makeLabel(
+      page, "lblDestination",
+      QCoreApplication::translate("TfrmInstall", "Please select a parent folder for %s. Click on Next to proceed."),
+      QRect(15, 15, 320, 44), true);
   m_drvInstallTo = new QComboBox(page);
   m_drvInstallTo->setObjectName(QStringLiteral("drvInstallTo"));
-  m_drvInstallTo->setToolTip(QStringLiteral("Select the drive where you want to install this program"));
+  m_drvInstallTo->setToolTip(
+      QCoreApplication::translate("TfrmInstall", "Select the drive where you want to install this program"));
   m_drvInstallTo->setGeometry(15, 66, 310, 22);
   m_lblInstallTo = makeLabel(page, "lblInstallTo", QString(), QRect(15, 90, 310, 16), false);
 
@@ -140,7 +147,8 @@ QWidget* TfrmInstall::buildInstallToPage() {
   m_folderModel->setReadOnly(true);
   m_flbInstallTo = new QTreeView(page);
   m_flbInstallTo->setObjectName(QStringLiteral("flbInstallTo"));
-  m_flbInstallTo->setToolTip(QStringLiteral("Select the folder(s) where you want to install this program"));
+  m_flbInstallTo->setToolTip(
+      QCoreApplication::translate("TfrmInstall", "Select the folder(s) where you want to install this program"));
   m_flbInstallTo->setGeometry(15, 108, 310, 130);
   m_flbInstallTo->setModel(m_folderModel);
   m_flbInstallTo->setHeaderHidden(true);
@@ -161,33 +169,40 @@ QWidget* TfrmInstall::buildInstallToPage() {
 
 QWidget* TfrmInstall::buildStartMenuPage() {
   QWidget* page = makePage("tabStartMenu");
-  makeLabel(page, "lblStartMenu", QStringLiteral("Please select from where you would like to be able to run %s."),
+  makeLabel(page, "lblStartMenu",
+            QCoreApplication::translate("TfrmInstall", "Please select from where you would like to be able to run %s."),
             QRect(15, 15, 320, 44), true);
-  m_chkStartMenu = makeCheckBox(page, "chkStartMenu", QStringLiteral("Add %s to the Start Menu"),
-                                QStringLiteral("Creates a group in Windows' Start Menu"), 72);
-  m_chkOnWinStartup = makeCheckBox(page, "chkOnWinStartup", QStringLiteral("Automatically run %s on Windows startup"),
-                                   QStringLiteral("Automatically runs this program when you start Windows"), 102);
-  m_chkDesktop = makeCheckBox(page, "chkDesktop", QStringLiteral("Add %s icon to the Desktop"),
-                              QStringLiteral("Creates a shortcut icon on your desktop"), 132);
+  m_chkStartMenu =
+      makeCheckBox(page, "chkStartMenu", QCoreApplication::translate("TfrmInstall", "Add %s to the Start Menu"),
+                   QCoreApplication::translate("TfrmInstall", "Creates a group in Windows' Start Menu"), 72);
+  m_chkOnWinStartup = makeCheckBox(
+      page, "chkOnWinStartup", QCoreApplication::translate("TfrmInstall", "Automatically run %s on Windows startup"),
+      QCoreApplication::translate("TfrmInstall", "Automatically runs this program when you start Windows"), 102);
+  m_chkDesktop =
+      makeCheckBox(page, "chkDesktop", QCoreApplication::translate("TfrmInstall", "Add %s icon to the Desktop"),
+                   QCoreApplication::translate("TfrmInstall", "Creates a shortcut icon on your desktop"), 132);
   return page;
 }
 
 QWidget* TfrmInstall::buildFinishPage() {
   QWidget* page = makePage("tabFinish");
-  makeLabel(page, "lblFinish1", QStringLiteral("The following files will be installed on your system"),
+  makeLabel(page, "lblFinish1",
+            QCoreApplication::translate("TfrmInstall", "The following files will be installed on your system"),
             QRect(15, 15, 320, 16), false);
   m_lstFinish = new QListWidget(page);
   m_lstFinish->setObjectName(QStringLiteral("lstFinish"));
-  m_lstFinish->setToolTip(QStringLiteral("These files will be installed on your system"));
+  m_lstFinish->setToolTip(QCoreApplication::translate("TfrmInstall", "These files will be installed on your system"));
   m_lstFinish->setGeometry(15, 36, 320, 172);
-  makeLabel(page, "lblFinish2", QStringLiteral("Click on Finish to install %s."), QRect(15, 216, 320, 16), false);
+  makeLabel(page, "lblFinish2", QCoreApplication::translate("TfrmInstall", "Click on Finish to install %s."),
+            QRect(15, 216, 320, 16), false);
   return page;
 }
 
 void TfrmInstall::buildResultPages() {
   m_tabPosResult = makePage("tabPosResult");
   QLabel* positive =
-      makeLabel(m_tabPosResult, "lblPosResult", QStringLiteral("Installation has been completed successfully!"),
+      makeLabel(m_tabPosResult, "lblPosResult",
+                QCoreApplication::translate("TfrmInstall", "Installation has been completed successfully!"),
                 QRect(15, 100, 320, 40), true);
   positive->setAlignment(Qt::AlignCenter);
 
@@ -199,21 +214,25 @@ void TfrmInstall::buildResultPages() {
 
 QWidget* TfrmInstall::buildOldVersionPage() {
   QWidget* page = makePage("tabOldVersion");
-  QLabel* attention = makeLabel(page, "lblOldVersion1", QStringLiteral("Attention"), QRect(15, 15, 320, 24), false);
+  QLabel* attention = makeLabel(page, "lblOldVersion1", QCoreApplication::translate("TfrmInstall", "Attention"),
+                                QRect(15, 15, 320, 24), false);
   QFont bold = attention->font();
   bold.setBold(true);
   bold.setPointSize(12);
   attention->setFont(bold);
   attention->setAlignment(Qt::AlignCenter);
   makeLabel(page, "lblOldVersion2",
-            QStringLiteral("According to your system clock you have downloaded a version of this program which is "
-                           "older than 6 months! There is a very good chance that this program has been replaced by a "
-                           "newer version. Please go to the following WWW address to verify:"),
+            QCoreApplication::translate(
+                "TfrmInstall",
+                "According to your system clock you have downloaded a version of this program which is "
+                "older than 6 months! There is a very good chance that this program has been replaced by a "
+                "newer version. Please go to the following WWW address to verify:"),
             QRect(15, 48, 320, 100), true);
   m_lblWWW2 = makeLinkLabel(page, "lblWWW2");
   m_lblWWW2->setGeometry(15, 154, 320, 20);
   makeLabel(page, "lblOldVersion3",
-            QStringLiteral("However, you can continue to install this version by clicking on Next."),
+            QCoreApplication::translate("TfrmInstall",
+                                        "However, you can continue to install this version by clicking on Next."),
             QRect(15, 190, 320, 40), true);
   return page;
 }
@@ -228,14 +247,15 @@ QLabel* TfrmInstall::makeLinkLabel(QWidget* page, const char* name) {
   link->setPalette(blue);
   link->setAlignment(Qt::AlignCenter);
   link->setCursor(Qt::UpArrowCursor);
-  link->setToolTip(QStringLiteral("Click here to jump to Corvanti's home page on the World Wide Web"));
+  link->setToolTip(
+      QCoreApplication::translate("TfrmInstall", "Click here to jump to Corvanti's home page on the World Wide Web"));
   link->installEventFilter(this);
   return link;
 }
 
 void TfrmInstall::formCreate() {
   HostServices& services = m_context.services;
-  setWindowTitle(toQString(Product.productName) + QStringLiteral(" Setup"));
+  setWindowTitle(QCoreApplication::translate("TfrmInstall", "%1 Setup").arg(toQString(Product.productName)));
   loadWelcomeText();
 
   m_drives = services.drives.drives();

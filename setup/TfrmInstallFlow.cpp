@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -49,7 +50,9 @@ void TfrmInstall::btnControls(WizardControl control) {
     } else {
       m_context.services.beeper.beep(Beep::Question);
       const MessageButton answer = m_context.services.messages.confirm(
-          this, withProductName(QStringLiteral("Are you sure you want to cancel the installation of %s?")),
+          this,
+          withProductName(QCoreApplication::translate("TfrmInstallFlow",
+                                                      "Are you sure you want to cancel the installation of %s?")),
           MessageButton::Yes | MessageButton::No);
       if (answer == MessageButton::Yes) closeWizard();
     }

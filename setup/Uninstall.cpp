@@ -1,5 +1,6 @@
 #include "setup/Uninstall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,7 +153,9 @@ QStringList removeProductFiles(const UninstallRequest& request, const UninstallE
       continue;
     }
     const QString question = fillPercentS(
-        QStringLiteral("The file\n\n%s\n\nmay be used by another application. Do you want to delete it?"), {fileName});
+        QCoreApplication::translate("Uninstall",
+                                    "The file\n\n%s\n\nmay be used by another application. Do you want to delete it?"),
+        {fileName});
     const MessageButton answer =
         environment.services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::No);
     if (answer != MessageButton::Yes) continue;
@@ -183,9 +186,11 @@ bool folderMadeByInstallation(const std::optional<InstallRecord>& record, const 
 }
 
 QString leftBehindNote(const QString& programFolder, const QStringList& names) {
-  return fillPercentS(QStringLiteral("These files in\n\n%s\n\nwere left where they are, because they are not the "
-                                     "ones %s installed:\n\n%s"),
-                      {programFolder, installProductName(), names.join(QLatin1Char('\n'))});
+  return fillPercentS(
+      QCoreApplication::translate("Uninstall",
+                                  "These files in\n\n%s\n\nwere left where they are, because they are not the "
+                                  "ones %s installed:\n\n%s"),
+      {programFolder, installProductName(), names.join(QLatin1Char('\n'))});
 }
 
 // The installation the uninstall entry names: its program file, or empty when there is no entry.
@@ -200,13 +205,16 @@ QString registeredProgram(Registry& machine) {
 
 QString notInstalledText(const QString& registered, const QString& programFile) {
   if (registered.isEmpty()) {
-    return fillPercentS(QStringLiteral("No installation of %s is registered, so the copy in\n\n%s\n\n"
-                                       "cannot be uninstalled. Nothing has been changed."),
+    return fillPercentS(QCoreApplication::translate("Uninstall",
+                                                    "No installation of %s is registered, so the copy in\n\n%s\n\n"
+                                                    "cannot be uninstalled. Nothing has been changed."),
                         {installProductName(), QFileInfo(programFile).absolutePath()});
   }
   return fillPercentS(
-      QStringLiteral("The copy of %s in\n\n%s\n\nis not the installed one. The uninstall entry names "
-                     "the installation in\n\n%s\n\nRun the uninstall from there. Nothing has been changed."),
+      QCoreApplication::translate(
+          "Uninstall",
+          "The copy of %s in\n\n%s\n\nis not the installed one. The uninstall entry names "
+          "the installation in\n\n%s\n\nRun the uninstall from there. Nothing has been changed."),
       {installProductName(), QFileInfo(programFile).absolutePath(), QFileInfo(registered).absolutePath()});
 }
 
@@ -225,12 +233,15 @@ bool removeProgramDirectly(const UninstallRequest& request, const UninstallEnvir
 QString manualRemovalNote(const UninstallRequest& request, const QString& programFolder, bool folderToo) {
   if (!folderToo) {
     return fillPercentS(
-        QStringLiteral("The program file\n\n%s\n\ncould not be removed automatically. Please delete it by hand."),
+        QCoreApplication::translate(
+            "Uninstall", "The program file\n\n%s\n\ncould not be removed automatically. Please delete it by hand."),
         {request.programFile});
   }
-  return fillPercentS(QStringLiteral("The program file and the folder\n\n%s\n\ncould not be removed automatically. "
-                                     "Please delete them by hand."),
-                      {programFolder});
+  return fillPercentS(
+      QCoreApplication::translate("Uninstall",
+                                  "The program file and the folder\n\n%s\n\ncould not be removed automatically. "
+                                  "Please delete them by hand."),
+      {programFolder});
 }
 
 }  // namespace
@@ -289,7 +300,8 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
     result.outcome = UninstallOutcome::NotInstalled;
     return result;
   }
-  const QString question = withProductName(QStringLiteral("Are you sure you want to uninstall %s?"));
+  const QString question =
+      withProductName(QCoreApplication::translate("Uninstall", "Are you sure you want to uninstall %s?"));
   if (services.messages.confirm(environment.parent, question, MessageButton::Yes | MessageButton::Cancel) !=
       MessageButton::Yes) {
     return result;
@@ -321,7 +333,7 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   }
 
   services.beeper.beep(Beep::Default);
-  QString done = withProductName(QStringLiteral("%s has been uninstalled."));
+  QString done = withProductName(QCoreApplication::translate("Uninstall", "%s has been uninstalled."));
   if (!leftBehind.isEmpty()) done += QStringLiteral("\n\n") + leftBehindNote(programFolder, leftBehind);
   if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(request, programFolder, removeFolder);
   services.messages.information(environment.parent, done);

@@ -13,6 +13,7 @@ packages=(
   fonts-liberation2 fontconfig
   xvfb xauth imagemagick x11-utils xdotool
   desktop-file-utils appstream dpkg-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
   dbus-daemon libglib2.0-bin dconf-gsettings-backend dconf-service
   gsettings-desktop-schemas mate-desktop-common cinnamon-desktop-data
 )

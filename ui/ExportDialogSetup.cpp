@@ -1,5 +1,6 @@
 #include "ui/ExportDialogSetup.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <vector>
@@ -22,7 +23,9 @@ std::vector<ExportFilter> exportFilters() {
   std::vector<ExportFilter> filters;
   for (const ChartFileType& type : chartFileTypes()) {
     filters.push_back({QString::fromLatin1(type.filter), QString::fromLatin1(type.extension), type.format});
-    if (filters.size() == 1) filters.push_back({QStringLiteral("All Files (*)"), filters[0].suffix, filters[0].format});
+    if (filters.size() == 1)
+      filters.push_back(
+          {QCoreApplication::translate("ExportDialogSetup", "All Files (*)"), filters[0].suffix, filters[0].format});
   }
   return filters;
 }
@@ -43,7 +46,7 @@ ExportFilter filterOf(const ExportChoice& choice) {
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
                                     std::uint8_t recExportIndex) {
   ExportDialogSetup setup;
-  setup.title = QStringLiteral("Save ") + caption + QStringLiteral(" Bitmap");
+  setup.title = QCoreApplication::translate("ExportDialogSetup", "Save %1 Bitmap").arg(caption);
   const std::vector<ExportFilter> filters = exportFilters();
   for (const ExportFilter& filter : filters) {
     setup.nameFilters.append(filter.name);

@@ -31,7 +31,8 @@ class SaveDialog : public QFileDialog {
     if (!files.isEmpty() && !QFileInfo(files.constFirst()).isDir()) {
       const QString missing = missingExportFolder(files.constFirst());
       if (!missing.isEmpty()) {
-        m_messages.error(this, QStringLiteral("The folder \"%1\" does not exist.\nCheck the path and try again.")
+        m_messages.error(this, QCoreApplication::translate(
+                                   "QtChartDialogs", "The folder \"%1\" does not exist.\nCheck the path and try again.")
                                    .arg(QDir::toNativeSeparators(missing)));
         return;
       }

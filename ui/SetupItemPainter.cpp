@@ -1,5 +1,6 @@
 #include "ui/SetupItemPainter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -62,7 +63,7 @@ void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focuse
   painter.drawRect(item.adjusted(0, 0, -1, -1));
   if (width == 0) {
     painter.setPen(Qt::black);
-    const QString noLine = QStringLiteral("No Line");
+    const QString noLine = QCoreApplication::translate("SetupItemPainter", "No Line");
     const QRect text(item.left() + 2, item.top(), item.width() - 2, item.height());
     // The frame of a focused item takes the last column.
     painter.setFont(fittingFont(painter.font(), noLine, text.width() - 1, painter.device()));

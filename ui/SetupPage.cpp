@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -38,7 +39,8 @@ std::uint8_t indexOf(const QComboBox* list) { return static_cast<std::uint8_t>(s
 QStringList widthItemNames() {
   QStringList names;
   for (const int width : LineWidths)
-    names << (width == 0 ? QStringLiteral("No Line") : QStringLiteral("Width %1").arg(width));
+    names << (width == 0 ? QCoreApplication::translate("SetupPage", "No Line")
+                         : QCoreApplication::translate("SetupPage", "Width %1").arg(width));
   return names;
 }
 
@@ -59,7 +61,7 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_grpSetRange = addGroup("grpSetRange", QString(), QString(), {9, 6, 127, 55});
   m_trkSetRange = new QSlider(Qt::Horizontal, m_grpSetRange);
   m_trkSetRange->setObjectName(QStringLiteral("trkSetRange"));
-  m_trkSetRange->setToolTip(QStringLiteral("Range of weeks to show"));
+  m_trkSetRange->setToolTip(QCoreApplication::translate("SetupPage", "Range of weeks to show"));
   m_trkSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
   // The group has no hint of its own; it holds only the track bar and is described by its hint.
   m_grpSetRange->setAccessibleDescription(m_trkSetRange->toolTip());
@@ -72,10 +74,11 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
   m_trkSetRange->installEventFilter(this);
   connect(m_trkSetRange, &QSlider::valueChanged, this, [this] { trkSetRangeChange(); });
 
-  m_rgbSetStyle =
-      addGroup("rgbSetStyle", QStringLiteral(" Style "), QStringLiteral("Style of graphic"), {9, 69, 127, 73});
+  m_rgbSetStyle = addGroup("rgbSetStyle", QCoreApplication::translate("SetupPage", " Style "),
+                           QCoreApplication::translate("SetupPage", "Style of graphic"), {9, 69, 127, 73});
   m_styleButtons = new QButtonGroup(m_rgbSetStyle);
-  const QStringList captions{QStringLiteral("Line"), QStringLiteral("High/Low")};
+  const QStringList captions{QCoreApplication::translate("SetupPage", "Line"),
+                             QCoreApplication::translate("SetupPage", "High/Low")};
   for (int i = 0; i < styleCount; ++i) {
     auto* button = new QRadioButton(captions[i], m_rgbSetStyle);
     setAccessibleText(button, captions[i], m_rgbSetStyle->toolTip());
@@ -86,41 +89,44 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
     if (checked) setupChanged();
   });
 
-  auto* widths = addGroup("grpSetWidths", QStringLiteral(" Line Widths "), QStringLiteral("Line widths for graphic"),
-                          {9, 157, 127, 111});
-  m_cboSetPhyWidth =
-      addList(widths, ListKind::Width, "lblSetPhyWidth", QStringLiteral("Physical"), "cboSetPhyWidth", {67, 20});
-  m_cboSetMenWidth =
-      addList(widths, ListKind::Width, "lblSetMenWidth", QStringLiteral("Mental"), "cboSetMenWidth", {67, 41});
-  m_cboSetEmoWidth =
-      addList(widths, ListKind::Width, "lblSetEmoWidth", QStringLiteral("Emotional"), "cboSetEmoWidth", {67, 62});
-  m_cboSetOverWidth =
-      addList(widths, ListKind::Width, "lblSetOverallWidth", QStringLiteral("Overall"), "cboSetOverWidth", {67, 83});
+  auto* widths = addGroup("grpSetWidths", QCoreApplication::translate("SetupPage", " Line Widths "),
+                          QCoreApplication::translate("SetupPage", "Line widths for graphic"), {9, 157, 127, 111});
+  m_cboSetPhyWidth = addList(widths, ListKind::Width, "lblSetPhyWidth",
+                             QCoreApplication::translate("SetupPage", "Physical"), "cboSetPhyWidth", {67, 20});
+  m_cboSetMenWidth = addList(widths, ListKind::Width, "lblSetMenWidth",
+                             QCoreApplication::translate("SetupPage", "Mental"), "cboSetMenWidth", {67, 41});
+  m_cboSetEmoWidth = addList(widths, ListKind::Width, "lblSetEmoWidth",
+                             QCoreApplication::translate("SetupPage", "Emotional"), "cboSetEmoWidth", {67, 62});
+  m_cboSetOverWidth = addList(widths, ListKind::Width, "lblSetOverallWidth",
+                              QCoreApplication::translate("SetupPage", "Overall"), "cboSetOverWidth", {67, 83});
 
-  auto* general = addGroup("grpSetGeneral", QStringLiteral(" General "), QString(), {144, 6, 137, 97});
-  m_chkSetSaveStartDate = addCheckBox(general, "chkSetSaveStartDate", QStringLiteral("Save Start Date"),
-                                      QStringLiteral("Current start date will be used for next session"), 15);
-  m_chkSetShowHints = addCheckBox(general, "chkSetShowHints", QStringLiteral("Show Hints"),
-                                  QStringLiteral("Show these popup hints"), 34);
-  m_chkSetSepLines = addCheckBox(general, "chkSetSepLines", QStringLiteral("Separator Lines"),
-                                 QStringLiteral("Show daily vertical lines in graphic"), 53);
-  m_chkSetHideFlashScreen = addCheckBox(general, "chkSetHideFlashScreen", QStringLiteral("Hide Flash Screen"),
-                                        QStringLiteral("Hide initial flash screen on startup"), 72);
+  auto* general =
+      addGroup("grpSetGeneral", QCoreApplication::translate("SetupPage", " General "), QString(), {144, 6, 137, 97});
+  m_chkSetSaveStartDate =
+      addCheckBox(general, "chkSetSaveStartDate", QCoreApplication::translate("SetupPage", "Save Start Date"),
+                  QCoreApplication::translate("SetupPage", "Current start date will be used for next session"), 15);
+  m_chkSetShowHints = addCheckBox(general, "chkSetShowHints", QCoreApplication::translate("SetupPage", "Show Hints"),
+                                  QCoreApplication::translate("SetupPage", "Show these popup hints"), 34);
+  m_chkSetSepLines = addCheckBox(general, "chkSetSepLines", QCoreApplication::translate("SetupPage", "Separator Lines"),
+                                 QCoreApplication::translate("SetupPage", "Show daily vertical lines in graphic"), 53);
+  m_chkSetHideFlashScreen =
+      addCheckBox(general, "chkSetHideFlashScreen", QCoreApplication::translate("SetupPage", "Hide Flash Screen"),
+                  QCoreApplication::translate("SetupPage", "Hide initial flash screen on startup"), 72);
 
-  auto* colors = addGroup("grpSetColors", QStringLiteral(" Color Settings "),
-                          QStringLiteral("Color settings for graphic"), {143, 112, 137, 156});
-  m_cboSetTextColor =
-      addList(colors, ListKind::Color, "lblSetTextColor", QStringLiteral("Text"), "cboSetTextColor", {76, 23});
-  m_cboSetBackColor =
-      addList(colors, ListKind::Color, "lblSetBackColor", QStringLiteral("Background"), "cboSetBackColor", {76, 44});
-  m_cboSetPhyColor =
-      addList(colors, ListKind::Color, "lblSetPhyColor", QStringLiteral("Physical"), "cboSetPhyColor", {76, 65});
-  m_cboSetMenColor =
-      addList(colors, ListKind::Color, "lblSetMenColor", QStringLiteral("Mental"), "cboSetMenColor", {76, 86});
-  m_cboSetEmoColor =
-      addList(colors, ListKind::Color, "lblSetEmoColor", QStringLiteral("Emotional"), "cboSetEmoColor", {76, 107});
-  m_cboSetOverColor =
-      addList(colors, ListKind::Color, "lblSetOverallColor", QStringLiteral("Overall"), "cboSetOverColor", {76, 128});
+  auto* colors = addGroup("grpSetColors", QCoreApplication::translate("SetupPage", " Color Settings "),
+                          QCoreApplication::translate("SetupPage", "Color settings for graphic"), {143, 112, 137, 156});
+  m_cboSetTextColor = addList(colors, ListKind::Color, "lblSetTextColor",
+                              QCoreApplication::translate("SetupPage", "Text"), "cboSetTextColor", {76, 23});
+  m_cboSetBackColor = addList(colors, ListKind::Color, "lblSetBackColor",
+                              QCoreApplication::translate("SetupPage", "Background"), "cboSetBackColor", {76, 44});
+  m_cboSetPhyColor = addList(colors, ListKind::Color, "lblSetPhyColor",
+                             QCoreApplication::translate("SetupPage", "Physical"), "cboSetPhyColor", {76, 65});
+  m_cboSetMenColor = addList(colors, ListKind::Color, "lblSetMenColor",
+                             QCoreApplication::translate("SetupPage", "Mental"), "cboSetMenColor", {76, 86});
+  m_cboSetEmoColor = addList(colors, ListKind::Color, "lblSetEmoColor",
+                             QCoreApplication::translate("SetupPage", "Emotional"), "cboSetEmoColor", {76, 107});
+  m_cboSetOverColor = addList(colors, ListKind::Color, "lblSetOverallColor",
+                              QCoreApplication::translate("SetupPage", "Overall"), "cboSetOverColor", {76, 128});
 
   setTabOrder();
   for (QGroupBox* group : m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) keepRowsOffTheFrame(group);
@@ -156,7 +162,10 @@ OwnerDrawComboBox* SetupPage::addList(QGroupBox* group, ListKind kind, const cha
   // The items show no text, so each is named for screen readers, and so is the list: the caption
   // alone ("Physical") stands in both the width and the colour group.
   setAccessibleItemNames(list, widthList ? widthItemNames() : colorItemNames());
-  setAccessibleText(list, caption + (widthList ? QStringLiteral(" Line Width") : QStringLiteral(" Color")),
+  setAccessibleText(list,
+                    (widthList ? QCoreApplication::translate("SetupPage", "%1 Line Width")
+                               : QCoreApplication::translate("SetupPage", "%1 Color"))
+                        .arg(caption),
                     group->toolTip());
   connect(list, &QComboBox::currentIndexChanged, this, [this] { setupChanged(); });
 
@@ -291,8 +300,9 @@ void SetupPage::storeControls() {
 void SetupPage::trkSetRangeChange() {
   const int weeks = m_trkSetRange->value();
   m_settings.Range = static_cast<std::uint8_t>(weeks - 1);
-  m_grpSetRange->setTitle(
-      QStringLiteral(" Show %1%2").arg(weeks).arg(weeks == 1 ? QStringLiteral(" Week ") : QStringLiteral(" Weeks ")));
+  m_grpSetRange->setTitle((weeks == 1 ? QCoreApplication::translate("SetupPage", " Show %1 Week ")
+                                      : QCoreApplication::translate("SetupPage", " Show %1 Weeks "))
+                              .arg(weeks));
   // The caption tells how many weeks; the track bar, which sets them, is named by it.
   m_grpSetRange->setAccessibleName(spokenCaption(m_grpSetRange->title()));
   m_trkSetRange->setAccessibleName(m_grpSetRange->accessibleName());

@@ -75,7 +75,7 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
       m_asModal(asModal) {
   setObjectName(QStringLiteral("frmAbout"));
   // Never shown on the borderless window, but the desktop's window lists use it.
-  setWindowTitle(QStringLiteral("About ") + toQString(product.productName));
+  setWindowTitle(QCoreApplication::translate("TfrmAbout", "About %1").arg(toQString(product.productName)));
   setAttribute(Qt::WA_DeleteOnClose);
   // Closing the flash screen before the main window exists must not end the program.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -115,9 +115,9 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
 
   // The captions end at x = 159 and the values start at x = 165.
   const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-  addLabel(panAll, "lblWWW", QStringLiteral("World Wide Web"), QRect(9, 129, 150, 16), right);
-  addLabel(panAll, "lblEMail", QStringLiteral("E-Mail"), QRect(9, 145, 150, 16), right);
-  addLabel(panAll, "lblPhone", QStringLiteral("Phone"), QRect(9, 161, 150, 16), right);
+  addLabel(panAll, "lblWWW", QCoreApplication::translate("TfrmAbout", "World Wide Web"), QRect(9, 129, 150, 16), right);
+  addLabel(panAll, "lblEMail", QCoreApplication::translate("TfrmAbout", "E-Mail"), QRect(9, 145, 150, 16), right);
+  addLabel(panAll, "lblPhone", QCoreApplication::translate("TfrmAbout", "Phone"), QRect(9, 161, 150, 16), right);
   m_lblWWWDat = addLabel(panAll, "lblWWWDat", {}, QRect(165, 128, 212, 16));
   m_lblEMailDat = addLabel(panAll, "lblEMailDat", {}, QRect(165, 144, 212, 16));
   m_lblPhoneDat = addLabel(panAll, "lblPhoneDat", {}, QRect(165, 161, 212, 16));
@@ -129,7 +129,7 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
   m_btnOK = new QPushButton(QStringLiteral("OK"), panAll);
   m_btnOK->setObjectName(QStringLiteral("btnOK"));
   m_btnOK->setGeometry(312, 19, 48, 27);
-  m_btnOK->setToolTip(QStringLiteral("Click to close this dialog"));
+  m_btnOK->setToolTip(QCoreApplication::translate("TfrmAbout", "Click to close this dialog"));
   m_btnOK->setDefault(true);  // Enter presses it; Escape closes the dialog as well
   connect(m_btnOK, &QPushButton::clicked, this, &TfrmAbout::btnCloseClick);
 
@@ -137,9 +137,12 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
 }
 
 QString TfrmAbout::rightsText(const ProductInfo& product) {
-  return toQString(product.productName) + QStringLiteral(" - Version ") + toQString(product.productVersion) +
-         QLatin1Char('\n') + QStringLiteral("Copyright \u00A9 ") + toQString(product.productYear) + QLatin1Char(' ') +
-         toQString(product.makerName) + QLatin1Char('\n') + QStringLiteral("All rights reserved.");
+  return QCoreApplication::translate("TfrmAbout", "%1 - Version %2")
+             .arg(toQString(product.productName), toQString(product.productVersion)) +
+         QLatin1Char('\n') +
+         QCoreApplication::translate("TfrmAbout", "Copyright \u00A9 %1 %2")
+             .arg(toQString(product.productYear), toQString(product.makerName)) +
+         QLatin1Char('\n') + QCoreApplication::translate("TfrmAbout", "All rights reserved.");
 }
 
 void TfrmAbout::stayAbove(QWidget& mainWindow) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMenu>
@@ -77,37 +78,47 @@ void TfrmBio::createMenu() {
   QMenuBar* mnuMain = menuBar();
   mnuMain->setObjectName(QStringLiteral("mnuMain"));
 
-  m_mnuFile = mnuMain->addMenu(QStringLiteral("&File"));
+  m_mnuFile = mnuMain->addMenu(QCoreApplication::translate("TfrmBio", "&File"));
   m_mnuFile->setObjectName(QStringLiteral("mnuFile"));
-  m_mnuPreviousPage = addFileItem("mnuPreviousPage", QStringLiteral("&Previous Page"), FileCommand::PreviousPage);
-  m_mnuOneDayBack = addFileItem("mnuOneDayBack", QStringLiteral("One Day &Back"), FileCommand::OneDayBack);
-  m_mnuToday = addFileItem("mnuToday", QStringLiteral("&Today"), FileCommand::Today);
-  m_mnuOneDayForward = addFileItem("mnuOneDayForward", QStringLiteral("One Day &Forward"), FileCommand::OneDayForward);
-  m_mnuNextPage = addFileItem("mnuNextPage", QStringLiteral("&Next Page"), FileCommand::NextPage);
+  m_mnuPreviousPage = addFileItem("mnuPreviousPage", QCoreApplication::translate("TfrmBio", "&Previous Page"),
+                                  FileCommand::PreviousPage);
+  m_mnuOneDayBack =
+      addFileItem("mnuOneDayBack", QCoreApplication::translate("TfrmBio", "One Day &Back"), FileCommand::OneDayBack);
+  m_mnuToday = addFileItem("mnuToday", QCoreApplication::translate("TfrmBio", "&Today"), FileCommand::Today);
+  m_mnuOneDayForward = addFileItem("mnuOneDayForward", QCoreApplication::translate("TfrmBio", "One Day &Forward"),
+                                   FileCommand::OneDayForward);
+  m_mnuNextPage =
+      addFileItem("mnuNextPage", QCoreApplication::translate("TfrmBio", "&Next Page"), FileCommand::NextPage);
   m_mnuFile->addSeparator();
-  m_mnuSaveFile = addFileItem("mnuSaveFile", QStringLiteral("&Save As Bitmap"), FileCommand::SaveFile);
+  m_mnuSaveFile =
+      addFileItem("mnuSaveFile", QCoreApplication::translate("TfrmBio", "&Save As Bitmap"), FileCommand::SaveFile);
   m_mnuFile->addSeparator();
-  m_mnuPrint = addFileItem("mnuPrint", QStringLiteral("P&rint"), FileCommand::Print);
-  m_mnuPrintPreview = addFileItem("mnuPrintPreview", QStringLiteral("Print Pre&view"), FileCommand::PrintPreview);
+  m_mnuPrint = addFileItem("mnuPrint", QCoreApplication::translate("TfrmBio", "P&rint"), FileCommand::Print);
+  m_mnuPrintPreview = addFileItem("mnuPrintPreview", QCoreApplication::translate("TfrmBio", "Print Pre&view"),
+                                  FileCommand::PrintPreview);
   // The preview shows what Print prints, so it can be chosen exactly when Print can.
   connect(m_mnuPrint, &QAction::enabledChanged, m_mnuPrintPreview, &QAction::setEnabled);
   m_mnuFile->addSeparator();
-  m_mnuSetAsWallpaperTiled = addFileItem("mnuSetAsWallpaperTiled", QStringLiteral("Set As &Wallpaper (Tiled)"),
-                                         FileCommand::SetAsWallpaperTiled);
-  m_mnuSetAsWallpaperCentered = addFileItem("mnuSetAsWallpaperCentered", QStringLiteral("Set As Wa&llpaper (Centered)"),
-                                            FileCommand::SetAsWallpaperCentered);
+  m_mnuSetAsWallpaperTiled =
+      addFileItem("mnuSetAsWallpaperTiled", QCoreApplication::translate("TfrmBio", "Set As &Wallpaper (Tiled)"),
+                  FileCommand::SetAsWallpaperTiled);
+  m_mnuSetAsWallpaperCentered =
+      addFileItem("mnuSetAsWallpaperCentered", QCoreApplication::translate("TfrmBio", "Set As Wa&llpaper (Centered)"),
+                  FileCommand::SetAsWallpaperCentered);
   m_mnuFile->addSeparator();
-  m_mnuExit = addFileItem("mnuExit", QStringLiteral("E&xit"), FileCommand::Exit);
+  m_mnuExit = addFileItem("mnuExit", QCoreApplication::translate("TfrmBio", "E&xit"), FileCommand::Exit);
 
-  m_mnuHelp = mnuMain->addMenu(QStringLiteral("&Help"));
+  m_mnuHelp = mnuMain->addMenu(QCoreApplication::translate("TfrmBio", "&Help"));
   m_mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-  m_mnuHelpContents = addMenuItem(m_mnuHelp, "mnuHelpContents", QStringLiteral("&Help"));
+  m_mnuHelpContents = addMenuItem(m_mnuHelp, "mnuHelpContents", QCoreApplication::translate("TfrmBio", "&Help"));
   m_mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
   m_mnuHelp->addSeparator();
-  m_mnuCopyProgram = addMenuItem(m_mnuHelp, "mnuCopyProgram", QStringLiteral("&Copy Program for a Friend"));
+  m_mnuCopyProgram =
+      addMenuItem(m_mnuHelp, "mnuCopyProgram", QCoreApplication::translate("TfrmBio", "&Copy Program for a Friend"));
   m_mnuHelp->addSeparator();
-  m_mnuProducts = addMenuItem(m_mnuHelp, "mnuProducts", QStringLiteral("&Latest Corvanti Products"));
-  m_mnuAbout = addMenuItem(m_mnuHelp, "mnuAbout", QStringLiteral("&About"));
+  m_mnuProducts =
+      addMenuItem(m_mnuHelp, "mnuProducts", QCoreApplication::translate("TfrmBio", "&Latest Corvanti Products"));
+  m_mnuAbout = addMenuItem(m_mnuHelp, "mnuAbout", QCoreApplication::translate("TfrmBio", "&About"));
   connect(m_mnuHelpContents, &QAction::triggered, this, &TfrmBio::mnuHelpContentsClick);
   connect(m_mnuCopyProgram, &QAction::triggered, this, &TfrmBio::mnuCopyProgramClick);
   // A program installed the distribution's way has no set of files beside it to copy; the command
@@ -118,8 +129,10 @@ void TfrmBio::createMenu() {
     m_mnuCopyProgram->setEnabled(atHand);
     m_mnuCopyProgram->setToolTip(
         atHand ? QString()
-               : QStringLiteral("Only a copy installed by its own Setup, or a complete download, can be copied for a "
-                                "friend: the program's files are not all in its folder"));
+               : QCoreApplication::translate(
+                     "TfrmBio",
+                     "Only a copy installed by its own Setup, or a complete download, can be copied for a "
+                     "friend: the program's files are not all in its folder"));
   };
   offerCopyProgram();
   connect(m_mnuHelp, &QMenu::aboutToShow, this, offerCopyProgram);
@@ -288,7 +301,8 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
     ~Ready() { flag = true; }
   } ready{m_chartReady};
   DayColumns columns;
-  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns);
+  const ChartOutcome outcome =
+      drawChart(canvas, m_context.settings, device, m_context.startLocale, columns, m_chartTexts);
   if (device.mode == ChartMode::Screen) m_chartColumns = columns;
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }

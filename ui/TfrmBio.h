@@ -21,6 +21,7 @@
 #include "chart/ChartPaging.h"
 #include "chart/DayColumns.h"
 #include "chart/WheelPaging.h"
+#include "chart/qt/TranslatedTexts.h"
 #include "ui/ChartDialogs.h"
 
 class QAction;
@@ -188,6 +189,9 @@ class TfrmBio : public QMainWindow {
   std::optional<DateMove> m_pointerMove;
   // Where the day columns of the last screen drawing lie; none while the chart shows no columns.
   DayColumns m_chartColumns;
+  // The chart's and the read-out's words in the user's language, looked up once.
+  ChartTexts m_chartTexts = translatedChartTexts();
+  ReadoutTexts m_readoutTexts = translatedReadoutTexts();
   WheelNotches m_wheelNotches;
 
   HintSwitch* m_hints = nullptr;

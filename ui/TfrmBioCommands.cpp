@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -69,7 +70,7 @@ bool reportChartFile(HostServices& services, QWidget* parent, ChartFileFormat fo
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
   services.messages.error(parent,
-                          QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
+                          QCoreApplication::translate("TfrmBio", "The %1 \"%2\" could not be written.\n\n%3")
                               .arg(QLatin1String(chartFileType(format).noun), QDir::toNativeSeparators(path), reason));
   return false;
 }
@@ -139,9 +140,9 @@ bool TfrmBio::printChartOn(QPrinter& printer, QWidget* dialogParent) {
   }
   if (failedOn.isEmpty()) return true;
   m_context.services.beeper.beep(Beep::Stop);
-  m_context.services.messages.error(
-      dialogParent,
-      QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+  m_context.services.messages.error(dialogParent,
+                                    QCoreApplication::translate("TfrmBio", "The chart could not be printed on \"%1\".")
+                                        .arg(QDir::toNativeSeparators(failedOn)));
   return true;
 }
 
@@ -171,8 +172,9 @@ void TfrmBio::saveChartAsBitmap() {
   const ChartFileFormat format = exportFileFormat(*choice);
   // The page is the one Print starts from; paper takes no chart while a date is not valid.
   if (chartFileType(format).onPaper && !chartDatesValid(settings)) {
-    reportChartFile(m_context.services, this, format, path,
-                    QStringLiteral("The chart cannot be put on paper while a date is not valid."));
+    reportChartFile(
+        m_context.services, this, format, path,
+        QCoreApplication::translate("TfrmBio", "The chart cannot be put on paper while a date is not valid."));
     return;
   }
   ChartFileSource source;
@@ -195,7 +197,7 @@ void TfrmBio::setChartAsWallpaper(bool tiled) {
   services.userHive.writeString("Control Panel\\Desktop", "TileWallpaper", tiled ? "1" : "0");
   if (services.wallpaper.setWallpaper(bitmap, tiled)) return;
   services.beeper.beep(Beep::Exclamation);
-  services.messages.error(this, QStringLiteral("Could not set desktop wallpaper!"));
+  services.messages.error(this, QCoreApplication::translate("TfrmBio", "Could not set desktop wallpaper!"));
 }
 
 void TfrmBio::pntBioMouseMove(QMouseEvent* event) {
@@ -220,9 +222,9 @@ void TfrmBio::pntBioWheel(QWheelEvent* event) {
 
 void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
-  const std::string text =
-      column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column, m_context.startLocale)
-             : std::string();
+  const std::string text = column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column,
+                                                   m_context.startLocale, m_readoutTexts)
+                                  : std::string();
   if (text.empty()) {
     QToolTip::hideText();
     event->ignore();
@@ -244,7 +246,7 @@ void TfrmBio::pntBioToolTip(QHelpEvent* event) {
 void TfrmBio::updateChartDescription() {
   const BiorhythmSettings& settings = m_context.settings;
   const QString description = toQString(chartDescriptionText(
-      settings.Birth, settings.Start, localToday(m_context.services.system), m_context.startLocale));
+      settings.Birth, settings.Start, localToday(m_context.services.system), m_context.startLocale, m_readoutTexts));
   if (m_pntBio->accessibleDescription() != description) m_pntBio->setAccessibleDescription(description);
 }
 

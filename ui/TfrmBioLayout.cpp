@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -67,14 +68,15 @@ void TfrmBio::createComponents() {
   m_tabLeft = new QFrame(m_client);
   m_tabLeft->setObjectName(QStringLiteral("tabLeft"));
   m_tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
-  m_cboBirth = addDateField(m_tabLeft, "cboBirth", QStringLiteral("Birth date for calculations"));
-  m_cboStart = addDateField(m_tabLeft, "cboStart", QStringLiteral("Date to start with"));
+  m_cboBirth =
+      addDateField(m_tabLeft, "cboBirth", QCoreApplication::translate("TfrmBio", "Birth date for calculations"));
+  m_cboStart = addDateField(m_tabLeft, "cboStart", QCoreApplication::translate("TfrmBio", "Date to start with"));
   // Both fields take every date as the program writes it, whichever date each holds now.
   const int typingLimit = dateTypingLimit(m_context.displayPattern, m_context.startLocale);
   m_cboBirth->setTypingLimit(typingLimit);
   m_cboStart->setTypingLimit(typingLimit);
-  m_lblBirth = addCaption(m_tabLeft, "lblBirth", QStringLiteral("B&irth Date"), m_cboBirth);
-  m_lblStart = addCaption(m_tabLeft, "lblStart", QStringLiteral("St&art Date"), m_cboStart);
+  m_lblBirth = addCaption(m_tabLeft, "lblBirth", QCoreApplication::translate("TfrmBio", "B&irth Date"), m_cboBirth);
+  m_lblStart = addCaption(m_tabLeft, "lblStart", QCoreApplication::translate("TfrmBio", "St&art Date"), m_cboStart);
   connect(m_lblBirth, &CaptionLabel::clicked, this, [this] { labelClick(m_lblBirth); });
   connect(m_lblStart, &CaptionLabel::clicked, this, [this] { labelClick(m_lblStart); });
   connect(m_cboBirth, &DateField::userEdited, this, &TfrmBio::cboBirthChange);
@@ -114,18 +116,19 @@ void TfrmBio::createComponents() {
   m_panSetup = new SetupPage(m_context.settings);
   connect(m_panSetup, &SetupPage::changeRequested, this, &TfrmBio::setupChanged);
 
-  m_tabRight->addTab(m_panMain, QStringLiteral("&Biorhythm"));
-  m_tabRight->addTab(m_panSetup, QStringLiteral("&Setup"));
+  m_tabRight->addTab(m_panMain, QCoreApplication::translate("TfrmBio", "&Biorhythm"));
+  m_tabRight->addTab(m_panSetup, QCoreApplication::translate("TfrmBio", "&Setup"));
   connect(m_tabRight, &QTabWidget::currentChanged, this, [this] { tabRightChange(); });
 
   setAccessibleText(m_cboBirth, spokenCaption(m_lblBirth->text()), m_cboBirth->toolTip());
   setAccessibleText(m_cboStart, spokenCaption(m_lblStart->text()), m_cboStart->toolTip());
-  setAccessibleText(m_panDiv, QStringLiteral("Divider"),
-                    QStringLiteral("Drag to share the window between the date fields and the chart"));
-  setAccessibleText(m_tabRight, QStringLiteral("Biorhythm and Setup"),
-                    QStringLiteral("The chart, and the setup of how it is drawn"));
+  setAccessibleText(
+      m_panDiv, QCoreApplication::translate("TfrmBio", "Divider"),
+      QCoreApplication::translate("TfrmBio", "Drag to share the window between the date fields and the chart"));
+  setAccessibleText(m_tabRight, QCoreApplication::translate("TfrmBio", "Biorhythm and Setup"),
+                    QCoreApplication::translate("TfrmBio", "The chart, and the setup of how it is drawn"));
   // The description follows the dates and today; it is written with every drawing of the chart.
-  setAccessibleText(m_pntBio, QStringLiteral("Biorhythm chart"), QString());
+  setAccessibleText(m_pntBio, QCoreApplication::translate("TfrmBio", "Biorhythm chart"), QString());
 
   setTabOrder(m_cboBirth, m_cboStart);
   setTabOrder(m_cboStart, m_tabRight);

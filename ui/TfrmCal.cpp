@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
@@ -111,11 +112,16 @@ void TfrmCal::createControls() {
   connect(m_cal, &TCalendar::OnChange, this, &TfrmCal::calChange);
   connect(m_cal, &TCalendar::OnClick, this, &TfrmCal::calClick);
 
-  m_btnYearBack = createButton("btnYearBack", QStringLiteral("<<"), 4, 24, QStringLiteral("Year back"));
-  m_btnMonthBack = createButton("btnMonthBack", QStringLiteral("<"), 28, 25, QStringLiteral("Month back"));
-  m_btnToday = createButton("btnToday", QStringLiteral("&Today"), 53, 85, QStringLiteral("Jump to Today"));
-  m_btnMonthFore = createButton("btnMonthFore", QStringLiteral(">"), 138, 25, QStringLiteral("Month foreward"));
-  m_btnYearFore = createButton("btnYearFore", QStringLiteral(">>"), 163, 24, QStringLiteral("Year foreward"));
+  m_btnYearBack =
+      createButton("btnYearBack", QStringLiteral("<<"), 4, 24, QCoreApplication::translate("TfrmCal", "Year back"));
+  m_btnMonthBack =
+      createButton("btnMonthBack", QStringLiteral("<"), 28, 25, QCoreApplication::translate("TfrmCal", "Month back"));
+  m_btnToday = createButton("btnToday", QCoreApplication::translate("TfrmCal", "&Today"), 53, 85,
+                            QCoreApplication::translate("TfrmCal", "Jump to Today"));
+  m_btnMonthFore = createButton("btnMonthFore", QStringLiteral(">"), 138, 25,
+                                QCoreApplication::translate("TfrmCal", "Month foreward"));
+  m_btnYearFore = createButton("btnYearFore", QStringLiteral(">>"), 163, 24,
+                               QCoreApplication::translate("TfrmCal", "Year foreward"));
   connect(m_btnYearBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::YearBack); });
   connect(m_btnMonthBack, &QPushButton::clicked, this, [this] { stepWorkingDate(CalendarStep::MonthBack); });
   connect(m_btnToday, &QPushButton::clicked, this, &TfrmCal::btnTodayClick);

@@ -1,5 +1,6 @@
 #include "ui/TfrmProducts.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -20,17 +21,19 @@ void TfrmProducts::execute(const ProductInfo& product, ShellService& shell, QWid
 TfrmProducts::TfrmProducts(const ProductInfo& product, ShellService& shell, QWidget* parent)
     : QDialog(parent), m_shell(shell) {
   setObjectName(QStringLiteral("frmProducts"));
-  setWindowTitle(QStringLiteral("Latest ") + toQString(product.makerName) + QStringLiteral(" Products"));
+  setWindowTitle(QCoreApplication::translate("TfrmProducts", "Latest %1 Products").arg(toQString(product.makerName)));
   setModal(true);
 
   const QString maker = toQString(product.makerName);
   const QString address = toQString(product.makerWebAddress);
   auto* lblInfo = new QLabel(
-      QStringLiteral("<p>%1 keeps adding to its range of programs for body and mind.</p>"
-                     "<p>The latest %1 products, updates to %2 and free trial versions are waiting for you "
-                     "on the World Wide Web at</p>"
-                     "<p align=\"center\"><a href=\"%3\">%3</a></p>"
-                     "<p>Drop by now and then: new titles appear there first.</p>")
+      QCoreApplication::translate(
+          "TfrmProducts",
+          "<p>%1 keeps adding to its range of programs for body and mind.</p>"
+          "<p>The latest %1 products, updates to %2 and free trial versions are waiting for you "
+          "on the World Wide Web at</p>"
+          "<p align=\"center\"><a href=\"%3\">%3</a></p>"
+          "<p>Drop by now and then: new titles appear there first.</p>")
           .arg(maker.toHtmlEscaped(), toQString(product.productName).toHtmlEscaped(), address.toHtmlEscaped()),
       this);
   lblInfo->setObjectName(QStringLiteral("lblInfo"));
@@ -39,7 +42,7 @@ TfrmProducts::TfrmProducts(const ProductInfo& product, ShellService& shell, QWid
   lblInfo->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   connect(lblInfo, &QLabel::linkActivated, this, &TfrmProducts::lblAddressClick);
 
-  auto* btnClose = new QPushButton(QStringLiteral("Close"), this);
+  auto* btnClose = new QPushButton(QCoreApplication::translate("TfrmProducts", "Close"), this);
   btnClose->setObjectName(QStringLiteral("btnClose"));
   btnClose->setDefault(true);
   connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);

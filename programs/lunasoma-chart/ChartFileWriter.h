@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "chart/ChartTexts.h"
 #include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 
@@ -20,7 +21,8 @@ struct ChartFileResult {
 class ChartFileWriter {
  public:
   // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
-  ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
+  ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight,
+                  ChartTexts texts = ChartTexts{});
 
   // The kind of file follows the name's ending (one of the chart's file formats, in any case).
   ChartFileResult write(const QString& path) const;
@@ -33,6 +35,7 @@ class ChartFileWriter {
   // Copies, so that a writer made from temporaries stays valid.
   BiorhythmSettings m_settings;
   DateLocale m_locale;
+  ChartTexts m_texts;
   int m_width;
   int m_height;
 };

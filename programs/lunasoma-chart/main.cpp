@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "app/SettingsStore.h"
+#include "app/Translations.h"
 #include "chart/ChartDrawing.h"
 #include "chart/RecordingCanvas.h"
+#include "chart/qt/TranslatedTexts.h"
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "platform/QtDateLocale.h"
@@ -87,6 +89,9 @@ int main(int argc, char** argv) {
   drawWithoutADisplay();
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
+  // The picture speaks the user's language, as the program's window does.
+  lunasoma::installTranslations();
+  const lunasoma::ChartTexts texts = lunasoma::translatedChartTexts();
 
   const QDate now = QDate::currentDate();
   const lunasoma::DayNumber today = lunasoma::encodeDate(now.year(), now.month(), now.day()).value_or(0);
@@ -99,7 +104,7 @@ int main(int argc, char** argv) {
     lunasoma::ChartDevice device;
     device.width = request.width;
     device.height = request.height;
-    lunasoma::drawChart(canvas, settings, device, locale);
+    lunasoma::drawChart(canvas, settings, device, locale, texts);
     // A write that fails before the flush leaves nothing for the flush to report, so both are
     // checked: a script must not take a cut-short list for the drawing.
     const std::string& text = canvas.text();
@@ -110,8 +115,9 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const lunasoma::ChartFileResult result = lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
-                                               .write(QByteArray::fromStdString(request.outFile));
+  const lunasoma::ChartFileResult result =
+      lunasoma::ChartFileWriter(settings, locale, request.width, request.height, texts)
+          .write(QByteArray::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());
     return 1;

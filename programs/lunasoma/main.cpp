@@ -13,6 +13,7 @@
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
 #include "app/StartMode.h"
+#include "app/Translations.h"
 #include "platform/LinuxHostServices.h"
 #include "setup/SetupEntry.h"
 #include "setup/TfrmCopyProgram.h"
@@ -29,6 +30,8 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   // Pointers, folders and the locale need the application object, so it comes first here.
   LunasomaApplication application(argc, argv);
+  // Before any window exists, so that every text is looked up in the user's language.
+  installTranslations();
   const StartMode mode = startModeFor(QCoreApplication::arguments());
   // Setup may be left without installing, so it writes nothing, not even a new machine hive, until
   // Finish is pressed.

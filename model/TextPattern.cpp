@@ -1,4 +1,4 @@
-#include "chart/ChartTexts.h"
+#include "model/TextPattern.h"
 
 namespace lunasoma {
 
