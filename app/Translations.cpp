@@ -24,7 +24,7 @@ bool isEnglish(const QString& name) { return name == QLatin1String("en") || name
 }  // namespace
 
 QStringList shippedLanguages() {
-  return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr"),
+  return {QStringLiteral("de"), QStringLiteral("es"),    QStringLiteral("fr"),
           QStringLiteral("it"), QStringLiteral("pt_BR"), QStringLiteral("ru")};
 }
 

@@ -1,119 +1,119 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="fr_FR">
+<TS version="2.1" language="fr">
 <context>
     <name>BirthSigns</name>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Verseau</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Poissons</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélier</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Taureau</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Gémeaux</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancer</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lion</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierge</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scorpion</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagittaire</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricorne</translation>
     </message>
 </context>
 <context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
-        <translation type="unfinished"></translation>
+        <translation>Né(e) le {date} ({sign})</translation>
     </message>
     <message>
         <source>{name}, born on {date} ({sign})</source>
-        <translation type="unfinished"></translation>
+        <translation>{name}, né(e) le {date} ({sign})</translation>
     </message>
     <message>
         <source>Age as of {date}: {years} Years ({days} Days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge au {date} : {years} ans ({days} jours)</translation>
     </message>
     <message>
         <source>Invalid date ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Date non valide ...</translation>
     </message>
     <message>
         <source>Compared with {name}: Physical {physical}%, Emotional {emotional}%, Mental {mental}%</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparé à {name} : physique {physical} %, émotionnel {emotional} %, intellectuel {mental} %</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Physique</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation type="unfinished"></translation>
+        <translation>Intellectuel</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Émotionnel</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
 </context>
 <context>
     <name>EscapedErrorReport</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s&apos;est produite.</translation>
     </message>
 </context>
 <context>
     <name>ExportDialogSetup</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Save %1 Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image %1</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,13 @@
 could not be created: %s.
 
 Please select a different folder to install to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier
+
+%s
+
+n&apos;a pas pu être créé : %s.
+
+Veuillez choisir un autre dossier d&apos;installation.</translation>
     </message>
     <message>
         <source>The folder
@@ -134,46 +140,54 @@ Please select a different folder to install to.</source>
 %s
 
 apparently already exists. Do you want to overwrite existing files?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier
+
+%s
+
+semble déjà exister. Voulez-vous remplacer les fichiers existants ?</translation>
     </message>
     <message>
         <source>No changes have been made. Please select a different folder to install to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune modification n&apos;a été faite. Veuillez choisir un autre dossier d&apos;installation.</translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; already exists, but %s has a newer version of this file.
 
 Would you like to install this file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %s » existe déjà, mais %s en apporte une version plus récente.
+
+Voulez-vous installer ce fichier ?</translation>
     </message>
     <message>
         <source>the registry could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le registre n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>Read the %s help</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire l&apos;aide de %s</translation>
     </message>
     <message>
         <source>Biorhythm charts for the days ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphiques de biorythme pour les jours à venir</translation>
     </message>
     <message>
         <source>Remove %s from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %s de cet ordinateur</translation>
     </message>
     <message>
         <source>Could not write the uninstall entry: %s
 
 To remove %s later, run %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire l&apos;entrée de désinstallation : %s
+
+Pour supprimer %s plus tard, lancez %s</translation>
     </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
@@ -181,595 +195,598 @@ To remove %s later, run %s</source>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 Check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » n&apos;existe pas.
+Vérifiez le chemin et réessayez.</translation>
     </message>
 </context>
 <context>
     <name>QtMessageService</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans enregistrer</translation>
     </message>
 </context>
 <context>
     <name>ReadoutTexts</name>
     <message>
         <source>{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}</source>
-        <translation type="unfinished"></translation>
+        <translation>{date} / physique {physical} / intellectuel {mental} / émotionnel {emotional} / global {overall}</translation>
     </message>
     <message>
         <source>{percent}%</source>
-        <translation type="unfinished"></translation>
+        <translation>{percent} %</translation>
     </message>
     <message>
         <source>No chart: the birth date or the start date is not a valid date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de graphique : la date de naissance ou la date de début n&apos;est pas une date valide.</translation>
     </message>
     <message>
         <source>Biorhythm chart for a birth on {birth}, starting on {start}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de biorythme pour une naissance le {birth}, à partir du {start}.</translation>
     </message>
     <message>
         <source> Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}.</source>
-        <translation type="unfinished"></translation>
+        <translation> Aujourd&apos;hui, {date} : physique {physical}, intellectuel {mental}, émotionnel {emotional}, global {overall}.</translation>
     </message>
     <message>
         <source>{percent} percent</source>
-        <translation type="unfinished"></translation>
+        <translation>{percent} pour cent</translation>
     </message>
     <message>
         <source>minus {percent} percent</source>
-        <translation type="unfinished"></translation>
+        <translation>moins {percent} pour cent</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &apos;%1&apos; could not be read and was kept as &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages « %1 » n&apos;a pas pu être lu et a été conservé sous « %2 ».</translation>
     </message>
     <message>
         <source>The settings file &apos;%1&apos; could not be read and could not be kept aside: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages « %1 » n&apos;a pu être ni lu ni mis de côté : %2.</translation>
     </message>
     <message>
         <source>The settings file &apos;%1&apos; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages « %1 » n&apos;a pas pu être lu : %2.</translation>
     </message>
     <message>
         <source> The program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation> Le programme démarre avec ses réglages par défaut.</translation>
     </message>
 </context>
 <context>
     <name>SetupItemPainter</name>
     <message>
         <source>No Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
 </context>
 <context>
     <name>SetupPage</name>
     <message>
         <source>No Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Width %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur %1</translation>
     </message>
     <message>
         <source>Range of weeks to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de semaines affichées</translation>
     </message>
     <message>
         <source> Style </source>
-        <translation type="unfinished"></translation>
+        <translation> Style </translation>
     </message>
     <message>
         <source>Style of graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Style du graphique</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>High/Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut/Bas</translation>
     </message>
     <message>
         <source> Line Widths </source>
-        <translation type="unfinished"></translation>
+        <translation> Épaisseurs </translation>
     </message>
     <message>
         <source>Line widths for graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur des courbes du graphique</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Physique</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation type="unfinished"></translation>
+        <translation>Intellect.</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Émotionnel</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> Général </translation>
     </message>
     <message>
         <source>Save Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la date</translation>
     </message>
     <message>
         <source>Current start date will be used for next session</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de début actuelle servira à la prochaine session</translation>
     </message>
     <message>
         <source>Show Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Infobulles</translation>
     </message>
     <message>
         <source>Show these popup hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ces infobulles</translation>
     </message>
     <message>
         <source>Separator Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateurs</translation>
     </message>
     <message>
         <source>Show daily vertical lines in graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une ligne verticale par jour dans le graphique</translation>
     </message>
     <message>
         <source>Hide Flash Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans écran d&apos;accueil</translation>
     </message>
     <message>
         <source>Hide initial flash screen on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas afficher l&apos;écran d&apos;accueil au démarrage</translation>
     </message>
     <message>
         <source> Color Settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Couleurs </translation>
     </message>
     <message>
         <source>Color settings for graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs du graphique</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond</translation>
     </message>
     <message>
         <source>%1 Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Épaisseur %1</translation>
     </message>
     <message>
         <source>%1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur %1</translation>
     </message>
     <message>
         <source> Show %1 Week </source>
-        <translation type="unfinished"></translation>
+        <translation> Afficher %1 semaine </translation>
     </message>
     <message>
         <source> Show %1 Weeks </source>
-        <translation type="unfinished"></translation>
+        <translation> Afficher %1 semaines </translation>
     </message>
 </context>
 <context>
     <name>SetupWizardEntry</name>
     <message>
         <source>Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, ce programme est conçu spécialement pour Windows 95 ou Windows NT 4.0.</translation>
     </message>
 </context>
 <context>
     <name>StartMode</name>
     <message>
         <source>The help file &quot;%1&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;aide « %1 » ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>World Wide Web</source>
-        <translation type="unfinished"></translation>
+        <translation>World Wide Web</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Click to close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour fermer cette fenêtre</translation>
     </message>
     <message>
         <source>%1 - Version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Version %2</translation>
     </message>
     <message>
         <source>Copyright © %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 %2</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous droits réservés.</translation>
     </message>
 </context>
 <context>
     <name>TfrmBio</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;précédente</translation>
     </message>
     <message>
         <source>One Day &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jour en a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>One Day &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jour en a&amp;vant</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;suivante</translation>
     </message>
     <message>
         <source>&amp;Save As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer comme image</translation>
     </message>
     <message>
         <source>P&amp;rint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperç&amp;u avant impression</translation>
     </message>
     <message>
         <source>Set As &amp;Wallpaper (Tiled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en &amp;fond d&apos;écran (mosaïque)</translation>
     </message>
     <message>
         <source>Set As Wa&amp;llpaper (Centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en fond d&apos;écran (&amp;centré)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Copy Program for a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le programme pour un ami</translation>
     </message>
     <message>
         <source>&amp;Latest Corvanti Products</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derniers produits Corvanti</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Only a copy installed by its own Setup, or a complete download, can be copied for a friend: the program&apos;s files are not all in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seule une copie installée par son propre programme d&apos;installation, ou un téléchargement complet, peut être copiée pour un ami : les fichiers du programme ne sont pas tous dans son dossier</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 « %2 » n&apos;a pas pu être écrit.
+
+%3</translation>
     </message>
     <message>
         <source>The chart could not be printed on &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être imprimé sur « %1 ».</translation>
     </message>
     <message>
         <source>The chart cannot be put on paper while a date is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique ne peut pas être imprimé tant qu&apos;une date n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>Could not set desktop wallpaper!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le fond d&apos;écran !</translation>
     </message>
     <message>
         <source>Birth date for calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de naissance pour les calculs</translation>
     </message>
     <message>
         <source>Date to start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Date par laquelle commencer</translation>
     </message>
     <message>
         <source>B&amp;irth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;naissance</translation>
     </message>
     <message>
         <source>St&amp;art Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;début</translation>
     </message>
     <message>
         <source>&amp;Biorhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biorythme</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réglages</translation>
     </message>
     <message>
         <source>Divider</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>Drag to share the window between the date fields and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour partager la fenêtre entre les champs de date et le graphique</translation>
     </message>
     <message>
         <source>Biorhythm and Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorythme et réglages</translation>
     </message>
     <message>
         <source>The chart, and the setup of how it is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique, et les réglages de son tracé</translation>
     </message>
     <message>
         <source>Biorhythm chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de biorythme</translation>
     </message>
 </context>
 <context>
     <name>TfrmCal</name>
     <message>
         <source>Year back</source>
-        <translation type="unfinished"></translation>
+        <translation>Année précédente</translation>
     </message>
     <message>
         <source>Month back</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois précédent</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Jump to Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Month foreward</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois suivant</translation>
     </message>
     <message>
         <source>Year foreward</source>
-        <translation type="unfinished"></translation>
+        <translation>Année suivante</translation>
     </message>
 </context>
 <context>
     <name>TfrmCopyProgram</name>
     <message>
         <source>Select the drive you want to copy to</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le lecteur où copier</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Copy %s for a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier %s pour un ami</translation>
     </message>
     <message>
         <source>Choose the drive you want to copy %s to, for example a floppy disk or a USB stick for a friend.%sThe program&apos;s files are copied into a folder of that name at the top of the drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le lecteur où copier %s, par exemple une disquette ou une clé USB pour un ami.%sLes fichiers du programme sont copiés dans un dossier de ce nom à la racine du lecteur.</translation>
     </message>
     <message>
         <source>Copy to folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier dans le dossier %1</translation>
     </message>
     <message>
         <source>Cannot copy to the same directory this program is running from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier dans le dossier d&apos;où ce programme est lancé.</translation>
     </message>
     <message>
         <source>Error writing to drive %s. If this is a removable drive make sure there is a disk in the drive and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;écriture sur le lecteur %s. S&apos;il s&apos;agit d&apos;un lecteur amovible, vérifiez qu&apos;un support y est inséré et réessayez.</translation>
     </message>
     <message>
         <source>One or more files are missing from the original installation. Please obtain a new copy from our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ou plusieurs fichiers manquent dans l&apos;installation d&apos;origine. Veuillez obtenir une nouvelle copie sur notre site web.</translation>
     </message>
     <message>
         <source>An error occurred copying the files. Please make sure you have a disk in the floppy drive and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite lors de la copie des fichiers. Vérifiez qu&apos;une disquette est dans le lecteur et réessayez.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé !</translation>
     </message>
 </context>
 <context>
     <name>TfrmInstall</name>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant &gt;</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Précédent</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Cancel installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;installation</translation>
     </message>
     <message>
         <source>Please select a parent folder for %s. Click on Next to proceed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier parent pour %s. Cliquez sur Suivant pour continuer.</translation>
     </message>
     <message>
         <source>Select the drive where you want to install this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le lecteur où installer ce programme</translation>
     </message>
     <message>
         <source>Select the folder(s) where you want to install this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le dossier où installer ce programme</translation>
     </message>
     <message>
         <source>Please select from where you would like to be able to run %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir d&apos;où vous souhaitez pouvoir lancer %s.</translation>
     </message>
     <message>
         <source>Add %s to the Start Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %s au menu Démarrer</translation>
     </message>
     <message>
         <source>Creates a group in Windows&apos; Start Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un groupe dans le menu Démarrer de Windows</translation>
     </message>
     <message>
         <source>Automatically run %s on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer %s au démarrage de Windows</translation>
     </message>
     <message>
         <source>Automatically runs this program when you start Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance automatiquement ce programme au démarrage de Windows</translation>
     </message>
     <message>
         <source>Add %s icon to the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter l&apos;icône de %s au bureau</translation>
     </message>
     <message>
         <source>Creates a shortcut icon on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un raccourci sur votre bureau</translation>
     </message>
     <message>
         <source>The following files will be installed on your system</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers suivants seront installés sur votre système</translation>
     </message>
     <message>
         <source>These files will be installed on your system</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers seront installés sur votre système</translation>
     </message>
     <message>
         <source>Click on Finish to install %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Terminer pour installer %s.</translation>
     </message>
     <message>
         <source>Installation has been completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;installation s&apos;est terminée avec succès !</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>According to your system clock you have downloaded a version of this program which is older than 6 months! There is a very good chance that this program has been replaced by a newer version. Please go to the following WWW address to verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;après l&apos;horloge de votre système, vous avez téléchargé une version de ce programme datant de plus de 6 mois ! Il est très probable qu&apos;une version plus récente l&apos;ait remplacée. Veuillez vérifier à l&apos;adresse WWW suivante :</translation>
     </message>
     <message>
         <source>However, you can continue to install this version by clicking on Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez néanmoins installer cette version en cliquant sur Suivant.</translation>
     </message>
     <message>
         <source>Click here to jump to Corvanti&apos;s home page on the World Wide Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour aller à la page d&apos;accueil de Corvanti sur le World Wide Web</translation>
     </message>
     <message>
         <source>%1 Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation de %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmInstallFlow</name>
     <message>
         <source>Are you sure you want to cancel the installation of %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment annuler l&apos;installation de %s ?</translation>
     </message>
 </context>
 <context>
     <name>TfrmProducts</name>
     <message>
         <source>Latest %1 Products</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers produits %1</translation>
     </message>
     <message>
         <source>&lt;p&gt;%1 keeps adding to its range of programs for body and mind.&lt;/p&gt;&lt;p&gt;The latest %1 products, updates to %2 and free trial versions are waiting for you on the World Wide Web at&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Drop by now and then: new titles appear there first.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;%1 enrichit sans cesse sa gamme de programmes pour le corps et l&apos;esprit.&lt;/p&gt;&lt;p&gt;Les derniers produits %1, les mises à jour de %2 et des versions d&apos;essai gratuites vous attendent sur le World Wide Web à l&apos;adresse&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Passez de temps en temps : les nouveautés y paraissent en premier.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -780,7 +797,11 @@ Check the path and try again.</source>
 %s
 
 may be used by another application. Do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier
+
+%s
+
+est peut-être utilisé par une autre application. Voulez-vous le supprimer ?</translation>
     </message>
     <message>
         <source>These files in
@@ -790,7 +811,13 @@ may be used by another application. Do you want to delete it?</source>
 were left where they are, because they are not the ones %s installed:
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers dans
+
+%s
+
+ont été laissés en place, car ce ne sont pas ceux que %s a installés :
+
+%s</translation>
     </message>
     <message>
         <source>No installation of %s is registered, so the copy in
@@ -798,7 +825,11 @@ were left where they are, because they are not the ones %s installed:
 %s
 
 cannot be uninstalled. Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune installation de %s n&apos;est enregistrée, la copie dans
+
+%s
+
+ne peut donc pas être désinstallée. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The copy of %s in
@@ -810,7 +841,15 @@ is not the installed one. The uninstall entry names the installation in
 %s
 
 Run the uninstall from there. Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie de %s dans
+
+%s
+
+n&apos;est pas celle qui est installée. L&apos;entrée de désinstallation désigne l&apos;installation dans
+
+%s
+
+Lancez la désinstallation depuis cet endroit. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The program file
@@ -818,7 +857,11 @@ Run the uninstall from there. Nothing has been changed.</source>
 %s
 
 could not be removed automatically. Please delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du programme
+
+%s
+
+n&apos;a pas pu être supprimé automatiquement. Veuillez le supprimer à la main.</translation>
     </message>
     <message>
         <source>The program file and the folder
@@ -826,15 +869,19 @@ could not be removed automatically. Please delete it by hand.</source>
 %s
 
 could not be removed automatically. Please delete them by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du programme et le dossier
+
+%s
+
+n&apos;ont pas pu être supprimés automatiquement. Veuillez les supprimer à la main.</translation>
     </message>
     <message>
         <source>Are you sure you want to uninstall %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment désinstaller %s ?</translation>
     </message>
     <message>
         <source>%s has been uninstalled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%s a été désinstallé.</translation>
     </message>
 </context>
 </TS>

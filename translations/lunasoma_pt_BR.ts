@@ -5,115 +5,115 @@
     <name>BirthSigns</name>
     <message>
         <source>Aquarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquário</translation>
     </message>
     <message>
         <source>Pisces</source>
-        <translation type="unfinished"></translation>
+        <translation>Peixes</translation>
     </message>
     <message>
         <source>Aries</source>
-        <translation type="unfinished"></translation>
+        <translation>Áries</translation>
     </message>
     <message>
         <source>Taurus</source>
-        <translation type="unfinished"></translation>
+        <translation>Touro</translation>
     </message>
     <message>
         <source>Gemini</source>
-        <translation type="unfinished"></translation>
+        <translation>Gêmeos</translation>
     </message>
     <message>
         <source>Cancer</source>
-        <translation type="unfinished"></translation>
+        <translation>Câncer</translation>
     </message>
     <message>
         <source>Leo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leão</translation>
     </message>
     <message>
         <source>Virgo</source>
-        <translation type="unfinished"></translation>
+        <translation>Virgem</translation>
     </message>
     <message>
         <source>Libra</source>
-        <translation type="unfinished"></translation>
+        <translation>Libra</translation>
     </message>
     <message>
         <source>Scorpio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escorpião</translation>
     </message>
     <message>
         <source>Sagittarius</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagitário</translation>
     </message>
     <message>
         <source>Capricorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Capricórnio</translation>
     </message>
 </context>
 <context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
-        <translation type="unfinished"></translation>
+        <translation>Nascido em {date} ({sign})</translation>
     </message>
     <message>
         <source>{name}, born on {date} ({sign})</source>
-        <translation type="unfinished"></translation>
+        <translation>{name}, nascido em {date} ({sign})</translation>
     </message>
     <message>
         <source>Age as of {date}: {years} Years ({days} Days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Idade em {date}: {years} anos ({days} dias)</translation>
     </message>
     <message>
         <source>Invalid date ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Data inválida ...</translation>
     </message>
     <message>
         <source>Compared with {name}: Physical {physical}%, Emotional {emotional}%, Mental {mental}%</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparado com {name}: físico {physical}%, emocional {emotional}%, intelectual {mental}%</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
 </context>
 <context>
     <name>EscapedErrorReport</name>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro inesperado.</translation>
     </message>
 </context>
 <context>
     <name>ExportDialogSetup</name>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Save %1 Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar imagem %1</translation>
     </message>
 </context>
 <context>
     <name>HelpViewer</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,13 @@
 could not be created: %s.
 
 Please select a different folder to install to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta
+
+%s
+
+Motivo: %s.
+
+Escolha outra pasta para a instalação.</translation>
     </message>
     <message>
         <source>The folder
@@ -134,46 +140,54 @@ Please select a different folder to install to.</source>
 %s
 
 apparently already exists. Do you want to overwrite existing files?</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta
+
+%s
+
+parece já existir. Deseja substituir os arquivos existentes?</translation>
     </message>
     <message>
         <source>No changes have been made. Please select a different folder to install to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi alterado. Escolha outra pasta para a instalação.</translation>
     </message>
     <message>
         <source>The file &quot;%s&quot; already exists, but %s has a newer version of this file.
 
 Would you like to install this file?</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%s&quot; já existe, mas o %s traz uma versão mais recente dele.
+
+Deseja instalar este arquivo?</translation>
     </message>
     <message>
         <source>the registry could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar no registro</translation>
     </message>
     <message>
         <source>Read the %s help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler a ajuda do %s</translation>
     </message>
     <message>
         <source>Biorhythm charts for the days ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos de biorritmo para os próximos dias</translation>
     </message>
     <message>
         <source>Remove %s from this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover o %s deste computador</translation>
     </message>
     <message>
         <source>Could not write the uninstall entry: %s
 
 To remove %s later, run %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a entrada de desinstalação: %s
+
+Para remover o %s mais tarde, execute %s</translation>
     </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -181,595 +195,598 @@ To remove %s later, run %s</source>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 Check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta &quot;%1&quot; não existe.
+Verifique o caminho e tente novamente.</translation>
     </message>
 </context>
 <context>
     <name>QtMessageService</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar sem salvar</translation>
     </message>
 </context>
 <context>
     <name>ReadoutTexts</name>
     <message>
         <source>{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}</source>
-        <translation type="unfinished"></translation>
+        <translation>{date} / físico {physical} / intelectual {mental} / emocional {emotional} / geral {overall}</translation>
     </message>
     <message>
         <source>{percent}%</source>
-        <translation type="unfinished"></translation>
+        <translation>{percent}%</translation>
     </message>
     <message>
         <source>No chart: the birth date or the start date is not a valid date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem gráfico: a data de nascimento ou a data de início não é uma data válida.</translation>
     </message>
     <message>
         <source>Biorhythm chart for a birth on {birth}, starting on {start}.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de biorritmo para um nascimento em {birth}, a partir de {start}.</translation>
     </message>
     <message>
         <source> Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}.</source>
-        <translation type="unfinished"></translation>
+        <translation> Hoje, {date}: físico {physical}, intelectual {mental}, emocional {emotional}, geral {overall}.</translation>
     </message>
     <message>
         <source>{percent} percent</source>
-        <translation type="unfinished"></translation>
+        <translation>{percent} por cento</translation>
     </message>
     <message>
         <source>minus {percent} percent</source>
-        <translation type="unfinished"></translation>
+        <translation>menos {percent} por cento</translation>
     </message>
 </context>
 <context>
     <name>SettingsStore</name>
     <message>
         <source>The settings file &apos;%1&apos; could not be read and was kept as &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo de configurações &quot;%1&quot;; ele foi guardado como &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The settings file &apos;%1&apos; could not be read and could not be kept aside: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler nem pôr de lado o arquivo de configurações &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>The settings file &apos;%1&apos; could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo de configurações &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source> The program starts with its default settings.</source>
-        <translation type="unfinished"></translation>
+        <translation> O programa inicia com as configurações padrão.</translation>
     </message>
 </context>
 <context>
     <name>SetupItemPainter</name>
     <message>
         <source>No Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem linha</translation>
     </message>
 </context>
 <context>
     <name>SetupPage</name>
     <message>
         <source>No Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem linha</translation>
     </message>
     <message>
         <source>Width %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Espessura %1</translation>
     </message>
     <message>
         <source>Range of weeks to show</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de semanas exibidas</translation>
     </message>
     <message>
         <source> Style </source>
-        <translation type="unfinished"></translation>
+        <translation> Estilo </translation>
     </message>
     <message>
         <source>Style of graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilo do gráfico</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha</translation>
     </message>
     <message>
         <source>High/Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto/Baixo</translation>
     </message>
     <message>
         <source> Line Widths </source>
-        <translation type="unfinished"></translation>
+        <translation> Espessuras </translation>
     </message>
     <message>
         <source>Line widths for graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Espessura das linhas do gráfico</translation>
     </message>
     <message>
         <source>Physical</source>
-        <translation type="unfinished"></translation>
+        <translation>Físico</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelectual</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation type="unfinished"></translation>
+        <translation>Emocional</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation type="unfinished"></translation>
+        <translation>Geral</translation>
     </message>
     <message>
         <source> General </source>
-        <translation type="unfinished"></translation>
+        <translation> Geral </translation>
     </message>
     <message>
         <source>Save Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar data</translation>
     </message>
     <message>
         <source>Current start date will be used for next session</source>
-        <translation type="unfinished"></translation>
+        <translation>A data de início atual será usada na próxima sessão</translation>
     </message>
     <message>
         <source>Show Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar dicas</translation>
     </message>
     <message>
         <source>Show these popup hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar estas dicas</translation>
     </message>
     <message>
         <source>Separator Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Separadores</translation>
     </message>
     <message>
         <source>Show daily vertical lines in graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar uma linha vertical por dia no gráfico</translation>
     </message>
     <message>
         <source>Hide Flash Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem abertura</translation>
     </message>
     <message>
         <source>Hide initial flash screen on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Não mostrar a tela de abertura ao iniciar</translation>
     </message>
     <message>
         <source> Color Settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Cores </translation>
     </message>
     <message>
         <source>Color settings for graphic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cores do gráfico</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundo</translation>
     </message>
     <message>
         <source>%1 Line Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Espessura da linha %1</translation>
     </message>
     <message>
         <source>%1 Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor %1</translation>
     </message>
     <message>
         <source> Show %1 Week </source>
-        <translation type="unfinished"></translation>
+        <translation> Mostrar %1 semana </translation>
     </message>
     <message>
         <source> Show %1 Weeks </source>
-        <translation type="unfinished"></translation>
+        <translation> Mostrar %1 semanas </translation>
     </message>
 </context>
 <context>
     <name>SetupWizardEntry</name>
     <message>
         <source>Sorry, this program is specifically designed to run under Windows 95 or WindowsNT 4.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desculpe, este programa foi feito especificamente para Windows 95 ou Windows NT 4.0.</translation>
     </message>
 </context>
 <context>
     <name>StartMode</name>
     <message>
         <source>The help file &quot;%1&quot; cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o arquivo de ajuda &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>TfrmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <source>World Wide Web</source>
-        <translation type="unfinished"></translation>
+        <translation>World Wide Web</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone</translation>
     </message>
     <message>
         <source>Click to close this dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para fechar esta janela</translation>
     </message>
     <message>
         <source>%1 - Version %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Versão %2</translation>
     </message>
     <message>
         <source>Copyright © %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 %2</translation>
     </message>
     <message>
         <source>All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os direitos reservados.</translation>
     </message>
 </context>
 <context>
     <name>TfrmBio</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página anterior</translation>
     </message>
     <message>
         <source>One Day &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar um dia</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoje</translation>
     </message>
     <message>
         <source>One Day &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar um &amp;dia</translation>
     </message>
     <message>
         <source>&amp;Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Pró&amp;xima página</translation>
     </message>
     <message>
         <source>&amp;Save As Bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar como imagem</translation>
     </message>
     <message>
         <source>P&amp;rint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuali&amp;zar impressão</translation>
     </message>
     <message>
         <source>Set As &amp;Wallpaper (Tiled)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como plano de &amp;fundo (lado a lado)</translation>
     </message>
     <message>
         <source>Set As Wa&amp;llpaper (Centered)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar como plano de fundo (&amp;centralizado)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sai&amp;r</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Copy Program for a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar o programa para um amigo</translation>
     </message>
     <message>
         <source>&amp;Latest Corvanti Products</source>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;ltimos produtos Corvanti</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>Only a copy installed by its own Setup, or a complete download, can be copied for a friend: the program&apos;s files are not all in its folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Só uma cópia instalada pelo seu próprio instalador, ou um download completo, pode ser copiada para um amigo: os arquivos do programa não estão todos na pasta dele</translation>
     </message>
     <message>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo %1 &quot;%2&quot;.
+
+%3</translation>
     </message>
     <message>
         <source>The chart could not be printed on &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o gráfico em &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The chart cannot be put on paper while a date is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>O gráfico não pode ser impresso enquanto uma data for inválida.</translation>
     </message>
     <message>
         <source>Could not set desktop wallpaper!</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível definir o plano de fundo!</translation>
     </message>
     <message>
         <source>Birth date for calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento para os cálculos</translation>
     </message>
     <message>
         <source>Date to start with</source>
-        <translation type="unfinished"></translation>
+        <translation>Data em que o gráfico começa</translation>
     </message>
     <message>
         <source>B&amp;irth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de &amp;nascimento</translation>
     </message>
     <message>
         <source>St&amp;art Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de &amp;início</translation>
     </message>
     <message>
         <source>&amp;Biorhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Biorritmo</translation>
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurações</translation>
     </message>
     <message>
         <source>Divider</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisor</translation>
     </message>
     <message>
         <source>Drag to share the window between the date fields and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste para dividir a janela entre os campos de data e o gráfico</translation>
     </message>
     <message>
         <source>Biorhythm and Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Biorritmo e configurações</translation>
     </message>
     <message>
         <source>The chart, and the setup of how it is drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>O gráfico e as configurações de como ele é desenhado</translation>
     </message>
     <message>
         <source>Biorhythm chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de biorritmo</translation>
     </message>
 </context>
 <context>
     <name>TfrmCal</name>
     <message>
         <source>Year back</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano anterior</translation>
     </message>
     <message>
         <source>Month back</source>
-        <translation type="unfinished"></translation>
+        <translation>Mês anterior</translation>
     </message>
     <message>
         <source>&amp;Today</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoje</translation>
     </message>
     <message>
         <source>Jump to Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para hoje</translation>
     </message>
     <message>
         <source>Month foreward</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo mês</translation>
     </message>
     <message>
         <source>Year foreward</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo ano</translation>
     </message>
 </context>
 <context>
     <name>TfrmCopyProgram</name>
     <message>
         <source>Select the drive you want to copy to</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a unidade para onde copiar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Copy %s for a Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar o %s para um amigo</translation>
     </message>
     <message>
         <source>Choose the drive you want to copy %s to, for example a floppy disk or a USB stick for a friend.%sThe program&apos;s files are copied into a folder of that name at the top of the drive.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a unidade para onde copiar o %s, por exemplo um disquete ou um pen drive para um amigo.%sOs arquivos do programa são copiados para uma pasta com esse nome na raiz da unidade.</translation>
     </message>
     <message>
         <source>Copy to folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar para a pasta %1</translation>
     </message>
     <message>
         <source>Cannot copy to the same directory this program is running from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível copiar para a mesma pasta de onde este programa está sendo executado.</translation>
     </message>
     <message>
         <source>Error writing to drive %s. If this is a removable drive make sure there is a disk in the drive and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao gravar na unidade %s. Se for uma unidade removível, verifique se há um disco nela e tente novamente.</translation>
     </message>
     <message>
         <source>One or more files are missing from the original installation. Please obtain a new copy from our web site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltam um ou mais arquivos da instalação original. Obtenha uma nova cópia no nosso site.</translation>
     </message>
     <message>
         <source>An error occurred copying the files. Please make sure you have a disk in the floppy drive and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocorreu um erro ao copiar os arquivos. Verifique se há um disquete na unidade e tente novamente.</translation>
     </message>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto!</translation>
     </message>
 </context>
 <context>
     <name>TfrmInstall</name>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluir</translation>
     </message>
     <message>
         <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar &gt;</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&lt; &amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt; &amp;Voltar</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima página</translation>
     </message>
     <message>
         <source>Cancel installation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar a instalação</translation>
     </message>
     <message>
         <source>Please select a parent folder for %s. Click on Next to proceed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma pasta superior para o %s. Clique em Avançar para continuar.</translation>
     </message>
     <message>
         <source>Select the drive where you want to install this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a unidade onde instalar este programa</translation>
     </message>
     <message>
         <source>Select the folder(s) where you want to install this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a pasta onde instalar este programa</translation>
     </message>
     <message>
         <source>Please select from where you would like to be able to run %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha de onde você quer poder executar o %s.</translation>
     </message>
     <message>
         <source>Add %s to the Start Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar o %s ao menu Iniciar</translation>
     </message>
     <message>
         <source>Creates a group in Windows&apos; Start Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria um grupo no menu Iniciar do Windows</translation>
     </message>
     <message>
         <source>Automatically run %s on Windows startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Executar o %s ao iniciar o Windows</translation>
     </message>
     <message>
         <source>Automatically runs this program when you start Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Executa este programa automaticamente ao iniciar o Windows</translation>
     </message>
     <message>
         <source>Add %s icon to the Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar o ícone do %s à área de trabalho</translation>
     </message>
     <message>
         <source>Creates a shortcut icon on your desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria um atalho na sua área de trabalho</translation>
     </message>
     <message>
         <source>The following files will be installed on your system</source>
-        <translation type="unfinished"></translation>
+        <translation>Os seguintes arquivos serão instalados no seu sistema</translation>
     </message>
     <message>
         <source>These files will be installed on your system</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos serão instalados no seu sistema</translation>
     </message>
     <message>
         <source>Click on Finish to install %s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em Concluir para instalar o %s.</translation>
     </message>
     <message>
         <source>Installation has been completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>A instalação foi concluída com sucesso!</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atenção</translation>
     </message>
     <message>
         <source>According to your system clock you have downloaded a version of this program which is older than 6 months! There is a very good chance that this program has been replaced by a newer version. Please go to the following WWW address to verify:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelo relógio do seu sistema, você baixou uma versão deste programa com mais de 6 meses! É muito provável que ela já tenha sido substituída por uma versão mais recente. Confira no seguinte endereço WWW:</translation>
     </message>
     <message>
         <source>However, you can continue to install this version by clicking on Next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesmo assim, você pode instalar esta versão clicando em Avançar.</translation>
     </message>
     <message>
         <source>Click here to jump to Corvanti&apos;s home page on the World Wide Web</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para ir à página da Corvanti na World Wide Web</translation>
     </message>
     <message>
         <source>%1 Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Instalação do %1</translation>
     </message>
 </context>
 <context>
     <name>TfrmInstallFlow</name>
     <message>
         <source>Are you sure you want to cancel the installation of %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja mesmo cancelar a instalação do %s?</translation>
     </message>
 </context>
 <context>
     <name>TfrmProducts</name>
     <message>
         <source>Latest %1 Products</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos produtos %1</translation>
     </message>
     <message>
         <source>&lt;p&gt;%1 keeps adding to its range of programs for body and mind.&lt;/p&gt;&lt;p&gt;The latest %1 products, updates to %2 and free trial versions are waiting for you on the World Wide Web at&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Drop by now and then: new titles appear there first.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;A %1 amplia sem parar sua linha de programas para o corpo e a mente.&lt;/p&gt;&lt;p&gt;Os últimos produtos %1, atualizações do %2 e versões de avaliação gratuitas esperam por você na World Wide Web, em&lt;/p&gt;&lt;p align=&quot;center&quot;&gt;&lt;a href=&quot;%3&quot;&gt;%3&lt;/a&gt;&lt;/p&gt;&lt;p&gt;Passe por lá de vez em quando: os novos títulos aparecem lá primeiro.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -780,7 +797,11 @@ Check the path and try again.</source>
 %s
 
 may be used by another application. Do you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo
+
+%s
+
+pode estar em uso por outro aplicativo. Deseja excluí-lo?</translation>
     </message>
     <message>
         <source>These files in
@@ -790,7 +811,13 @@ may be used by another application. Do you want to delete it?</source>
 were left where they are, because they are not the ones %s installed:
 
 %s</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes arquivos em
+
+%s
+
+foram deixados onde estão, porque não são os que o %s instalou:
+
+%s</translation>
     </message>
     <message>
         <source>No installation of %s is registered, so the copy in
@@ -798,7 +825,11 @@ were left where they are, because they are not the ones %s installed:
 %s
 
 cannot be uninstalled. Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma instalação do %s está registrada, por isso a cópia em
+
+%s
+
+não pode ser desinstalada. Nada foi alterado.</translation>
     </message>
     <message>
         <source>The copy of %s in
@@ -810,7 +841,15 @@ is not the installed one. The uninstall entry names the installation in
 %s
 
 Run the uninstall from there. Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia do %s em
+
+%s
+
+não é a instalada. A entrada de desinstalação aponta para a instalação em
+
+%s
+
+Execute a desinstalação a partir de lá. Nada foi alterado.</translation>
     </message>
     <message>
         <source>The program file
@@ -818,7 +857,11 @@ Run the uninstall from there. Nothing has been changed.</source>
 %s
 
 could not be removed automatically. Please delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover automaticamente o arquivo do programa
+
+%s
+
+Exclua-o manualmente.</translation>
     </message>
     <message>
         <source>The program file and the folder
@@ -826,15 +869,19 @@ could not be removed automatically. Please delete it by hand.</source>
 %s
 
 could not be removed automatically. Please delete them by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover automaticamente o arquivo do programa e a pasta
+
+%s
+
+Exclua-os manualmente.</translation>
     </message>
     <message>
         <source>Are you sure you want to uninstall %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja mesmo desinstalar o %s?</translation>
     </message>
     <message>
         <source>%s has been uninstalled.</source>
-        <translation type="unfinished"></translation>
+        <translation>O %s foi desinstalado.</translation>
     </message>
 </context>
 </TS>

@@ -35,14 +35,15 @@ namespace {
     QT_TRANSLATE_NOOP("ReadoutTexts", "{percent}%"),
     QT_TRANSLATE_NOOP("ReadoutTexts", "No chart: the birth date or the start date is not a valid date."),
     QT_TRANSLATE_NOOP("ReadoutTexts", "Biorhythm chart for a birth on {birth}, starting on {start}."),
-    QT_TRANSLATE_NOOP("ReadoutTexts",
-                      " Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}."),
+    QT_TRANSLATE_NOOP(
+        "ReadoutTexts",
+        " Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}."),
     QT_TRANSLATE_NOOP("ReadoutTexts", "{percent} percent"),
     QT_TRANSLATE_NOOP("ReadoutTexts", "minus {percent} percent"),
 };
 
-constexpr const char* SignNames[] = {"Aquarius", "Pisces", "Aries",   "Taurus",  "Gemini",      "Cancer",
-                                     "Leo",      "Virgo",  "Libra",   "Scorpio", "Sagittarius", "Capricorn"};
+constexpr const char* SignNames[] = {"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
+                                     "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn"};
 
 // The text's translation in `context`; the English default itself when none is installed.
 void translate(const char* context, std::string& text) {
@@ -53,9 +54,8 @@ void translate(const char* context, std::string& text) {
 
 ChartTexts translatedChartTexts() {
   ChartTexts texts;
-  for (std::string* text : {&texts.bornOn, &texts.personBornOn, &texts.ageAsOf, &texts.invalidDate,
-                            &texts.comparedWith, &texts.legend[0], &texts.legend[1], &texts.legend[2],
-                            &texts.legend[3]})
+  for (std::string* text : {&texts.bornOn, &texts.personBornOn, &texts.ageAsOf, &texts.invalidDate, &texts.comparedWith,
+                            &texts.legend[0], &texts.legend[1], &texts.legend[2], &texts.legend[3]})
     translate("ChartTexts", *text);
   for (const char* sign : SignNames) {
     std::string name = sign;

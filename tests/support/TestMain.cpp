@@ -34,6 +34,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir registryDir;
   qputenv("LUNASOMA_REGISTRY_DIR", registryDir.path().toLocal8Bit());
+  // The programs a test starts speak English whatever the machine's language, as the tests expect;
+  // English first in LANGUAGE wins over any locale and leaves the date formats to the locale.
+  qputenv("LANGUAGE", "en");
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
