@@ -319,7 +319,7 @@ Vérifiez le chemin et réessayez.</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation>Intellect.</translation>
+        <translation>Intellectuel</translation>
     </message>
     <message>
         <source>Emotional</source>

@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>Overall</source>
-        <translation>Complessivo</translation>
+        <translation>Globale</translation>
     </message>
 </context>
 <context>
@@ -222,7 +222,7 @@ Controllare il percorso e riprovare.</translation>
     <name>ReadoutTexts</name>
     <message>
         <source>{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}</source>
-        <translation>{date} / fisico {physical} / intellettivo {mental} / emotivo {emotional} / complessivo {overall}</translation>
+        <translation>{date} / fisico {physical} / intellettivo {mental} / emotivo {emotional} / globale {overall}</translation>
     </message>
     <message>
         <source>{percent}%</source>
@@ -238,7 +238,7 @@ Controllare il percorso e riprovare.</translation>
     </message>
     <message>
         <source> Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}.</source>
-        <translation> Oggi, {date}: fisico {physical}, intellettivo {mental}, emotivo {emotional}, complessivo {overall}.</translation>
+        <translation> Oggi, {date}: fisico {physical}, intellettivo {mental}, emotivo {emotional}, globale {overall}.</translation>
     </message>
     <message>
         <source>{percent} percent</source>
@@ -327,7 +327,7 @@ Controllare il percorso e riprovare.</translation>
     </message>
     <message>
         <source>Overall</source>
-        <translation>Complessivo</translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source> General </source>

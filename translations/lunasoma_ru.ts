@@ -315,15 +315,15 @@ Check the path and try again.</source>
     </message>
     <message>
         <source>Physical</source>
-        <translation>Физич.</translation>
+        <translation>Тело</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation>Интеллект.</translation>
+        <translation>Интеллект</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation>Эмоц.</translation>
+        <translation>Эмоции</translation>
     </message>
     <message>
         <source>Overall</source>
