@@ -296,6 +296,33 @@ TEST_F(ChartProgram, DrawsTheSamePictureWhateverTheDisplaySays) {
   }
 }
 
+// The picture speaks the user's language as the window does: English, character for character,
+// under the C and English locales and where no translation matches.
+TEST_F(ChartProgram, DrawsItsWordsInTheUsersLanguage) {
+  struct Row {
+    const char* name;
+    std::vector<std::pair<QString, QString>> set;
+    const char* header;
+  };
+  const Row rows[] = {
+      {"the C locale", {{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, "Born on "},
+      {"English", {{"LC_ALL", "en_US.UTF-8"}, {"LANGUAGE", ""}}, "Born on "},
+      {"a language not shipped", {{"LC_ALL", "ja_JP.UTF-8"}, {"LANGUAGE", ""}}, "Born on "},
+      {"German", {{"LC_ALL", "de_DE.UTF-8"}, {"LANGUAGE", ""}}, "Geboren am "},
+      {"Russian by LANGUAGE", {{"LC_ALL", "de_DE.UTF-8"}, {"LANGUAGE", "ru"}}, "Дата рождения: "},
+  };
+  const QStringList request{"--birth", "1990-05-10", "--start", "2026-12-01", "--ops"};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QProcessEnvironment environment = sandbox.environment();
+    for (const auto& [name, value] : row.set) environment.insert(name, value);
+    const ProgramRun run = test::runProgram({ChartProgramFile, request, environment, out.path(), {}, {}});
+    EXPECT_EQ(run.exitCode, Drawn);
+    EXPECT_TRUE(run.out.contains(row.header)) << run.out.left(400).toStdString();
+    EXPECT_EQ(run.out.contains("Born on "), QByteArray(row.header) == "Born on ");
+  }
+}
+
 // A request it refuses ends with exit code 2 and one line naming the fault, before anything is
 // drawn or written.
 TEST_F(ChartProgram, RefusesBadRequestsWithExitCodeTwoAndOneLine) {
