@@ -27,6 +27,7 @@
 #include "app/LunasomaApplication.h"
 #include "app/ProgramFolders.h"
 #include "app/SettingsStore.h"
+#include "app/Translations.h"
 #include "platform/LinuxHostServices.h"
 #include "tests/support/MemoryRegistry.h"
 #include "ui/PointerShapes.h"
@@ -76,6 +77,8 @@ long peakResidentKiB() {
 
 [[noreturn]] void probeProgram(int argc, char** argv, int fd) {
   lunasoma::LunasomaApplication application(argc, argv);
+  // As the program does: the user's language (LANG, LANGUAGE) decides whether a translation loads.
+  lunasoma::installTranslations();
   // In-memory hives: measuring must not read or write anybody's real settings.
   lunasoma::LinuxHostServices host(std::make_unique<lunasoma::test::MemoryRegistry>(),
                                    std::make_unique<lunasoma::test::MemoryRegistry>());
