@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Bitmap-Bild (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>Bitmap-Datei</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>PDF-Dokument</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -521,7 +556,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>Die %1-Datei „%2“ konnte nicht geschrieben werden.
+        <translation>„%2“ (%1) konnte nicht geschrieben werden.
 
 %3</translation>
     </message>

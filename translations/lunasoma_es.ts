@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Imagen de mapa de bits (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>archivo de mapa de bits</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>dibujo SVG</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>documento PDF</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -130,7 +165,7 @@ Please select a different folder to install to.</source>
 
 %s
 
-%s.
+Motivo: %s.
 
 Elija otra carpeta para la instalación.</translation>
     </message>
@@ -521,7 +556,7 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>No se pudo escribir el archivo %1 «%2».
+        <translation>No se pudo escribir «%2» (%1).
 
 %3</translation>
     </message>

@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Image bitmap (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>fichier bitmap</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>image PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>dessin SVG</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>document PDF</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -521,7 +556,7 @@ Vérifiez le chemin et réessayez.</translation>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>Le fichier %1 « %2 » n&apos;a pas pu être écrit.
+        <translation>Impossible d&apos;écrire « %2 » (%1).
 
 %3</translation>
     </message>

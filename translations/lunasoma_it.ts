@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Immagine bitmap (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>file bitmap</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>immagine PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Disegno SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>disegno SVG</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>documento PDF</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -521,7 +556,7 @@ Controllare il percorso e riprovare.</translation>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>Impossibile scrivere il file %1 «%2».
+        <translation>Impossibile scrivere «%2» (%1).
 
 %3</translation>
     </message>

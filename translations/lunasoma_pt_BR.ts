@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Imagem bitmap (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>arquivo bitmap</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>imagem PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Desenho SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>desenho SVG</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>documento PDF</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -521,7 +556,7 @@ Verifique o caminho e tente novamente.</translation>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>Não foi possível gravar o arquivo %1 &quot;%2&quot;.
+        <translation>Não foi possível gravar &quot;%2&quot; (%1).
 
 %3</translation>
     </message>

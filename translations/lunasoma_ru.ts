@@ -53,6 +53,41 @@
     </message>
 </context>
 <context>
+    <name>ChartFile</name>
+    <message>
+        <source>Bitmap Image (*.BMP)</source>
+        <translation>Точечный рисунок (*.BMP)</translation>
+    </message>
+    <message>
+        <source>bitmap file</source>
+        <translation>точечный рисунок</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>изображение PNG</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>SVG drawing</source>
+        <translation>рисунок SVG</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF document</source>
+        <translation>документ PDF</translation>
+    </message>
+</context>
+<context>
     <name>ChartTexts</name>
     <message>
         <source>Born on {date} ({sign})</source>
@@ -521,7 +556,7 @@ Check the path and try again.</source>
         <source>The %1 &quot;%2&quot; could not be written.
 
 %3</source>
-        <translation>Не удалось записать файл %1 «%2».
+        <translation>Не удалось записать «%2» (%1).
 
 %3</translation>
     </message>

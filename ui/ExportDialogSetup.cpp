@@ -22,7 +22,8 @@ struct ExportFilter {
 std::vector<ExportFilter> exportFilters() {
   std::vector<ExportFilter> filters;
   for (const ChartFileType& type : chartFileTypes()) {
-    filters.push_back({QString::fromLatin1(type.filter), QString::fromLatin1(type.extension), type.format});
+    filters.push_back(
+        {QCoreApplication::translate("ChartFile", type.filter), QString::fromLatin1(type.extension), type.format});
     if (filters.size() == 1)
       filters.push_back(
           {QCoreApplication::translate("ExportDialogSetup", "All Files (*)"), filters[0].suffix, filters[0].format});

@@ -69,9 +69,9 @@ bool reportChartFile(HostServices& services, QWidget* parent, ChartFileFormat fo
                      const QString& reason) {
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
-  services.messages.error(parent,
-                          QCoreApplication::translate("TfrmBio", "The %1 \"%2\" could not be written.\n\n%3")
-                              .arg(QLatin1String(chartFileType(format).noun), QDir::toNativeSeparators(path), reason));
+  services.messages.error(parent, QCoreApplication::translate("TfrmBio", "The %1 \"%2\" could not be written.\n\n%3")
+                                      .arg(QCoreApplication::translate("ChartFile", chartFileType(format).noun),
+                                           QDir::toNativeSeparators(path), reason));
   return false;
 }
 

@@ -166,12 +166,16 @@ QString writePdf(ChartFileFormat, const ChartFileSource& source, const QString& 
 
 // Qt reads the text in brackets as the patterns, and matches them regardless of case, as the
 // desktop the product comes from does. The bitmap's filter and extension are spelt as that
-// desktop's dialog spelt them.
+// desktop's dialog spelt them. The filters and nouns are translated where they are shown.
 constexpr ChartFileType Types[] = {
-    {ChartFileFormat::Bitmap, "BMP", "Bitmap Image (*.BMP)", "bitmap file", false, writePicture},
-    {ChartFileFormat::Png, "png", "PNG image (*.png)", "PNG image", false, writePicture},
-    {ChartFileFormat::Svg, "svg", "SVG drawing (*.svg)", "SVG drawing", false, writeSvg},
-    {ChartFileFormat::Pdf, "pdf", "PDF document (*.pdf)", "PDF document", true, writePdf},
+    {ChartFileFormat::Bitmap, "BMP", QT_TRANSLATE_NOOP("ChartFile", "Bitmap Image (*.BMP)"),
+     QT_TRANSLATE_NOOP("ChartFile", "bitmap file"), false, writePicture},
+    {ChartFileFormat::Png, "png", QT_TRANSLATE_NOOP("ChartFile", "PNG image (*.png)"),
+     QT_TRANSLATE_NOOP("ChartFile", "PNG image"), false, writePicture},
+    {ChartFileFormat::Svg, "svg", QT_TRANSLATE_NOOP("ChartFile", "SVG drawing (*.svg)"),
+     QT_TRANSLATE_NOOP("ChartFile", "SVG drawing"), false, writeSvg},
+    {ChartFileFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("ChartFile", "PDF document (*.pdf)"),
+     QT_TRANSLATE_NOOP("ChartFile", "PDF document"), true, writePdf},
 };
 
 }  // namespace
