@@ -4,6 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "platform/QtHelpService.h"
+
 namespace lunasoma {
 
 namespace {
@@ -56,6 +58,8 @@ QString installTranslations() {
     return {};
   }
   QCoreApplication::installTranslator(own);
+  // The help viewer shows the help in the same language where it has one.
+  QCoreApplication::instance()->setProperty(TranslationLanguageProperty, language);
   // Qt's own words (the file, print and message dialogs' buttons) from the system's Qt; a system
   // without them shows those in English, the program's own texts still translated.
   auto* qt = new QTranslator(QCoreApplication::instance());

@@ -1,5 +1,6 @@
 #include "platform/QtHelpService.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -27,12 +28,25 @@ QString QtHelpService::contentsFileFor(const QString& helpFile) {
   return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".cnt");
 }
 
+QString QtHelpService::translatedHelpFor(const QString& helpFile) {
+  const QCoreApplication* application = QCoreApplication::instance();
+  const QString language = application ? application->property(TranslationLanguageProperty).toString() : QString();
+  if (language.isEmpty()) return {};
+  const QString embedded = QStringLiteral(":/help/") + QFileInfo(helpFile).completeBaseName() + QLatin1Char('_') +
+                           language + QStringLiteral(".hlp");
+  return QFile::exists(embedded) ? embedded : QString();
+}
+
 bool QtHelpService::showContents(QWidget* parent, const QString& helpFile) {
   const QFileInfo info(helpFile);
   QString html;
   if (!info.isFile() || !readText(helpFile, html)) return false;
   QString contentsText;
   readText(contentsFileFor(helpFile), contentsText);
+  // The help in the user's language replaces the English text; its pictures and links still come
+  // from the folder beside the program.
+  const QString translated = translatedHelpFor(helpFile);
+  if (!translated.isEmpty() && readText(translated, html)) readText(contentsFileFor(translated), contentsText);
 
   if (!m_viewer) {
     // No parent: the help is a window of its own, not one that disappears with a dialog.

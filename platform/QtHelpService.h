@@ -2,7 +2,9 @@
 // Opens the help viewer on a help file: the HTML document itself and, beside it, the contents
 // file of the same name with the extension ".cnt" (without one the document is shown alone).
 // One viewer at a time; asking again reloads and raises it. quit() closes it; the window itself
-// lives until the service ends, which must be before the QApplication does.
+// lives until the service ends, which must be before the QApplication does. Where the program runs
+// in another language and the help is embedded in that language (":/help/Lunasoma_de.hlp" beside
+// ":/help/Lunasoma_de.cnt"), that help is shown instead of the English file's.
 
 #include <QPointer>
 #include <QString>
@@ -11,6 +13,10 @@
 #include "platform/HostServices.h"
 
 namespace lunasoma {
+
+// The application object's property that names the language the program's texts are in ("de",
+// "pt_BR"); unset or empty for English.
+constexpr char TranslationLanguageProperty[] = "lunasomaTranslationLanguage";
 
 class QtHelpService : public HelpService {
  public:
@@ -25,6 +31,8 @@ class QtHelpService : public HelpService {
   // The open viewer, or null.
   HelpViewer* viewer() const { return m_viewer; }
   static QString contentsFileFor(const QString& helpFile);
+  // The embedded help in the program's language for this help file; empty when there is none.
+  static QString translatedHelpFor(const QString& helpFile);
 
  private:
   ShellService& m_shell;

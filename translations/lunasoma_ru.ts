@@ -111,15 +111,15 @@
     </message>
     <message>
         <source>Physical</source>
-        <translation>Физический</translation>
+        <translation>Тело</translation>
     </message>
     <message>
         <source>Mental</source>
-        <translation>Интеллектуальный</translation>
+        <translation>Интеллект</translation>
     </message>
     <message>
         <source>Emotional</source>
-        <translation>Эмоциональный</translation>
+        <translation>Эмоции</translation>
     </message>
     <message>
         <source>Overall</source>

@@ -147,6 +147,36 @@ TEST_F(HelpServiceTest, SecondRequestReusesTheWindowWithFreshContents) {
   EXPECT_TRUE(first->findChild<QTextBrowser*>("brwTopic")->toPlainText().contains("second"));
 }
 
+// The help follows the program's language where it is embedded in that language, and stays the
+// English file beside the program for English and for a language without a help of its own.
+TEST_F(HelpServiceTest, ShowsTheHelpInTheProgramsLanguageWhereThereIsOne) {
+  write("Lunasoma.hlp", "<html><body><a name=\"contents\"></a><h1>English help</h1></body></html>");
+  write("Lunasoma.cnt", ":Base Lunasoma.hlp\n:Title Lunasoma Help\n1 Start\n2 Welcome=contents\n");
+  struct Row {
+    const char* language;
+    const char* title;
+    const char* text;
+  };
+  const Row rows[] = {
+      {"", "Lunasoma Help", "English help"},
+      {"de", "Lunasoma-Hilfe", "Willkommen bei Lunasoma"},
+      {"xx", "Lunasoma Help", "English help"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.language);
+    QCoreApplication::instance()->setProperty(TranslationLanguageProperty, QString::fromLatin1(row.language));
+    ASSERT_TRUE(m_help.showContents(nullptr, helpFile()));
+    EXPECT_EQ(m_help.viewer()->windowTitle(), row.title);
+    EXPECT_TRUE(m_help.viewer()->findChild<QTextBrowser*>("brwTopic")->toPlainText().contains(row.text));
+  }
+  QCoreApplication::instance()->setProperty(TranslationLanguageProperty, QVariant());
+  // The translated help needs the English file beside the program all the same.
+  QFile::remove(helpFile());
+  QCoreApplication::instance()->setProperty(TranslationLanguageProperty, QStringLiteral("de"));
+  EXPECT_FALSE(m_help.showContents(nullptr, helpFile()));
+  QCoreApplication::instance()->setProperty(TranslationLanguageProperty, QVariant());
+}
+
 TEST(HelpContentsFileName, SitsBesideTheHelpFile) {
   EXPECT_EQ(QtHelpService::contentsFileFor("/opt/Lunasoma/Lunasoma.hlp"), "/opt/Lunasoma/Lunasoma.cnt");
   EXPECT_EQ(QtHelpService::contentsFileFor("/opt/a.b/Help.v2.HLP"), "/opt/a.b/Help.v2.cnt");
