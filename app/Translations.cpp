@@ -4,7 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "platform/QtHelpService.h"
+#include "platform/InstalledLanguage.h"
 
 namespace lunasoma {
 

@@ -1,5 +1,7 @@
 #include "platform/QtHelpService.h"
 
+#include "platform/InstalledLanguage.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -29,11 +31,8 @@ QString QtHelpService::contentsFileFor(const QString& helpFile) {
 }
 
 QString QtHelpService::translatedHelpFor(const QString& helpFile) {
-  const QCoreApplication* application = QCoreApplication::instance();
-  const QString language = application ? application->property(TranslationLanguageProperty).toString() : QString();
-  if (language.isEmpty()) return {};
-  const QString embedded = QStringLiteral(":/help/") + QFileInfo(helpFile).completeBaseName() + QLatin1Char('_') +
-                           language + QStringLiteral(".hlp");
+  const QString embedded =
+      resourceInLanguage(QStringLiteral(":/help/") + QFileInfo(helpFile).completeBaseName(), QStringLiteral(".hlp"));
   return QFile::exists(embedded) ? embedded : QString();
 }
 

@@ -14,10 +14,6 @@
 
 namespace lunasoma {
 
-// The application object's property that names the language the program's texts are in ("de",
-// "pt_BR"); unset or empty for English.
-constexpr char TranslationLanguageProperty[] = "lunasomaTranslationLanguage";
-
 class QtHelpService : public HelpService {
  public:
   explicit QtHelpService(ShellService& shell);

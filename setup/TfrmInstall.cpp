@@ -18,6 +18,7 @@
 #include <QTreeView>
 
 #include "app/ProductInfo.h"
+#include "platform/InstalledLanguage.h"
 #include "setup/InstallText.h"
 #include "setup/InstallWizardFlow.h"
 #include "setup/WaitSeconds.h"
@@ -287,7 +288,7 @@ void TfrmInstall::formCreate() {
 }
 
 void TfrmInstall::loadWelcomeText() {
-  QFile file(QStringLiteral(":/welcome.html"));
+  QFile file(resourceInLanguage(QStringLiteral(":/welcome"), QStringLiteral(".html")));
   if (!file.open(QIODevice::ReadOnly)) return;
   QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
   for (QString& line : lines) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/HelpContents.h"
+#include "platform/InstalledLanguage.h"
 #include "platform/QtHelpService.h"
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/TempFolder.h"
