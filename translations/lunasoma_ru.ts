@@ -727,7 +727,7 @@ Check the path and try again.</source>
     </message>
     <message>
         <source>Please select a parent folder for %s. Click on Next to proceed.</source>
-        <translation>Выберите папку, в которую будет установлена программа %s. Нажмите «Далее», чтобы продолжить.</translation>
+        <translation>Выберите папку, внутри которой будет установлена программа %s. Нажмите «Далее», чтобы продолжить.</translation>
     </message>
     <message>
         <source>Select the drive where you want to install this program</source>
