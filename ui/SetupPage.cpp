@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 #include <utility>
 
 #include "ui/AccessibleText.h"
@@ -44,10 +45,21 @@ QStringList widthItemNames() {
   return names;
 }
 
+// The palette's names as the translation tools see them; the list read is the model's.
+[[maybe_unused]] constexpr const char* TranslatedPaletteNames[] = {
+    QT_TRANSLATE_NOOP("PaletteNames", "Black"),  QT_TRANSLATE_NOOP("PaletteNames", "Maroon"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Green"),  QT_TRANSLATE_NOOP("PaletteNames", "Olive"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Navy"),   QT_TRANSLATE_NOOP("PaletteNames", "Purple"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Teal"),   QT_TRANSLATE_NOOP("PaletteNames", "Gray"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Silver"), QT_TRANSLATE_NOOP("PaletteNames", "Red"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Lime"),   QT_TRANSLATE_NOOP("PaletteNames", "Yellow"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Blue"),   QT_TRANSLATE_NOOP("PaletteNames", "Fuchsia"),
+    QT_TRANSLATE_NOOP("PaletteNames", "Aqua"),   QT_TRANSLATE_NOOP("PaletteNames", "White")};
+
 QStringList colorItemNames() {
   QStringList names;
   for (const std::string_view name : PaletteNames)
-    names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    names << QCoreApplication::translate("PaletteNames", std::string(name).c_str());
   return names;
 }
 
