@@ -110,5 +110,29 @@ TEST(DayReadout, DescriptionOfAChartWithoutValidDates) {
   }
 }
 
+// Another language's words come in as patterns, and each part lands where its pattern puts it:
+// the values in the language's order, the minus sign's word from its own pattern.
+TEST(DayReadout, TextsFollowTheWordsTheyAreGiven) {
+  ReadoutTexts words;
+  words.dayReadout = "{date}: G{overall} E{emotional} M{mental} K{physical}";
+  words.percent = "{percent} %";
+  words.chartFor = "Ab {start} für {birth}.";
+  words.todayValues = " Heute ({date}) {physical}/{mental}/{emotional}/{overall}.";
+  words.percentWords = "{percent} Prozent";
+  words.minusPercentWords = "minus {percent} Prozent";
+  words.noChart = "Kein Diagramm.";
+  const DayNumber birth = day(1990, 5, 17);
+  const DayNumber today = day(2026, 12, 8);
+  const DayPercentages values = dayPercentages(daysBetween(birth, today));
+  const std::string readout = dayReadoutText(today, daysBetween(birth, today), DateLocale{}, words);
+  EXPECT_EQ(readout, "Tuesday, December 8, 2026: G" + std::to_string(values.overall) + " % E" +
+                         std::to_string(values.emotional) + " % M" + std::to_string(values.mental) + " % K" +
+                         std::to_string(values.physical) + " %");
+  EXPECT_EQ(chartDescriptionText(birth, day(2026, 12, 1), today, DateLocale{}, words),
+            "Ab Tuesday, December 1, 2026 für Thursday, May 17, 1990. Heute (Tuesday, December 8, 2026) minus 63 "
+            "Prozent/minus 87 Prozent/minus 43 Prozent/minus 64 Prozent.");
+  EXPECT_EQ(chartDescriptionText(0.0, today, today, DateLocale{}, words), "Kein Diagramm.");
+}
+
 }  // namespace
 }  // namespace lunasoma
