@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/Biorhythm.h"
+#include "model/CycleMarks.h"
 
 namespace lunasoma {
 
@@ -35,13 +36,19 @@ DayPercentages dayPercentages(int daysSinceBirth) {
   return values;
 }
 
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale) {
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, bool markCritical) {
   const std::string dateText = formatDate(date, locale.longDatePattern, locale);
   if (dateText.empty()) return {};
   const DayPercentages values = dayPercentages(daysSinceBirth);
+  const auto cycleText = [&](const Cycle& cycle, int percent) {
+    std::string text = percentText(percent);
+    if (markCritical && isCriticalDay(cycle, daysSinceBirth)) text += " (critical)";
+    return text;
+  };
   // In the legend's order, so that the read-out names the curves as the chart does.
-  return dateText + " / Physical " + percentText(values.physical) + " / Mental " + percentText(values.mental) +
-         " / Emotional " + percentText(values.emotional) + " / Overall " + percentText(values.overall);
+  return dateText + " / Physical " + cycleText(Physical, values.physical) + " / Mental " +
+         cycleText(Mental, values.mental) + " / Emotional " + cycleText(Emotional, values.emotional) + " / Overall " +
+         percentText(values.overall);
 }
 
 std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale) {

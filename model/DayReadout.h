@@ -23,8 +23,9 @@ struct DayPercentages {
 DayPercentages dayPercentages(int daysSinceBirth);
 
 // "Tuesday, December 8, 2026 / Physical 52% / Mental 98% / Emotional -90% / Overall 20%": the
-// date in the locale's long form and the day's values. Empty when the date cannot be written.
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale);
+// date in the locale's long form and the day's values. Empty when the date cannot be written. With
+// markCritical, a cycle critical on that day has " (critical)" after its percentage.
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, bool markCritical = false);
 
 // A few sentences that say what the chart shows: the birth date, the first chart day and today's
 // values in words. Dates of 1 or less (what a field holding no date gives) are not charted, and
