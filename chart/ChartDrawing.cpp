@@ -377,6 +377,12 @@ bool chartDatesValid(const BiorhythmSettings& settings) {
   return settings.Birth > 1 && settings.Start > 1 && chartableDate(settings.Birth) && chartableDate(settings.Start);
 }
 
+std::string shownDaysTable(const BiorhythmSettings& settings, bool withCritical) {
+  if (!chartDatesValid(settings)) return {};
+  const int weeks = std::min<int>(settings.Range, MaxWeeks - 1) + 1;
+  return dayTableCsv(settings.Birth, settings.Start, 7 * weeks, withCritical);
+}
+
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
                        const DateLocale& locale, const ChartTexts& texts, const ChartExtras& extras) {
   DayColumns unused;

@@ -53,6 +53,10 @@ struct ChartExtras {
 // screen drawing of dates that do not shows only the invalid-date notice.
 bool chartDatesValid(const BiorhythmSettings& settings);
 
+// The days the chart shows, one row each, as the CSV table of their values (see dayTableCsv);
+// empty when the dates make no chart.
+std::string shownDaysTable(const BiorhythmSettings& settings, bool withCritical);
+
 // `locale` holds the long and short date patterns and names as they stood at program start;
 // `texts` the words drawn around them.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,

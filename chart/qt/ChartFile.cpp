@@ -164,6 +164,12 @@ QString writePdf(ChartFileFormat, const ChartFileSource& source, const QString& 
   return writeChartPdf(source.draw, printer, source.screenPpi, source.title, path);
 }
 
+QString writeTable(ChartFileFormat format, const ChartFileSource& source, const QString& path) {
+  const std::string text = source.table ? source.table() : std::string();
+  if (text.empty()) return couldNot(format, QStringLiteral("made"), QStringLiteral("the dates are not valid"));
+  return writeFileWhole(QByteArray::fromStdString(text), path);
+}
+
 // Qt reads the text in brackets as the patterns, and matches them regardless of case, as the
 // desktop the product comes from does. The bitmap's filter and extension are spelt as that
 // desktop's dialog spelt them.
@@ -172,6 +178,7 @@ constexpr ChartFileType Types[] = {
     {ChartFileFormat::Png, "png", "PNG image (*.png)", "PNG image", false, writePicture},
     {ChartFileFormat::Svg, "svg", "SVG drawing (*.svg)", "SVG drawing", false, writeSvg},
     {ChartFileFormat::Pdf, "pdf", "PDF document (*.pdf)", "PDF document", true, writePdf},
+    {ChartFileFormat::Csv, "csv", "CSV table (*.csv)", "CSV table", false, writeTable, false},
 };
 
 }  // namespace
@@ -195,8 +202,9 @@ std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName) {
 
 QString chartFileEndings() {
   QStringList endings;
-  for (const ChartFileType& type : Types)
-    endings.append(QLatin1Char('.') + QString::fromLatin1(type.extension).toLower());
+  for (const ChartFileType& type : Types) {
+    if (type.picture) endings.append(QLatin1Char('.') + QString::fromLatin1(type.extension).toLower());
+  }
   const QString last = endings.takeLast();
   return endings.isEmpty() ? last : endings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
