@@ -11,8 +11,6 @@ namespace lunasoma {
 
 namespace {
 
-bool sameName(std::string_view a, std::string_view b) { return Hive::foldedName(a) == Hive::foldedName(b); }
-
 std::optional<DayNumber> storedBirth(const Registry& userHive, std::string_view name) {
   const std::optional<std::vector<std::uint8_t>> bytes = userHive.readBinary(peopleKeyPath(), name);
   return bytes ? dayNumberFrom(*bytes) : std::nullopt;
@@ -21,7 +19,7 @@ std::optional<DayNumber> storedBirth(const Registry& userHive, std::string_view 
 // The value's name as the hive spells it, when it holds one of that name in any case.
 std::optional<std::string> storedName(const Registry& userHive, std::string_view name) {
   for (std::string& stored : userHive.valueNames(peopleKeyPath())) {
-    if (sameName(stored, name)) return std::move(stored);
+    if (samePersonName(stored, name)) return std::move(stored);
   }
   return std::nullopt;
 }
@@ -37,6 +35,8 @@ void writeBirth(Registry& userHive, std::string_view name, DayNumber birth) {
 }
 
 }  // namespace
+
+bool samePersonName(std::string_view a, std::string_view b) { return Hive::foldedName(a) == Hive::foldedName(b); }
 
 std::string peopleKeyPath() { return std::string(SettingsKeyPath) + "\\People"; }
 
@@ -61,8 +61,8 @@ const Person* personBornOn(const std::vector<Person>& people, DayNumber birth) {
 }
 
 const Person* personNamed(const std::vector<Person>& people, std::string_view name) {
-  const auto found =
-      std::find_if(people.begin(), people.end(), [&](const Person& person) { return sameName(person.name, name); });
+  const auto found = std::find_if(people.begin(), people.end(),
+                                  [&](const Person& person) { return samePersonName(person.name, name); });
   return found == people.end() ? nullptr : &*found;
 }
 
@@ -78,7 +78,7 @@ PersonChange renamePerson(Registry& userHive, std::string_view name, std::string
   const std::optional<DayNumber> birth = storedBirth(userHive, name);
   const std::optional<std::string> spelling = storedName(userHive, name);
   if (!birth || !spelling) return PersonChange::Missing;
-  if (!sameName(name, newName)) {
+  if (!samePersonName(name, newName)) {
     if (storedName(userHive, newName)) return PersonChange::NameTaken;
     // The new name first: a failure between the two steps leaves the person twice, never lost.
     writeBirth(userHive, newName, *birth);

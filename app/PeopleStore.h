@@ -21,6 +21,9 @@ struct Person {
   friend bool operator==(const Person&, const Person&) = default;
 };
 
+// Whether two names name the same person: without regard to ASCII case, as the hive compares.
+bool samePersonName(std::string_view a, std::string_view b);
+
 // The key below the user hive's root.
 std::string peopleKeyPath();
 

@@ -19,12 +19,14 @@
 #include "app/StartMode.h"
 #include "chart/qt/CellFontCache.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "model/DateText.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/Divider.h"
 #include "ui/HintSwitch.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
+#include "ui/PeopleMenus.h"
 #include "ui/SetupPage.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmProducts.h"
@@ -125,6 +127,27 @@ void TfrmBio::createMenu() {
   connect(m_mnuHelp, &QMenu::aboutToShow, this, offerCopyProgram);
   connect(m_mnuProducts, &QAction::triggered, this, &TfrmBio::mnuProductsClick);
   connect(m_mnuAbout, &QAction::triggered, this, &TfrmBio::mnuAboutClick);
+  createPeopleMenus();
+}
+
+void TfrmBio::createPeopleMenus() {
+  PeopleMenus::Window window;
+  window.widget = this;
+  window.birth = [this] { return m_context.settings.Birth; };
+  window.chooseBirth = [this](DayNumber date) {
+    m_cboBirth->setDateText(dateText(date));
+    m_context.settings.Birth = date;
+  };
+  window.chartChanged = [this] { repaintChart(); };
+  window.dateText = [this](DayNumber date) { return dateText(date); };
+  window.parseDate = [this](const QString& text) {
+    return parseDateText(text.toStdString(), 0, m_inputLocale, currentYear());
+  };
+  window.openCalendar = [this](QComboBox* field, std::function<void(DayNumber)> dateReturned) {
+    if (m_openCalendar) m_openCalendar(field, field->mapToGlobal(QPoint(0, 0)), std::move(dateReturned));
+  };
+  m_people = new PeopleMenus(menuBar(), m_mnuHelp->menuAction(), m_context, std::move(window));
+  m_people->setObjectName(QStringLiteral("peopleMenus"));
 }
 
 QAction* TfrmBio::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
@@ -288,7 +311,8 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
     ~Ready() { flag = true; }
   } ready{m_chartReady};
   DayColumns columns;
-  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns);
+  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns,
+                                         ChartTexts{}, m_people->extras(localToday(m_context.services.system)));
   if (device.mode == ChartMode::Screen) m_chartColumns = columns;
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }

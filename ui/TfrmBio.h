@@ -46,6 +46,7 @@ class DateField;
 class Divider;
 class HintSwitch;
 class PaintBox;
+class PeopleMenus;
 class PointerShapes;
 class SetupPage;
 
@@ -99,6 +100,8 @@ class TfrmBio : public QMainWindow {
   };
 
   void createMenu();
+  // The View and People menus between File and Help.
+  void createPeopleMenus();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
   QAction* addFileItem(const char* name, const QString& caption, FileCommand command);
 
@@ -222,6 +225,7 @@ class TfrmBio : public QMainWindow {
   QAction* m_mnuCopyProgram = nullptr;
   QAction* m_mnuProducts = nullptr;
   QAction* m_mnuAbout = nullptr;
+  PeopleMenus* m_people = nullptr;  // the View and People menus
 };
 
 }  // namespace lunasoma

@@ -180,6 +180,7 @@ void TfrmBio::saveChartAsBitmap() {
   source.size = m_pntBio->size();
   source.screenPpi = logicalDpiX();
   source.title = printTitle();
+  source.table = [&settings] { return shownDaysTable(settings, settings.MarkCritical); };
   const QString reason = writeChartFile(format, source, path);
   // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
   if (!reportChartFile(m_context.services, this, format, path, reason)) return;
@@ -220,9 +221,9 @@ void TfrmBio::pntBioWheel(QWheelEvent* event) {
 
 void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
-  const std::string text =
-      column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column, m_context.startLocale)
-             : std::string();
+  const std::string text = column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column,
+                                                   m_context.startLocale, m_context.settings.MarkCritical)
+                                  : std::string();
   if (text.empty()) {
     QToolTip::hideText();
     event->ignore();
