@@ -318,7 +318,7 @@ class ChartPainter {
   // A small filled triangle standing on the zero line at each critical day's column, one per shown
   // cycle, side by side when several cycles meet the line on one day.
   void drawCriticalDays() {
-    const int half = std::max(3, m_scale.labelHeight / 3);
+    const int half = std::max(3, m_scale.labelHeight * 3 / 7);
     const int height = half + 1;
     const std::vector<ShownCycle> cycles = shownCycles();
     for (int i = 0; i <= m_lastColumn; ++i) {
