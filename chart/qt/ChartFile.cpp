@@ -178,7 +178,7 @@ constexpr ChartFileType Types[] = {
     {ChartFileFormat::Png, "png", "PNG image (*.png)", "PNG image", false, writePicture},
     {ChartFileFormat::Svg, "svg", "SVG drawing (*.svg)", "SVG drawing", false, writeSvg},
     {ChartFileFormat::Pdf, "pdf", "PDF document (*.pdf)", "PDF document", true, writePdf},
-    {ChartFileFormat::Csv, "csv", "CSV table (*.csv)", "CSV table", false, writeTable, false},
+    {ChartFileFormat::Csv, "csv", "CSV table (*.csv)", "CSV table", false, writeTable},
 };
 
 }  // namespace
@@ -202,9 +202,8 @@ std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName) {
 
 QString chartFileEndings() {
   QStringList endings;
-  for (const ChartFileType& type : Types) {
-    if (type.picture) endings.append(QLatin1Char('.') + QString::fromLatin1(type.extension).toLower());
-  }
+  for (const ChartFileType& type : Types)
+    endings.append(QLatin1Char('.') + QString::fromLatin1(type.extension).toLower());
   const QString last = endings.takeLast();
   return endings.isEmpty() ? last : endings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }

@@ -61,7 +61,6 @@ struct ChartFileType {
   const char* noun;       // what the messages call such a file: "The PNG image could not be made."
   bool onPaper;           // drawn in printer mode on the printer's page rather than at screen size
   ChartFileWrite write;
-  bool picture = true;  // false for the table of the shown days, which draws nothing
 };
 
 // Every format, the bitmap first.
@@ -72,7 +71,7 @@ const ChartFileType& chartFileType(ChartFileFormat format);
 // The format a file name ends in, in any case; nothing for any other ending.
 std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName);
 
-// The endings a picture of the chart may have, for a message: ".bmp, .png, .svg or .pdf".
+// The endings a chart file's name may have, for a message: ".bmp, .png, .svg, .pdf or .csv".
 QString chartFileEndings();
 
 // The chart written in the format, by the format's own writer.
