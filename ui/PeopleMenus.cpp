@@ -170,6 +170,7 @@ class ManagePeopleDialog : public QDialog {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("ChangeBirthDialog"));
     dialog.setWindowTitle(PeopleMenus::tr("Change Birth Date"));
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
     auto* field = new DateField(&dialog);
     field->setObjectName(QStringLiteral("cboPersonBirth"));
     field->setDateText(m_menus.m_window.dateText(person.birth));
