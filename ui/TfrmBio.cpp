@@ -272,6 +272,7 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
   showCurves(canvas, device);
+  drawDayCursor(painter);
   // A chart left open over midnight has a new today.
   updateChartDescription();
 }
