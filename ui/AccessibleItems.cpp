@@ -1,6 +1,7 @@
 #include "ui/AccessibleItems.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -121,9 +122,28 @@ QAccessibleInterface* AccessibleItems::item(int index) {
 void AccessibleItems::announceCurrent() {
   const int current = m_source.current ? m_source.current() : -1;
   if (!widget()->hasFocus() || current < 0 || current >= count()) return;
-  QAccessibleEvent event(widget(), QAccessible::Focus);
-  event.setChild(current);
-  QAccessible::updateAccessibility(&event);
+  // Readers keep the names they have read; the item at this place may stand for another thing now
+  // (the next page of days, another month), so its name is told again before the focus moves.
+  QAccessibleEvent renamed(widget(), QAccessible::NameChanged);
+  renamed.setChild(current);
+  QAccessible::updateAccessibility(&renamed);
+  QAccessibleEvent focused(widget(), QAccessible::Focus);
+  focused.setChild(current);
+  QAccessible::updateAccessibility(&focused);
+}
+
+}  // namespace lunasoma
+
+namespace lunasoma {
+
+void AccessibleItems::announceOnFocusIn() { widget()->installEventFilter(this); }
+
+bool AccessibleItems::eventFilter(QObject* watched, QEvent* event) {
+  // Qt tells readers of the widget's focus only after the focus event; the item follows that.
+  if (watched == parent() && event->type() == QEvent::FocusIn) {
+    QMetaObject::invokeMethod(this, &AccessibleItems::announceCurrent, Qt::QueuedConnection);
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace lunasoma

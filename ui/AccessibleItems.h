@@ -33,6 +33,8 @@ class AccessibleItems : public QObject {
 
   // Tells screen readers that the current item changed, while the widget has the keyboard focus.
   void announceCurrent();
+  // Also tells them whenever the widget gets the focus, so that they read the current item at once.
+  void announceOnFocusIn();
 
   QWidget* widget() const;
   QAccessible::Role role() const { return m_role; }
@@ -41,6 +43,9 @@ class AccessibleItems : public QObject {
   int count() const { return m_source.count ? m_source.count() : 0; }
   // The interface of item `index`, made on first use and kept until this object goes.
   QAccessibleInterface* item(int index);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QAccessible::Role m_role;
