@@ -1,14 +1,18 @@
 // The real "Save As Bitmap" dialog, driven as a user would from inside its own modal loop.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSet>
 #include <QTest>
+#include <QToolBar>
 
 #include <optional>
 
@@ -119,6 +123,46 @@ TEST(QtChartDialogs, ThePrintPreviewShowsWhatIsDrawnOnThePrinter) {
   ASSERT_TRUE(preview.answered());
   EXPECT_EQ(drawnOn, &printer);
   EXPECT_EQ(pagesShown, 1);
+}
+
+// From the keyboard alone: Tab reaches every tool of the preview's tool bar that can be used, and
+// Ctrl+P prints (through the print dialog).
+TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const auto paint = [](QPrinter& target) { QPainter painter(&target); };
+
+  QStringList unreached;
+  bool askedToPrint = false;
+  test::ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+    QApplication::setActiveWindow(dialog);
+    if (QApplication::focusWidget() == nullptr) dialog->findChild<QLineEdit*>()->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 60; ++i) {
+      reached << QApplication::focusWidget();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QToolBar* bar : dialog->findChildren<QToolBar*>()) {
+      for (QAction* action : bar->actions()) {
+        QWidget* tool = bar->widgetForAction(action);
+        if (tool && tool->isVisible() && tool->isEnabled() && !reached.contains(tool)) unreached << action->text();
+      }
+    }
+    test::ModalAnswer<QPrintDialog> print([&](QPrintDialog* printDialog) {
+      askedToPrint = true;
+      printDialog->reject();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  dialogs.previewPrint(printer, paint, nullptr);
+
+  ASSERT_TRUE(preview.answered());
+  EXPECT_TRUE(unreached.isEmpty()) << unreached.join(", ").toStdString();
+  EXPECT_TRUE(askedToPrint) << "Ctrl+P printed";
 }
 
 }  // namespace
