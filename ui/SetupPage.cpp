@@ -303,9 +303,11 @@ void SetupPage::trkSetRangeChange() {
 }
 
 void SetupPage::cboColorDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
-                                 QStyle::State) {
+                                 QStyle::State state) {
+  // Only the open list marks its current item; the closed box shows the colour alone.
   paintColorItem(painter, rect, toQColor(paletteColor(static_cast<std::uint8_t>(index))),
-                 list.palette().color(QPalette::Base));
+                 list.palette().color(QPalette::Base), list.palette().color(QPalette::Text),
+                 state.testFlag(QStyle::State_Selected));
 }
 
 void SetupPage::cboLineDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
@@ -313,7 +315,7 @@ void SetupPage::cboLineDrawItem(QPainter& painter, const QComboBox& list, int in
   painter.setFont(list.font());
   const bool focused = state.testAnyFlags(QStyle::State_HasFocus | QStyle::State_Selected);
   paintWidthItem(painter, rect, lineWidth(static_cast<std::uint8_t>(index)), focused,
-                 list.palette().color(QPalette::Base));
+                 list.palette().color(QPalette::Base), list.palette().color(QPalette::Text));
 }
 
 void SetupPage::labelClick(QLabel* label) {
