@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "ui/AccessibleText.h"
+#include "ui/MainWindowGeometry.h"
 #include "ui/OwnerDrawComboBox.h"
 #include "ui/SetupItemPainter.h"
 
@@ -124,6 +125,14 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
 
   setTabOrder();
   for (QGroupBox* group : m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) keepRowsOffTheFrame(group);
+}
+
+void SetupPage::scaleLayout(double scale) {
+  if (scale <= 1.0) return;
+  const QList<QGroupBox*> groups = m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+  for (QGroupBox* group : groups) group->setGeometry(scaledRect(group->geometry(), scale));
+  for (auto& [widget, place] : m_designed) place = scaledRect(place, scale);
+  for (QGroupBox* group : groups) keepRowsOffTheFrame(group);
 }
 
 void SetupPage::setChartReady(std::function<bool()> chartReady) { m_chartReady = std::move(chartReady); }

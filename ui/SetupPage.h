@@ -40,6 +40,10 @@ class SetupPage : public QWidget {
   // brought to the nearest end the track bar can show.
   void loadFromSettings();
 
+  // Grows the designed places of the groups and their controls by `scale` (1 leaves them), for a
+  // desktop font larger than the layout was designed for.
+  void scaleLayout(double scale);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

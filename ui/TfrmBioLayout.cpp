@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
 #include <utility>
 
 #include "chart/qt/CellFontCache.h"
@@ -81,8 +82,13 @@ void raiseBevel(QFrame* frame, bool raised) {
 
 void TfrmBio::createComponents() {
   // The same stand-in for "MS Sans Serif" as the chart's, so that one face serves the whole window.
+  // A desktop font larger than the layout was designed for grows the window's font and layout.
+  const QFont desktop = QApplication::font();
+  const double desktopPoints =
+      desktop.pointSizeF() > 0 ? desktop.pointSizeF() : desktop.pixelSize() * 72.0 / logicalDpiY();
+  const double scale = layoutScale(desktopPoints);
   QFont windowFont(CellFontCache::familyFor("MS Sans Serif"));
-  windowFont.setPixelSize(11);
+  windowFont.setPixelSize(static_cast<int>(std::lround(11 * scale)));
   setFont(windowFont);
   setMinimumSize(WindowMinimum);
 
@@ -139,6 +145,7 @@ void TfrmBio::createComponents() {
   chartLayout->addWidget(m_pntBio);
 
   m_panSetup = new SetupPage(m_context.settings);
+  m_panSetup->scaleLayout(scale);
   m_panSetup->setChartReady([this] { return m_chartReady; });
   m_panSetup->setIniSettings([this] { iniSettings(); });
 
