@@ -1,0 +1,290 @@
+#!/usr/bin/python3
+"""What a screen reader hears from Lunasoma, read the way Orca reads it: over AT-SPI, from a
+separate process, on a private X server and a private accessibility bus. It checks the closed
+colour list after a change, the chart after Tab and after Right, and the calendar pop-up after F4
+and after an arrow key. Run it through run-screen-reader-test.sh, which gives it its own session
+bus; it exits 77 (skipped) when the accessibility bus cannot start."""
+import datetime
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+SKIPPED = 77
+WAIT = 15  # seconds an expected announcement may take on a busy machine
+
+
+def skip(why):
+    print("SKIPPED: " + why, flush=True)
+    sys.exit(SKIPPED)
+
+
+def long_date(day):
+    return "%s, %s %d, %d" % (day.strftime("%A"), day.strftime("%B"), day.day, day.year)
+
+
+class Session:
+    """A private X server, the accessibility bus on this session bus, and the program."""
+
+    def __init__(self, program):
+        self.processes = []
+        self.folder = tempfile.mkdtemp(prefix="lunasoma-reader.")
+        try:
+            self.open(program)
+        except BaseException:
+            self.stop()  # a skip or a failure leaves no server or program behind
+            raise
+
+    def open(self, program):
+        env = dict(os.environ)
+        for name in ("home", "reg", "run"):
+            os.makedirs(os.path.join(self.folder, name), mode=0o700)
+        env.update(HOME=os.path.join(self.folder, "home"), XDG_CONFIG_HOME=os.path.join(self.folder, "home/.config"),
+                   XDG_DATA_HOME=os.path.join(self.folder, "home/.local/share"),
+                   XDG_RUNTIME_DIR=os.path.join(self.folder, "run"),
+                   LUNASOMA_REGISTRY_DIR=os.path.join(self.folder, "reg"))
+        env.pop("QT_QPA_PLATFORM", None)
+        env.pop("WAYLAND_DISPLAY", None)
+        self.env = env
+
+        read, write = os.pipe()
+        self.start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                   pass_fds=(write,))
+        os.close(write)
+        with os.fdopen(read) as display:
+            number = display.readline().strip()
+        if not number:
+            skip("the private X server did not start")
+        env["DISPLAY"] = ":" + number
+        os.environ["DISPLAY"] = env["DISPLAY"]
+
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        if not self.bus_ready():
+            skip("the accessibility bus did not start on the session bus")
+
+        env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
+        self.start([program])
+        self.window = self.wait_for_window("^Lunasoma$")
+        if not self.window:
+            raise RuntimeError("the main window did not appear")
+
+    def start(self, command, **options):
+        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                   **options)
+        self.processes.append(process)
+        return process
+
+    def bus_ready(self):
+        from gi.repository import Gio
+        bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+        deadline = time.monotonic() + WAIT
+        while time.monotonic() < deadline:
+            try:
+                bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None, None,
+                              Gio.DBusCallFlags.NONE, 1000, None)
+                return True
+            except Exception:
+                time.sleep(0.1)
+        return False
+
+    def wait_for_window(self, title):
+        deadline = time.monotonic() + WAIT
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            if found:
+                return found[0]
+            time.sleep(0.1)
+        return None
+
+    def keys(self, *keys):
+        for key in keys:
+            subprocess.run(["xdotool", "key", "--clearmodifiers", key], env=self.env, check=True)
+
+    def focus(self, window):
+        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env)
+
+    def stop(self):
+        for process in reversed(self.processes):
+            process.terminate()
+        for process in reversed(self.processes):
+            try:
+                process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class Reader:
+    """Hears what Orca hears: focus moves, and changes of the focused object's name."""
+
+    def __init__(self, pyatspi):
+        self.pyatspi = pyatspi
+        self.heard = []
+        self.changed = threading.Condition()
+        self.focused = None
+        # Qt's bridge sends only what some reader listens to, and announces a list's new item only to
+        # readers that listen to values as well; Orca listens to all of these.
+        for kind in ("object:state-changed:focused", "object:property-change:accessible-name",
+                     "object:property-change:accessible-description", "object:property-change:accessible-value",
+                     "object:value-changed", "object:selection-changed", "object:active-descendant-changed"):
+            pyatspi.Registry.registerEventListener(self.on_event, kind)
+
+    def said(self, acc, how):
+        def read(get):
+            try:
+                return get() or ""
+            except Exception:
+                return ""
+        # The window is the object right below the application; frames inside it are frames too.
+        window = acc
+        for _ in range(30):
+            parent = read(lambda: window.parent)
+            if not parent or read(parent.getRoleName) == "application":
+                break
+            window = parent
+        read(window.clear_cache)
+        return {"how": how, "role": read(acc.getRoleName), "name": read(lambda: acc.name),
+                "description": read(lambda: acc.description), "window": read(lambda: window.name)}
+
+    def on_event(self, event):
+        if event.type.startswith("object:state-changed:focused"):
+            if not event.detail1:
+                return
+            self.focused = event.source
+            heard = self.said(event.source, "focus")
+        elif event.type.startswith("object:property-change:accessible-name") and event.source == self.focused:
+            heard = self.said(event.source, "name")
+        else:
+            return
+        with self.changed:
+            self.heard.append(heard)
+            self.changed.notify_all()
+
+    def mark(self):
+        with self.changed:
+            return len(self.heard)
+
+    def wait(self, since, matches, seconds=WAIT):
+        """The first thing heard after `since` that matches, or None after `seconds`."""
+        deadline = time.monotonic() + seconds
+        with self.changed:
+            while True:
+                for heard in self.heard[since:]:
+                    if matches(heard):
+                        return heard
+                left = deadline - time.monotonic()
+                if left <= 0:
+                    return None
+                self.changed.wait(left)
+
+
+def drive(session, reader, failures):
+    def expect(what, since, matches):
+        heard = reader.wait(since, matches)
+        if heard is None:
+            failures.append("%s: not heard; heard instead: %s" % (what, reader.heard[since:]))
+        return heard
+
+    today = datetime.date.today()
+    session.focus(session.window)
+    # The program starts telling the bus only once it has seen a reader listen; until a field's
+    # focus is heard, keys may go unheard.
+    for attempt in range(2 * WAIT):
+        since = reader.mark()
+        session.keys("alt+a" if attempt % 2 == 0 else "alt+i")
+        if reader.wait(since, lambda h: h["how"] == "focus", 1.0):
+            break
+
+    # The closed colour list: its name carries the colour, on focus and after a change.
+    since = reader.mark()
+    session.keys("alt+s")
+    expect("the setup page", since, lambda h: h["how"] == "focus")
+    for _ in range(25):
+        since = reader.mark()
+        session.keys("Tab")
+        heard = expect("a control after Tab", since, lambda h: h["how"] == "focus")
+        if heard is None or heard["name"].startswith("Background Color"):
+            break
+    if heard is not None:
+        if heard["name"] != "Background Color, Teal":
+            failures.append("the background list on focus said %r" % heard["name"])
+        since = reader.mark()
+        session.keys("Down")
+        expect("Background Color, Gray after Down", since, lambda h: h["name"] == "Background Color, Gray")
+
+    # The chart: Tab from the Start field reaches it, Right reads the next day.
+    session.keys("alt+b")
+    since = reader.mark()
+    session.keys("alt+a")
+    expect("the Start field", since, lambda h: h["how"] == "focus" and h["role"] == "combo box")
+    since = reader.mark()
+    session.keys("Tab")
+    chart = expect("the chart after Tab", since, lambda h: h["how"] == "focus" and h["role"] == "chart")
+    if chart is not None:
+        if chart["name"] != "Biorhythm chart":
+            failures.append("the chart is named %r" % chart["name"])
+        if "Biorhythm chart for a birth on" not in chart["description"]:
+            failures.append("the chart is described as %r" % chart["description"])
+    since = reader.mark()
+    session.keys("Right")
+    tomorrow = long_date(today + datetime.timedelta(days=1))
+    day = expect("the next day's read-out after Right", since,
+                 lambda h: h["how"] == "focus" and h["name"].startswith(tomorrow))
+    if day is not None and "Physical" not in day["name"]:
+        failures.append("the day's read-out lacks the values: %r" % day["name"])
+
+    # The calendar pop-up: F4 opens it on the selected day, an arrow key moves a week.
+    session.keys("alt+i")
+    since = reader.mark()
+    session.keys("F4")
+    cell = expect("the selected day after F4", since,
+                  lambda h: h["how"] == "focus" and h["role"] == "table cell" and h["name"] == long_date(today))
+    if cell is not None and cell["window"] != "Birth Date calendar":
+        failures.append("the pop-up window is named %r" % cell["window"])
+    since = reader.mark()
+    session.keys("Down")
+    expect("the day a week on after Down", since,
+           lambda h: h["how"] == "focus" and h["name"] == long_date(today + datetime.timedelta(days=7)))
+    session.keys("Escape")
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: ScreenReaderTest.py PATH/TO/Lunasoma.exe")
+    session = Session(os.path.abspath(sys.argv[1]))
+    failures = []
+    try:
+        try:
+            import pyatspi
+        except Exception as error:
+            skip("pyatspi cannot reach the accessibility bus: %s" % error)
+        reader = Reader(pyatspi)
+
+        def driver():
+            try:
+                drive(session, reader, failures)
+            except Exception as error:
+                failures.append("the test stopped: %r" % error)
+            finally:
+                pyatspi.Registry.stop()
+
+        threading.Thread(target=driver, daemon=True).start()
+        pyatspi.Registry.start()
+    finally:
+        session.stop()
+    for failure in failures:
+        print("FAILED: " + failure, flush=True)
+    if failures or os.environ.get("VERBOSE"):
+        for heard in reader.heard:
+            print("heard:", heard, flush=True)
+    if not failures:
+        print("PASSED: the list, the chart and the pop-up are read as expected", flush=True)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
