@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """What a screen reader hears from Lunasoma, read the way Orca reads it: over AT-SPI, from a
 separate process, on a private X server and a private accessibility bus. It checks the closed
-colour list after a change, the chart after Tab and after Right, and the calendar pop-up after F4
-and after an arrow key. Run it through run-screen-reader-test.sh, which gives it its own session
+colour list after a change, the chart after Tab, Right and Ctrl+Page Down, and the calendar pop-up
+after F4, an arrow key and Page Down. Run it through run-screen-reader-test.sh, which gives it its own session
 bus; it exits 77 (skipped) when the accessibility bus cannot start."""
+import calendar
 import datetime
 import os
 import shutil
@@ -236,6 +237,12 @@ def drive(session, reader, failures):
                  lambda h: h["how"] == "focus" and h["name"].startswith(tomorrow))
     if day is not None and "Physical" not in day["name"]:
         failures.append("the day's read-out lacks the values: %r" % day["name"])
+    # Next Page moves the chart three weeks on (the first start's range); the cursor reads its new day.
+    since = reader.mark()
+    session.keys("ctrl+Next")
+    page_on = long_date(today + datetime.timedelta(days=1 + 21))
+    expect("the cursor's day a page on after Ctrl+Page Down", since,
+           lambda h: h["how"] == "focus" and h["name"].startswith(page_on))
 
     # The calendar pop-up: F4 opens it on the selected day, an arrow key moves a week.
     session.keys("alt+i")
@@ -245,10 +252,17 @@ def drive(session, reader, failures):
                   lambda h: h["how"] == "focus" and h["role"] == "table cell" and h["name"] == long_date(today))
     if cell is not None and cell["window"] != "Birth Date calendar":
         failures.append("the pop-up window is named %r" % cell["window"])
+    week_on = today + datetime.timedelta(days=7)
     since = reader.mark()
     session.keys("Down")
-    expect("the day a week on after Down", since,
-           lambda h: h["how"] == "focus" and h["name"] == long_date(today + datetime.timedelta(days=7)))
+    expect("the day a week on after Down", since, lambda h: h["how"] == "focus" and h["name"] == long_date(week_on))
+    # A month on, the same cell of the grid stands for another day; the reader must not keep the old name.
+    year, month = (week_on.year + 1, 1) if week_on.month == 12 else (week_on.year, week_on.month + 1)
+    month_on = datetime.date(year, month, min(week_on.day, calendar.monthrange(year, month)[1]))
+    since = reader.mark()
+    session.keys("Next")
+    expect("the day a month on after Page Down", since,
+           lambda h: h["how"] == "focus" and h["name"] == long_date(month_on))
     session.keys("Escape")
 
 

@@ -52,9 +52,6 @@ TEST_F(ChartKeyboardTest, TabReachesTheChartAfterTheStartFieldAndAClickDoesNot) 
 
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(chart());
   ASSERT_NE(face, nullptr);
-  EXPECT_EQ(face->role(), QAccessible::Chart);
-  EXPECT_EQ(face->text(QAccessible::Name), "Biorhythm chart");
-  EXPECT_TRUE(face->text(QAccessible::Description).contains("Friday, March 1, 2024"));
   EXPECT_EQ(face->childCount(), 14) << "two weeks shown, one day per column";
   EXPECT_EQ(focusedDay(), readout(day(2024, 3, 1))) << "the cursor starts on the first day";
 }
