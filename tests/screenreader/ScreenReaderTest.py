@@ -148,8 +148,13 @@ class Reader:
                 break
             window = parent
         read(window.clear_cache)
-        return {"how": how, "role": read(acc.getRoleName), "name": read(lambda: acc.name),
-                "description": read(lambda: acc.description), "window": read(lambda: window.name)}
+        heard = {"how": how, "role": read(acc.getRoleName), "name": read(lambda: acc.name),
+                 "description": read(lambda: acc.description), "window": read(lambda: window.name)}
+        if heard["role"] == "table cell":
+            buttons = read(lambda: self.pyatspi.findAllDescendants(
+                window, lambda found: found.getRoleName() == "push button"))
+            heard["buttons"] = [read(lambda: button.name) for button in buttons or []]
+        return heard
 
     def on_event(self, event):
         if event.type.startswith("object:state-changed:focused"):
@@ -252,6 +257,9 @@ def drive(session, reader, failures):
                   lambda h: h["how"] == "focus" and h["role"] == "table cell" and h["name"] == long_date(today))
     if cell is not None and cell["window"] != "Birth Date calendar":
         failures.append("the pop-up window is named %r" % cell["window"])
+    if cell is not None and cell.get("buttons") != ["Year back", "Month back", "Jump to Today", "Month foreward",
+                                                    "Year foreward"]:
+        failures.append("the pop-up's buttons are named %r" % cell.get("buttons"))
     week_on = today + datetime.timedelta(days=7)
     since = reader.mark()
     session.keys("Down")
