@@ -179,6 +179,7 @@ class TfrmBio : public QMainWindow {
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;           // the outer size the window opened with
   bool m_awaitingFrame = false;
+  double m_layoutScale = 1.0;  // how much a large desktop font grows the designed layout
   CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
   std::unique_ptr<ChartDialogs> m_chartDialogs;

@@ -87,6 +87,7 @@ void TfrmBio::createComponents() {
   const double desktopPoints =
       desktop.pointSizeF() > 0 ? desktop.pointSizeF() : desktop.pixelSize() * 72.0 / logicalDpiY();
   const double scale = layoutScale(desktopPoints);
+  m_layoutScale = scale;
   QFont windowFont(CellFontCache::familyFor("MS Sans Serif"));
   windowFont.setPixelSize(static_cast<int>(std::lround(11 * scale)));
   setFont(windowFont);

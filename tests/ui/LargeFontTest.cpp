@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 
 #include "tests/ui/MainWindowFixture.h"
 #include "ui/MainWindowGeometry.h"
@@ -48,6 +49,13 @@ TEST_F(LargeFontTest, NoCaptionIsCutAndTheUsualFontsKeepTheDesignedPlaces) {
     if (row.grows) {
       EXPECT_GT(child<QLabel>("lblBirth")->fontInfo().pixelSize(), 11);
       EXPECT_GT(back->height(), 19);
+      // A first run opens large enough to show the whole setup page.
+      QWidget* page = child<QWidget>("panSetup");
+      child<QTabWidget>("tabRight")->setCurrentWidget(page);
+      for (QGroupBox* group : page->findChildren<QGroupBox*>()) {
+        const QRect onPage(group->mapTo(page, QPoint(0, 0)), group->size());
+        EXPECT_TRUE(page->rect().contains(onPage)) << group->objectName().toStdString();
+      }
     } else {
       EXPECT_EQ(child<QLabel>("lblBirth")->fontInfo().pixelSize(), 11);
       EXPECT_EQ(colors->geometry(), QRect(143, 112, 137, 156));
