@@ -1,12 +1,14 @@
 #pragma once
-// What start-up hands to every window and command: the host services, the settings record and
-// the program-wide constants that are computed once at start (program folder, the date settings
-// as they stood at start, the display pattern made from them).
+// What start-up hands to every window and command: the host services, the settings record with
+// what the store held for it at load, and the program-wide constants that are computed once at
+// start (program folder, the date settings as they stood at start, the display pattern made from
+// them).
 
 #include <QString>
 
 #include <string>
 
+#include "app/SettingsStore.h"
 #include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
 #include "platform/HostServices.h"
@@ -22,6 +24,8 @@ struct ProgramContext {
   QString systemFolder;        // ending in '/'
   DateLocale startLocale;      // the locale's date settings at start; chart header and names use these
   std::string displayPattern;  // displayDatePattern(startLocale.shortDatePattern), made once
+  // What the store held at load; the save at close writes only what differs from it.
+  StoredSettings storedSettings{};
 };
 
 // A day as the program writes it into a date field or a caption: the pattern and the names stay as

@@ -4,7 +4,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "app/InstallFileTable.h"
 #include "model/DateText.h"
+#include "platform/Utf8Text.h"
 
 namespace lunasoma {
 
@@ -51,6 +53,25 @@ QString userFilesFolder(const ProgramContext& context, const QString& dataHome) 
 
 QString userFilesFolder(const ProgramContext& context) {
   return userFilesFolder(context, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+QString productFileSource(const ProgramContext& context, std::size_t entry) {
+  const QString fileName = toQString(InstallFiles.fileNames[entry]);
+  switch (InstallFiles.locationCodes[entry]) {
+    case '0':
+      return context.programFolder + fileName;
+    case '1':
+      return context.windowsFolder + fileName;
+    default:
+      return context.systemFolder + fileName;
+  }
+}
+
+bool productFilesAtHand(const ProgramContext& context) {
+  for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
+    if (!QFileInfo(productFileSource(context, entry)).isFile()) return false;
+  }
+  return true;
 }
 
 DayNumber dayNumberOf(const QDate& date) {

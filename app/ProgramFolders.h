@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QString>
 
+#include <cstddef>
+
 #include "app/ProgramContext.h"
 #include "model/Calendar.h"
 
@@ -28,6 +30,15 @@ QString programFilesFolderOf(const QString& programFile);
 // are the system's: then the user's data folder dataHome/Lunasoma/, created when missing.
 QString userFilesFolder(const ProgramContext& context, const QString& dataHome);
 QString userFilesFolder(const ProgramContext& context);
+
+// Where the program finds an entry of the installed-file table to copy: by its location code, the
+// program folder, the Windows folder or the system folder, followed by the file name.
+QString productFileSource(const ProgramContext& context, std::size_t entry);
+
+// True when every file of the table is where productFileSource looks for it: a program installed by
+// its own setup, or run from its distribution folder. A program installed the distribution's way has
+// its files elsewhere and so nothing to copy for a friend.
+bool productFilesAtHand(const ProgramContext& context);
 
 // The whole day number of a calendar date; 0 for a date outside years 1..9999 or an invalid one.
 DayNumber dayNumberOf(const QDate& date);

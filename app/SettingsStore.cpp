@@ -141,18 +141,31 @@ RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
 
 std::span<const SettingRow> settingsTable() { return Rows; }
 
-void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today) {
+StoredSettings loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today) {
   BiorhythmSettings defaults;  // the table's field accessors need a mutable record
-  for (const SettingRow& row : Rows) loadRow(row, settings, defaults, usableValue(userHive, row), today);
+  StoredSettings stored;
+  stored.values.reserve(Rows.size());
+  for (const SettingRow& row : Rows) {
+    stored.values.push_back(usableValue(userHive, row));
+    loadRow(row, settings, defaults, stored.values.back(), today);
+  }
+  return stored;
 }
 
-void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath) {
+void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath,
+                  const StoredSettings& loaded) {
   BiorhythmSettings record = settings;  // the table's field accessors need a mutable record
+  const bool everyValue = loaded.values.size() != Rows.size();
   std::vector<NamedRegistryValue> values;
   values.reserve(Rows.size() + 2);
   values.push_back({std::string(AppPathValueName), RegistryValue{appPathValue(appPath)}});
   values.push_back({std::string(VersionValueName), RegistryValue{std::string(Product.productVersion)}});
-  for (const SettingRow& row : Rows) values.push_back({std::string(row.name), storedValue(row, record)});
+  for (std::size_t i = 0; i < Rows.size(); ++i) {
+    RegistryValue value = storedValue(Rows[i], record);
+    // What this run left as it found it is not written, so that what another copy of the program
+    // changed meanwhile survives; the hive merges the rest in under its lock.
+    if (everyValue || loaded.values[i] != value) values.push_back({std::string(Rows[i].name), std::move(value)});
+  }
   try {
     userHive.writeValues(SettingsKeyPath, values);
   } catch (const RegistryValueError& error) {
@@ -168,11 +181,21 @@ void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const s
 }
 
 void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages) {
-  const std::optional<UnreadableHiveFile> kept = userHive.keepUnreadableFileAside();
-  if (!kept) return;
-  messages.error(nullptr, QStringLiteral("The settings file '%1' could not be read and was kept as '%2'. "
-                                         "The program starts with its default settings.")
-                              .arg(QString::fromStdString(kept->file), QString::fromStdString(kept->copy)));
+  const std::optional<UnreadableHiveFile> unreadable = userHive.keepUnreadableFileAside();
+  if (!unreadable) return;
+  const QString file = QString::fromStdString(unreadable->file);
+  const QString reason = QString::fromLocal8Bit(unreadable->reason.c_str());
+  QString text;
+  if (!unreadable->copy.empty()) {
+    text = QStringLiteral("The settings file '%1' could not be read and was kept as '%2'.")
+               .arg(file, QString::fromStdString(unreadable->copy));
+  } else if (unreadable->heldNoHive) {
+    text =
+        QStringLiteral("The settings file '%1' could not be read and could not be kept aside: %2.").arg(file, reason);
+  } else {
+    text = QStringLiteral("The settings file '%1' could not be read: %2.").arg(file, reason);
+  }
+  messages.error(nullptr, text + QStringLiteral(" The program starts with its default settings."));
 }
 
 std::string appPathValue(std::string_view folder) {

@@ -15,20 +15,25 @@
 //   - a Birth or Start that is not exactly 8 bytes, not a finite number, or outside the years
 //     1 to 9999.
 //
-// Saving writes AppPath, Version and then every field in load order as one change of the hive:
-// either all of them land or, on failure, the hive is left exactly as it was, and a SettingsError
+// Saving writes AppPath, Version and then, in load order, every field this run changed (every
+// field when the hive held none), as one change of the hive made under its lock: a value another
+// copy of the program saved meanwhile survives unless this run changed it too. Either all of them
+// land or, on failure, the hive is left exactly as it was, and a SettingsError
 // "Failed to set data for '<name>'" names the value that could not be written, followed on a
 // second line by the system's reason when the system refused the file ("Permission denied").
 //
-// A user hive whose file held no hive at all reads as empty, so loading gives the defaults; the
-// start-up tells the user so once (warnOfUnreadableSettingsFile) before any window shows.
+// A user hive whose file cannot be read or held no hive at all reads as empty, so loading gives
+// the defaults; the start-up tells the user so once (warnOfUnreadableSettingsFile) before any
+// window shows.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "model/BiorhythmSettings.h"
 #include "model/Calendar.h"
@@ -60,11 +65,21 @@ std::span<const SettingRow> settingsTable();
 inline constexpr std::string_view AppPathValueName = "AppPath";
 inline constexpr std::string_view VersionValueName = "Version";
 
-void loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today);
-void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath);
+// What the hive held for each row of the table when the settings were loaded (nullopt where a
+// value was missing or of another type), in table order. Empty when nothing was loaded.
+struct StoredSettings {
+  std::vector<std::optional<RegistryValue>> values;
+};
+
+StoredSettings loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today);
+// With what loadSettings returned, writes only the fields whose stored value differs from what
+// was loaded (every field on a first run, when nothing was stored); without it, every field.
+void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const std::string& appPath,
+                  const StoredSettings& loaded = {});
 
 // When the user hive's file holds no hive at all, keeps a copy of it aside and says so in an error
-// box naming the file and the copy; nothing otherwise. Called once, right after loading.
+// box naming the file and the copy (or why no copy could be kept); when the file cannot be read,
+// says so naming the file and the system's reason; nothing otherwise. Called once, after loading.
 void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages);
 
 // The folder as AppPath stores it: without a trailing separator, except that a root keeps its

@@ -9,7 +9,7 @@ StartMode startModeFor(const QStringList& arguments) {
   // become "UNİNSTALL" and the command of the uninstall entry would start the chart instead.
   const QString first = arguments.value(1).toUpper();
   if (first == QLatin1String("SETUP")) return StartMode::Setup;
-  if (first == QLatin1String("UNINSTALL")) return StartMode::Uninstall;
+  if (first == QLatin1String(UninstallArgument)) return StartMode::Uninstall;
   if (first == QLatin1String(HelpArgument)) return StartMode::Help;
   return StartMode::Chart;
 }

@@ -15,6 +15,8 @@ enum class StartMode { Chart, Setup, Uninstall, Help };
 // The word that opens the program's own help viewer instead of the chart: the desktop's help
 // entry starts the installed program with it.
 inline constexpr char HelpArgument[] = "HELP";
+// The word that uninstalls the installed program; the menu group's uninstall entry starts it so.
+inline constexpr char UninstallArgument[] = "UNINSTALL";
 
 // The arguments as the process got them, the program itself first. Only the first argument after
 // it counts: upper-cased, it must equal "SETUP", "UNINSTALL" or "HELP" exactly; anything else, or

@@ -17,12 +17,11 @@ namespace {
 constexpr int MaxWeeks = 8;
 // Day columns of the longest range, plus one day of look-ahead for the last segment of a curve.
 constexpr int MaxDays = 7 * MaxWeeks + 1;
+static_assert(lastChartStart == lastDayNumber - MaxDays);
 
 // A date outside the calendar's span (a hand-edited store can hold any 8 bytes) cannot be decoded,
 // so the chart does not try; nor does it for a range that would run past the span's last day.
-bool chartableDate(DayNumber date) {
-  return std::isfinite(date) && date >= firstDayNumber && date <= lastDayNumber - MaxDays;
-}
+bool chartableDate(DayNumber date) { return std::isfinite(date) && date >= firstDayNumber && date <= lastChartStart; }
 
 struct Box {
   int left = 0;
@@ -31,12 +30,13 @@ struct Box {
   int height = 0;
 };
 
+// The drawing's measures on one device: three font heights and the area inside the margins.
 struct Scale {
   std::string_view face;
-  int small = 0;   // S
-  int medium = 0;  // R
-  int large = 0;   // T
-  Box outer;       // P
+  int labelHeight = 0;  // day numbers, month labels and legend names; the gaps below the box
+  int rowHeight = 0;    // a header line
+  int markHeight = 0;   // the +, - and ± marks, and the room above the header
+  Box area;             // inside the margins
 };
 
 Scale screenScale(const ChartDevice& device) {
@@ -80,21 +80,26 @@ std::string_view decimal(int value, std::array<char, 16>& buffer) {
   return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
-void drawInvalidDate(Canvas& canvas, const ChartDevice& device) {
+// The notice stands where the chart would, so it takes the chart's text colour: in the canvas's own
+// font colour it could vanish into a background of the same colour.
+void drawInvalidDate(Canvas& canvas, const ChartDevice& device, std::uint32_t textColor, std::string_view notice) {
   FontSpec font = canvas.font();
   font.cellHeight = 15;
+  font.color = textColor;
   canvas.setFont(font);
-  canvas.textOut(10, device.height - 30, "Invalid date ...");
+  canvas.textOut(10, device.height - 30, notice);
 }
 
 // One complete drawing of a valid chart, in the order its parts overlap: marks, header, day
 // columns, frame and zero line, then each legend entry followed by its curve.
 class ChartPainter {
  public:
-  ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale)
+  ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale,
+               const ChartTexts& texts)
       : m_canvas(canvas),
         m_settings(settings),
         m_locale(locale),
+        m_texts(texts),
         m_scale(device.mode == ChartMode::Printer ? printerScale(device) : screenScale(device)),
         m_textColor(textColorFor(device.mode, paletteColor(settings.ColorText))),
         // The legend names stand on the paper itself rather than in boxes of the screen's colour.
@@ -113,11 +118,11 @@ class ChartPainter {
     DayColumns columns;
     columns.left = m_box.left;
     columns.top = m_box.top;
-    columns.bottom = m_bottom + m_scale.small;
+    columns.bottom = m_bottom + m_scale.labelHeight;
     columns.lastColumn = m_lastColumn;
-    columns.dx = m_dx;
+    columns.dx = m_columnStep;
     columns.start = m_settings.Start;
-    columns.startDays = m_d0;
+    columns.startDays = m_daysToStart;
     return columns;
   }
 
@@ -125,72 +130,75 @@ class ChartPainter {
   void font(int height, bool bold) { m_canvas.setFont(FontSpec{std::string(m_scale.face), height, bold, m_textColor}); }
 
   void layOutBox() {
-    const Box& P = m_scale.outer;
-    font(m_scale.medium, true);
-    const int tw = m_canvas.textWidth("-");
-    m_box.left = P.left + tw + 10;
-    m_box.top = P.top + m_scale.large + m_scale.medium + 5;
-    m_box.width = P.width - tw - 20;
-    m_box.height = static_cast<int>((P.height - m_scale.large - m_scale.medium) - 3.5 * m_scale.small);
+    const Box& area = m_scale.area;
+    font(m_scale.rowHeight, true);
+    const int minusWidth = m_canvas.textWidth("-");
+    m_box.left = area.left + minusWidth + 10;
+    m_box.top = area.top + m_scale.markHeight + m_scale.rowHeight + 5;
+    m_box.width = area.width - minusWidth - 20;
+    m_box.height = static_cast<int>((area.height - m_scale.markHeight - m_scale.rowHeight) - 3.5 * m_scale.labelHeight);
     m_bottom = m_box.top + m_box.height;
     m_mid = m_box.top + m_box.height / 2;
     m_amplitude = m_box.height / 2 - 10;
-    m_d0 = daysBetween(m_settings.Birth, m_settings.Start);
+    m_daysToStart = daysBetween(m_settings.Birth, m_settings.Start);
     const int weeks = std::min<int>(m_settings.Range, MaxWeeks - 1) + 1;
     m_lastColumn = 7 * weeks - 1;
-    m_dx = static_cast<float>(static_cast<double>(m_box.width) / m_lastColumn);
+    m_columnStep = static_cast<float>(static_cast<double>(m_box.width) / m_lastColumn);
   }
 
   void drawMarks() {
-    // The marks are set in the large font but placed with the medium height.
-    const int R = m_scale.medium;
-    font(m_scale.large, true);
-    m_canvas.textOut(m_scale.outer.left, m_box.top + m_box.height / 6 - R / 2, "+");
-    m_canvas.textOut(m_scale.outer.left, m_box.top + 5 * (m_box.height / 6) - R / 2, "-");
-    m_canvas.textOut(m_scale.outer.left, m_box.top + 2 * (m_box.height / 4) - R / 2, "\u00B1");
+    // The marks are set in the marks' font but placed by a header line's height.
+    const int rowHeight = m_scale.rowHeight;
+    font(m_scale.markHeight, true);
+    m_canvas.textOut(m_scale.area.left, m_box.top + m_box.height / 6 - rowHeight / 2, "+");
+    m_canvas.textOut(m_scale.area.left, m_box.top + 5 * (m_box.height / 6) - rowHeight / 2, "-");
+    m_canvas.textOut(m_scale.area.left, m_box.top + 2 * (m_box.height / 4) - rowHeight / 2, "\u00B1");
   }
 
   void drawHeader() {
     const DayNumber birth = m_settings.Birth;
     const DayNumber start = m_settings.Start;
-    font(m_scale.medium, false);
-    m_canvas.textOut(m_box.left, m_scale.outer.top,
-                     "Born on " + formatDate(birth, m_locale.longDatePattern, m_locale) + " (" +
-                         std::string(birthSign(birth)) + ")");
-    m_canvas.textOut(m_box.left, m_scale.outer.top + m_scale.medium,
-                     "Age as of " + formatDate(start, m_locale.shortDatePattern, m_locale) + ": " +
-                         std::to_string(yearsBetween(birth, start)) + " Years (" + std::to_string(m_d0) + " Days)");
+    font(m_scale.rowHeight, false);
+    const std::string born = formatDate(birth, m_locale.longDatePattern, m_locale);
+    m_canvas.textOut(m_box.left, m_scale.area.top,
+                     fillIn(m_texts.bornOn, {{"date", born}, {"sign", m_texts.sign(birthSign(birth))}}));
+    const std::string asOf = formatDate(start, m_locale.shortDatePattern, m_locale);
+    const std::string years = std::to_string(yearsBetween(birth, start));
+    const std::string days = std::to_string(m_daysToStart);
+    m_canvas.textOut(m_box.left, m_scale.area.top + m_scale.rowHeight,
+                     fillIn(m_texts.ageAsOf, {{"date", asOf}, {"years", years}, {"days", days}}));
   }
 
   void drawColumns() {
-    const int S = m_scale.small;
-    const int G0 = m_lastColumn;
-    font(S, false);
+    const int labelHeight = m_scale.labelHeight;
+    const int lastColumn = m_lastColumn;
+    font(labelHeight, false);
     // A narrow box numbers fewer days. A box without width has nowhere to put a second number, so
-    // only the first column is numbered; that is also where a vanishing dx leads.
-    const double labelRatio = m_dx > 0 ? m_canvas.textWidth("30") * 1.15 / static_cast<double>(m_dx) : G0;
-    const int labelStep = labelRatio < G0 ? static_cast<int>(labelRatio) + 1 : G0 + 1;
-    const int tickTop = m_bottom + S;
-    const int tickBottom = static_cast<int>(m_bottom + 1.5 * S);
+    // only the first column is numbered; that is also where a vanishing column step leads.
+    const double labelRatio =
+        m_columnStep > 0 ? m_canvas.textWidth("30") * 1.15 / static_cast<double>(m_columnStep) : lastColumn;
+    const int labelStep = labelRatio < lastColumn ? static_cast<int>(labelRatio) + 1 : lastColumn + 1;
+    const int tickTop = m_bottom + labelHeight;
+    const int tickBottom = static_cast<int>(m_bottom + 1.5 * labelHeight);
 
     std::array<char, 16> buffer{};
     int prevX = m_box.left;
-    for (int i = 0; i <= G0; ++i) {
-      m_x[i] = static_cast<int>(i * static_cast<double>(m_dx) + m_box.left);
-      const int D = decodeDate(m_settings.Start + i).day;
+    for (int i = 0; i <= lastColumn; ++i) {
+      m_columnX[i] = static_cast<int>(i * static_cast<double>(m_columnStep) + m_box.left);
+      const int dayOfMonth = decodeDate(m_settings.Start + i).day;
       if (m_settings.ShowLines) {
         m_canvas.setPen(m_textColor, 1, PenStyle::Dot);
-        m_canvas.moveTo(m_x[i], m_box.top);
-        m_canvas.lineTo(m_x[i], m_bottom);
+        m_canvas.moveTo(m_columnX[i], m_box.top);
+        m_canvas.lineTo(m_columnX[i], m_bottom);
       }
       if (i % labelStep == 0) {
-        const std::string_view number = decimal(D, buffer);
-        m_canvas.textOut(m_x[i] - m_canvas.textWidth(number) / 2, m_bottom, number);
+        const std::string_view number = decimal(dayOfMonth, buffer);
+        m_canvas.textOut(m_columnX[i] - m_canvas.textWidth(number) / 2, m_bottom, number);
       }
       // A month's span closes at the column before the next 1st, and the last one at the last
       // column unless that column is itself a 1st.
-      if ((D == 1 && i > 0) || i == G0) {
-        const int xEnd = i == G0 && D != 1 ? m_x[i] : m_x[i - 1];
+      if ((dayOfMonth == 1 && i > 0) || i == lastColumn) {
+        const int xEnd = i == lastColumn && dayOfMonth != 1 ? m_columnX[i] : m_columnX[i - 1];
         m_canvas.setPen(m_textColor, 1, PenStyle::Solid);
         m_canvas.moveTo(prevX, tickTop);
         m_canvas.lineTo(prevX, tickBottom);
@@ -200,14 +208,14 @@ class ChartPainter {
         m_canvas.lineTo(xEnd, tickBottom);
         const std::string label = formatDate(m_settings.Start + i - 1, " mmm yy ", m_locale);
         m_canvas.textOut(prevX + (xEnd - prevX - m_canvas.textWidth(label)) / 2, tickTop, label);
-        prevX = m_x[i];
+        prevX = m_columnX[i];
       }
     }
   }
 
   void drawFrame() {
     // The frame's right side falls on the last column.
-    m_right = m_box.left + static_cast<int>(m_lastColumn * static_cast<double>(m_dx)) + 1;
+    m_right = m_box.left + static_cast<int>(m_lastColumn * static_cast<double>(m_columnStep)) + 1;
     m_canvas.setBrush(m_textColor);
     m_canvas.frameRect(m_box.left, m_box.top, m_right, m_bottom);
     m_canvas.setPen(m_textColor, 1, PenStyle::Solid);
@@ -219,40 +227,40 @@ class ChartPainter {
     // Line style joins each day to the next; High/Low draws a vertical stroke per column from the
     // day's value to the next day's. A style past the last one is taken as the last.
     const bool lineStyle = m_settings.Style == ChartStyle::Line;
-    const int G = lineStyle ? m_lastColumn - 1 : m_lastColumn;
-    const int stepX = lineStyle ? static_cast<int>(m_dx) : 0;
+    const int lastSegment = lineStyle ? m_lastColumn - 1 : m_lastColumn;
+    const int stepX = lineStyle ? static_cast<int>(m_columnStep) : 0;
 
-    // The plotted positions for days d0 .. d0 + G + 1, each sine taken once. The overall curve is
+    // The plotted positions for the columns 0 .. lastSegment + 1, each sine taken once. The overall curve is
     // the integer mean of the three plotted positions, whether or not those curves are shown.
     std::array<std::array<int, MaxDays + 1>, 4> plotted{};
     const std::array<const Cycle*, 3> cycles{&Physical, &Mental, &Emotional};
-    for (int i = 0; i <= G + 1; ++i) {
+    for (int i = 0; i <= lastSegment + 1; ++i) {
       for (std::size_t c = 0; c < cycles.size(); ++c)
-        plotted[c][i] = m_mid - cycleOffset(*cycles[c], m_d0 + i, m_amplitude);
+        plotted[c][i] = m_mid - cycleOffset(*cycles[c], m_daysToStart + i, m_amplitude);
       plotted[3][i] = (plotted[0][i] + plotted[2][i] + plotted[1][i]) / 3;
     }
 
-    const std::array<std::string_view, 4> names{"Physical", "Mental", "Emotional", "Overall"};
     const std::array<std::uint8_t, 4> colors{m_settings.ColorPhysical, m_settings.ColorMental,
                                              m_settings.ColorEmotional, m_settings.ColorOverall};
     const std::array<bool, 4> shown{m_settings.ShowPhysical, m_settings.ShowMental, m_settings.ShowEmotional,
                                     m_settings.ShowOverall};
     // The legend is spaced by the frame's right coordinate, measured from the canvas origin.
     const int legendStep = m_right / 4;
-    const int legendY = m_scale.outer.top + m_scale.outer.height;
+    const int legendY = m_scale.area.top + m_scale.area.height;
     m_canvas.setBrush(m_legendBrush);
-    font(m_scale.small, false);
+    font(m_scale.labelHeight, false);
+    const std::array<std::string, 4>& names = m_texts.legend;
     for (std::size_t k = 0; k < names.size(); ++k) {
       const int strokeLeft = m_box.left + static_cast<int>(k) * legendStep;
       const int strokeRight = strokeLeft + legendStep / 7;
       m_canvas.setPen(paletteColor(colors[k]), widths[k], PenStyle::Solid);
       m_canvas.moveTo(strokeLeft, legendY);
       m_canvas.lineTo(strokeRight, legendY);
-      m_canvas.textOut(strokeRight + 7, legendY - m_scale.small / 2, names[k]);
+      m_canvas.textOut(strokeRight + 7, legendY - m_scale.labelHeight / 2, names[k]);
       if (!shown[k]) continue;
-      for (int i = 0; i <= G; ++i) {
-        m_canvas.moveTo(m_x[i], plotted[k][i]);
-        m_canvas.lineTo(m_x[i] + stepX, plotted[k][i + 1]);
+      for (int i = 0; i <= lastSegment; ++i) {
+        m_canvas.moveTo(m_columnX[i], plotted[k][i]);
+        m_canvas.lineTo(m_columnX[i] + stepX, plotted[k][i + 1]);
       }
     }
   }
@@ -260,30 +268,35 @@ class ChartPainter {
   Canvas& m_canvas;
   const BiorhythmSettings& m_settings;
   const DateLocale& m_locale;
+  const ChartTexts& m_texts;
   const Scale m_scale;
   const std::uint32_t m_textColor;
   const std::uint32_t m_legendBrush;
-  Box m_box;         // B, the plot box
-  int m_bottom = 0;  // Yb, the box's bottom edge
+  Box m_box;         // the plot box
+  int m_bottom = 0;  // the plot box's bottom edge
   int m_mid = 0;     // the zero line
   int m_amplitude = 0;
-  int m_d0 = 0;          // days from birth to the first column
-  int m_lastColumn = 0;  // G0
-  float m_dx = 0;        // kept in single precision; the products it enters are taken in double
-  int m_right = 0;       // Rr, one past the frame's right side
-  std::array<int, MaxDays> m_x{};
+  int m_daysToStart = 0;   // days from birth to the first column
+  int m_lastColumn = 0;    // the index of the last day column
+  float m_columnStep = 0;  // kept in single precision; the products it enters are taken in double
+  int m_right = 0;         // one past the frame's right side
+  std::array<int, MaxDays> m_columnX{};
 };
 
 }  // namespace
 
-ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale) {
-  DayColumns unused;
-  return drawChart(canvas, settings, device, locale, unused);
+bool chartDatesValid(const BiorhythmSettings& settings) {
+  return settings.Birth > 1 && settings.Start > 1 && chartableDate(settings.Birth) && chartableDate(settings.Start);
 }
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, DayColumns& columns) {
+                       const DateLocale& locale, const ChartTexts& texts) {
+  DayColumns unused;
+  return drawChart(canvas, settings, device, locale, unused, texts);
+}
+
+ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
+                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts) {
   columns = DayColumns{};
   const bool printer = device.mode == ChartMode::Printer;
   const bool datesChartable = chartableDate(settings.Birth) && chartableDate(settings.Start);
@@ -291,8 +304,8 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
     canvas.setPen(paletteColor(settings.ColorText), 1, PenStyle::Solid);
     canvas.setBrush(paletteColor(settings.ColorBack));
     canvas.fillRect(0, 0, device.width, device.height);
-    if (settings.Birth <= 1 || settings.Start <= 1 || !datesChartable) {
-      drawInvalidDate(canvas, device);
+    if (!chartDatesValid(settings)) {
+      drawInvalidDate(canvas, device, textColorFor(device.mode, paletteColor(settings.ColorText)), texts.invalidDate);
       return ChartOutcome::InvalidDate;
     }
   } else if (!datesChartable) {
@@ -305,7 +318,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
   // a width of its own there. A device that reports no colour count (-1) counts as monochrome.
   if (printer && device.colorCount <= 2) widths = {1, 10, 5, 15};
 
-  ChartPainter painter(canvas, settings, device, locale);
+  ChartPainter painter(canvas, settings, device, locale, texts);
   painter.draw(widths);
   columns = painter.columns();
   return ChartOutcome::Drawn;

@@ -4,13 +4,19 @@
 // end print documents and knows nothing of windows or of the main window's guard flags.
 
 #include "chart/Canvas.h"
+#include "chart/ChartTexts.h"
 #include "chart/DayColumns.h"
 #include "model/BiorhythmSettings.h"
+#include "model/Calendar.h"
 #include "model/DateText.h"
 
 namespace lunasoma {
 
 enum class ChartMode { Screen, Printer };
+
+// The last first day the chart can draw: it lays out the longest range and one day of look-ahead
+// whatever the range, and the calendar ends on 31 December 9999.
+inline constexpr DayNumber lastChartStart = lastDayNumber - (7 * 8 + 1);
 
 struct ChartDevice {
   ChartMode mode = ChartMode::Screen;
@@ -29,12 +35,17 @@ enum class ChartOutcome {
   Drawn,        // the full chart was drawn (Print may be enabled)
 };
 
-// `locale` holds the long and short date patterns and names as they stood at program start.
+// Whether the dates make a chart: both after day 1 and both within what the chart can lay out. A
+// screen drawing of dates that do not shows only the invalid-date notice.
+bool chartDatesValid(const BiorhythmSettings& settings);
+
+// `locale` holds the long and short date patterns and names as they stood at program start;
+// `texts` the words drawn around them.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale);
+                       const DateLocale& locale, const ChartTexts& texts = ChartTexts{});
 // The same, also telling where the day columns were laid out; `columns` is left with no columns
 // (lastColumn -1) when only the invalid-date notice, or nothing, was drawn.
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, DayColumns& columns);
+                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts = ChartTexts{});
 
 }  // namespace lunasoma

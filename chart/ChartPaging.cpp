@@ -1,5 +1,8 @@
 #include "chart/ChartPaging.h"
 
+#include <algorithm>
+
+#include "chart/ChartDrawing.h"
 #include "model/Biorhythm.h"
 
 namespace lunasoma {
@@ -25,6 +28,9 @@ DayNumber movedStart(DateMove move, DayNumber start, DayNumber birth, int range,
       moved = start + pageDays(range);
       break;
   }
+  // Moving forward stops at the last start the chart can draw, short of the calendar's end where
+  // a start could no longer be written; a start already beyond it (typed) is left where it is.
+  if (moved > start && moved > lastChartStart) moved = std::max(start, lastChartStart);
   return laterOf(moved, birth);
 }
 

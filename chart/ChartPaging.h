@@ -14,6 +14,7 @@ int pageDays(int range);
 
 // The start day after the move. The start never lands before the birth date; a start that held no
 // date (day 0) moves like any other number and is then lifted to the birth date when that is later.
+// Moving forward never passes the last start the chart can draw.
 DayNumber movedStart(DateMove move, DayNumber start, DayNumber birth, int range, DayNumber today);
 
 }  // namespace lunasoma

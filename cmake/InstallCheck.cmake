@@ -25,7 +25,8 @@ set(expected
   share/icons/hicolor/48x48/apps/${APP_ID}.png
   share/icons/hicolor/128x128/apps/${APP_ID}.png
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
-  share/metainfo/${APP_ID}.metainfo.xml)
+  share/metainfo/${APP_ID}.metainfo.xml
+  share/doc/lunasoma/copyright)
 foreach(file ${expected})
   if(NOT EXISTS ${root}/${file})
     message(FATAL_ERROR "not installed: ${file}")
@@ -34,6 +35,16 @@ endforeach()
 execute_process(COMMAND test -x ${root}/bin/lunasoma RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "bin/lunasoma is not executable")
+endif()
+
+# Debian 12's AppStream tools name the maker only from <developer_name>; the program calls its third
+# cycle the mental one, and the package's texts say so too.
+file(READ ${root}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<developer_name>[^<]+</developer_name>")
+  message(FATAL_ERROR "the AppStream file names no <developer_name>")
+endif()
+if(metainfo MATCHES "intellectual")
+  message(FATAL_ERROR "the AppStream file calls the mental cycle intellectual")
 endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate REQUIRED)

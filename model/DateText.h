@@ -20,6 +20,8 @@ struct DateLocale {  // defaults are those used when the locale gives none
                                              "July",    "August",   "September", "October", "November", "December"};
   std::array<std::string, 7> shortDayNames{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};  // Sunday first
   std::array<std::string, 7> longDayNames{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+  // The shortest forms, for where even the abbreviated names do not fit (the calendar's header).
+  std::array<std::string, 7> narrowDayNames{"S", "M", "T", "W", "T", "F", "S"};
 };
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };

@@ -39,8 +39,9 @@ std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale&
   const std::string dateText = formatDate(date, locale.longDatePattern, locale);
   if (dateText.empty()) return {};
   const DayPercentages values = dayPercentages(daysSinceBirth);
-  return dateText + " / Physical " + percentText(values.physical) + " / Emotional " + percentText(values.emotional) +
-         " / Mental " + percentText(values.mental) + " / Overall " + percentText(values.overall);
+  // In the legend's order, so that the read-out names the curves as the chart does.
+  return dateText + " / Physical " + percentText(values.physical) + " / Mental " + percentText(values.mental) +
+         " / Emotional " + percentText(values.emotional) + " / Overall " + percentText(values.overall);
 }
 
 std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber today, const DateLocale& locale) {
@@ -53,8 +54,8 @@ std::string chartDescriptionText(DayNumber birth, DayNumber start, DayNumber tod
   const std::string todayText = formatDate(today, locale.longDatePattern, locale);
   if (todayText.empty()) return text;
   const DayPercentages values = dayPercentages(daysBetween(birth, today));
-  return text + " Today, " + todayText + ": Physical " + percentWords(values.physical) + ", Emotional " +
-         percentWords(values.emotional) + ", Mental " + percentWords(values.mental) + ", Overall " +
+  return text + " Today, " + todayText + ": Physical " + percentWords(values.physical) + ", Mental " +
+         percentWords(values.mental) + ", Emotional " + percentWords(values.emotional) + ", Overall " +
          percentWords(values.overall) + ".";
 }
 

@@ -12,8 +12,8 @@ namespace lunasoma {
 
 struct DayPercentages {
   int physical = 0;
-  int emotional = 0;
   int mental = 0;
+  int emotional = 0;
   int overall = 0;  // the mean of the other three, as the chart's overall curve takes it
   friend bool operator==(const DayPercentages&, const DayPercentages&) = default;
 };
@@ -22,7 +22,7 @@ struct DayPercentages {
 // in percent of the amplitude, rounded to whole numbers (halves away from zero).
 DayPercentages dayPercentages(int daysSinceBirth);
 
-// "Tuesday, December 8, 2026 / Physical 52% / Emotional -90% / Mental 98% / Overall 20%": the
+// "Tuesday, December 8, 2026 / Physical 52% / Mental 98% / Emotional -90% / Overall 20%": the
 // date in the locale's long form and the day's values. Empty when the date cannot be written.
 std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale);
 

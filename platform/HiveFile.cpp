@@ -22,6 +22,13 @@ RegistrySystemError systemError(const std::string& what, const std::string& path
   return RegistrySystemError(what + " '" + path + "': " + std::strerror(error), error);
 }
 
+// What the user is told of a failure: the system's own words when the system refused.
+std::string reasonOf(const RegistryError& error) {
+  if (const auto* refused = dynamic_cast<const RegistrySystemError*>(&error))
+    return std::strerror(refused->errorNumber());
+  return error.what();
+}
+
 class FileDescriptor {
  public:
   explicit FileDescriptor(int fd) : m_fd(fd) {}
@@ -141,6 +148,36 @@ std::string timestampText() {
   return buffer;
 }
 
+// Gives the new file at fd the owner and group of the file it replaces. Fails (errno set) only
+// when the owner cannot be kept; a group the system will not give stays as the system made it.
+bool keepOwner(int fd, uid_t owner, gid_t group) {
+  struct stat made {};
+  if (::fstat(fd, &made) != 0) return false;
+  if (made.st_uid == owner && made.st_gid == group) return true;
+  if (::fchown(fd, owner, group) == 0) return true;
+  return made.st_uid == owner;
+}
+
+// A file made in a folder that belongs to someone else (root saving into the user's settings
+// folder) is given to the folder's owner, so that the user can go on locking and replacing it.
+// Only a user allowed to give files away can; for anyone else nothing changes.
+void giveToFolderOwner(int fd, const std::string& folder) {
+  struct stat owner {};
+  if (::stat(folder.c_str(), &owner) == 0 && owner.st_uid != ::geteuid())
+    static_cast<void>(::fchown(fd, owner.st_uid, owner.st_gid));
+}
+
+// Opens the lock file, creating it when missing; never through a link.
+int openLock(const std::string& lockPath) {
+  for (;;) {
+    const int existing = openRetrying(lockPath.c_str(), O_RDWR | O_NOFOLLOW);
+    if (existing >= 0 || errno != ENOENT) return existing;
+    const int made = openRetrying(lockPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+    if (made >= 0) giveToFolderOwner(made, parentFolder(lockPath));
+    if (made >= 0 || errno != EEXIST) return made;
+  }
+}
+
 }  // namespace
 
 bool HiveFile::Stamp::operator==(const Stamp& other) const {
@@ -167,6 +204,8 @@ HiveFile::Contents HiveFile::readContents() const {
   if (!S_ISREG(info.st_mode)) throw RegistryError("The registry file '" + m_path + "' is not a regular file.");
   contents.stamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
   contents.mode = info.st_mode & 07777;
+  contents.owner = info.st_uid;
+  contents.group = info.st_gid;
   contents.raw.reserve(static_cast<std::size_t>(info.st_size));
   if (!readAll(fd.get(), contents.raw)) throw systemError("Cannot read the registry file", m_path, errno);
   return contents;
@@ -181,6 +220,8 @@ void HiveFile::cacheFrom(Contents&& contents) const {
     m_cacheCorrupt = true;
   }
   m_cacheKeptAside = false;
+  m_cacheReported = false;
+  m_cacheReadFailure.clear();
   m_cacheStamp = contents.stamp;
   m_cacheRaw = std::move(contents.raw);
   m_cacheValid = true;
@@ -194,23 +235,32 @@ const Hive& HiveFile::current() const {
   if (m_cacheValid && now == m_cacheStamp) return m_cache;
   try {
     cacheFrom(readContents());
-  } catch (const RegistryError&) {
-    // An unreadable file reads as empty; the next change reports the problem.
+  } catch (const RegistryError& error) {
+    // A file that cannot be read reads as empty; the user hears why at start, and the next change
+    // reports it again.
     cacheFrom(Contents{});
     m_cacheStamp = now;
+    m_cacheReadFailure = reasonOf(error);
   }
   return m_cache;
 }
 
 std::optional<UnreadableHiveFile> HiveFile::keepUnreadableFileAside() {
   current();
+  if (m_cacheReported) return std::nullopt;
+  if (!m_cacheReadFailure.empty()) {
+    m_cacheReported = true;
+    return UnreadableHiveFile{m_path, {}, m_cacheReadFailure, false};
+  }
   if (!m_cacheCorrupt || m_cacheKeptAside) return std::nullopt;
+  m_cacheReported = true;
   try {
     std::string copy = keepCorruptCopy(m_cacheRaw);
     m_cacheKeptAside = true;
-    return UnreadableHiveFile{m_path, std::move(copy)};
-  } catch (const RegistryError&) {
-    return std::nullopt;  // the next change tries again, and reports it when it cannot
+    return UnreadableHiveFile{m_path, std::move(copy), {}, true};
+  } catch (const RegistryError& error) {
+    // The next change tries again, and fails while the copy cannot be made, so nothing is lost.
+    return UnreadableHiveFile{m_path, {}, reasonOf(error), true};
   }
 }
 
@@ -234,11 +284,7 @@ std::string HiveFile::keepCorruptCopy(const std::string& bytes) const {
   throw RegistryError("Cannot find a free name for a copy of the unreadable registry file '" + m_path + "'.");
 }
 
-void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
-  // Through a link, the link stays and its target is replaced, beside itself so that the rename
-  // stays on one file system.
-  const std::string target = linkTarget(m_path);
-  if (target != m_path) makeFolders(parentFolder(target));
+void HiveFile::replaceFile(const std::string& target, const std::string& text, const Contents& old) const {
   removeLeftovers(target);
   // A name of its own, created afresh: nothing planted under a known name, a link least of all,
   // can make the write land anywhere else.
@@ -251,7 +297,17 @@ void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
   }
   if (raw < 0) throw systemError("Cannot write the registry file", temporary, errno);
   FileDescriptor fd(raw);
-  if (::fchmod(fd.get(), mode) != 0 || !writeAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.close() != 0) {
+  // Another user saving (root with the owner's HOME) must not take the file from its owner, who
+  // could then no longer read or replace it. The owner goes first: a change of owner may clear
+  // mode bits.
+  if (!old.stamp.exists) giveToFolderOwner(fd.get(), parentFolder(target));
+  if (old.stamp.exists && !keepOwner(fd.get(), old.owner, old.group)) {
+    const int error = errno;
+    fd.close();
+    ::unlink(temporary.c_str());
+    throw systemError("Cannot save the registry file of another user", target, error);
+  }
+  if (::fchmod(fd.get(), old.mode) != 0 || !writeAll(fd.get(), text) || ::fsync(fd.get()) != 0 || fd.close() != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
     throw systemError("Cannot write the registry file", temporary, error);
@@ -267,8 +323,14 @@ void HiveFile::replaceFile(const std::string& text, mode_t mode) const {
 
 void HiveFile::modify(const std::function<bool(Hive&)>& change) {
   makeFolders(parentFolder(m_path));
-  const std::string lockPath = m_path + ".lock";
-  const int raw = openRetrying(lockPath.c_str(), O_RDWR | O_CREAT, 0600);
+  // Through a link, the link stays and its target is replaced, beside itself so that the rename
+  // stays on one file system. The lock lies beside the file that is replaced, so that programs
+  // reaching it through a link and by its own name exclude each other; a link in the lock's place
+  // is refused, like one in the temporary file's, so that no save creates a file elsewhere.
+  const std::string target = linkTarget(m_path);
+  if (target != m_path) makeFolders(parentFolder(target));
+  const std::string lockPath = target + ".lock";
+  const int raw = openLock(lockPath);
   if (raw < 0) throw systemError("Cannot lock the registry file", lockPath, errno);
   FileDescriptor lock(raw);  // closing it releases the lock
   int locked;
@@ -278,7 +340,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
 
   Contents contents = readContents();
   const bool cacheCurrent = m_cacheValid && contents.stamp.exists == m_cacheStamp.exists && contents.raw == m_cacheRaw;
-  const mode_t mode = contents.mode;
+  const Contents replaced{contents.stamp, {}, contents.mode, contents.owner, contents.group};
   if (cacheCurrent) {
     m_cacheStamp = contents.stamp;
   } else {
@@ -290,7 +352,7 @@ void HiveFile::modify(const std::function<bool(Hive&)>& change) {
   if (change(m_cache)) {
     std::string text = formatHive(m_cache, m_rootName);
     if (m_cacheCorrupt && !m_cacheKeptAside) keepCorruptCopy(m_cacheRaw);
-    replaceFile(text, mode);
+    replaceFile(target, text, replaced);
     struct stat info {};
     if (::stat(m_path.c_str(), &info) != 0) return;
     m_cacheStamp = Stamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};

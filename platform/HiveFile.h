@@ -5,12 +5,18 @@
 // hive (a fresh, unguessable name, never through a link), flushes it to disk and renames it over
 // the hive, so other programs' keys and the lines no one could read survive, and a crash at any
 // moment leaves either the old or the new hive. A hive file that is a symbolic link stays one:
-// the file it leads to is replaced. A file that holds no hive at all is kept beside it as
+// the file it leads to is replaced, and the lock is the one beside that file, so a program going
+// through the link and one going straight to the file take the same lock; a link in the lock's
+// place is refused. The new file keeps the old one's mode, owner and group: a save by another
+// user (root) that cannot give the file back to its owner is refused. A hive or lock that root
+// makes in a folder of another user's is given to that user. A file that holds no hive at all is kept beside
+// it as
 // "<file>.corrupt-<date>-<time>" before the first change replaces it, or earlier when asked
 // (keepUnreadableFileAside).
 //
 // Reads never fail: they see the hive as it was last written, re-reading the file whenever it
-// has changed on disk; a missing, unreadable or unparsable file reads as an empty hive.
+// has changed on disk; a missing, unreadable or unparsable file reads as an empty hive, and
+// keepUnreadableFileAside says why.
 // Changes that cannot be made raise RegistryError (RegistrySystemError with the errno when the
 // system refused) and leave the file as it was.
 
@@ -66,6 +72,8 @@ class HiveFile : public Registry {
     Stamp stamp;
     std::string raw;
     mode_t mode = 0600;
+    uid_t owner = 0;
+    gid_t group = 0;
   };
 
   const Hive& current() const;
@@ -76,7 +84,8 @@ class HiveFile : public Registry {
   void modify(const std::function<bool(Hive&)>& change);
   // Returns the copy's name.
   std::string keepCorruptCopy(const std::string& bytes) const;
-  void replaceFile(const std::string& text, mode_t mode) const;
+  // Puts text in place of target, with the mode, owner and group of old when old exists.
+  void replaceFile(const std::string& target, const std::string& text, const Contents& old) const;
 
   std::string m_path;
   std::string m_rootName;
@@ -87,7 +96,9 @@ class HiveFile : public Registry {
   mutable Stamp m_cacheStamp;
   mutable std::string m_cacheRaw;
   mutable bool m_cacheCorrupt = false;
-  mutable bool m_cacheKeptAside = false;  // the unreadable bytes of the cache have their copy
+  mutable bool m_cacheKeptAside = false;   // the unreadable bytes of the cache have their copy
+  mutable bool m_cacheReported = false;    // keepUnreadableFileAside told of this version
+  mutable std::string m_cacheReadFailure;  // why the file could not be read, when it could not
   mutable bool m_cacheValid = false;
 };
 

@@ -17,11 +17,6 @@ QString withTrailingSeparator(const QString& folder) {
   return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-QString created(const QString& folder) {
-  QDir().mkpath(folder);
-  return folder;
-}
-
 }  // namespace
 
 LinuxFolderService::XdgFolders LinuxFolderService::XdgFolders::fromEnvironment() {
@@ -42,7 +37,7 @@ QString LinuxFolderService::shellFolder(const char* valueName, const QString& fa
   } catch (const RegistryError&) {
   }
   if (value) return value->empty() ? QString() : withoutTrailingSeparator(QString::fromStdString(*value));
-  return created(fallback);
+  return fallback;
 }
 
 QString LinuxFolderService::programsFolder() {

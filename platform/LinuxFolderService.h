@@ -29,8 +29,8 @@ class LinuxFolderService : public FolderService {
 
   LinuxFolderService(const Registry& userHive, const Registry& machineHive, XdgFolders xdg);
 
-  // The XDG fallbacks for Programs, Startup, Desktop and Program Files are created when asked for:
-  // on Windows they always exist, and the installation only ever creates one level below them.
+  // Looking a folder up creates nothing: whoever writes an entry into one creates it then, so that
+  // a home without a desktop or an autostart folder does not get an empty one from a mere look.
   QString programsFolder() override;
   QString startupFolder() override;
   QString desktopFolder() override;

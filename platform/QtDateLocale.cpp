@@ -107,6 +107,7 @@ DateLocale dateLocaleFrom(const QLocale& locale) {
     const int qtDay = day == 0 ? 7 : day;
     result.shortDayNames[static_cast<std::size_t>(day)] = locale.dayName(qtDay, QLocale::ShortFormat).toStdString();
     result.longDayNames[static_cast<std::size_t>(day)] = locale.dayName(qtDay, QLocale::LongFormat).toStdString();
+    result.narrowDayNames[static_cast<std::size_t>(day)] = locale.dayName(qtDay, QLocale::NarrowFormat).toStdString();
   }
   return result;
 }

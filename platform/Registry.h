@@ -58,10 +58,14 @@ struct NamedRegistryValue {
   RegistryValue value;
 };
 
-// A hive file that held no hive at all, and the copy of it kept aside.
+// A hive file that could not be read, or held no hive at all and was kept aside as copy. When
+// there is no copy, reason says in the system's words why the file could not be read or, when it
+// was read (heldNoHive), why no copy could be kept.
 struct UnreadableHiveFile {
   std::string file;
   std::string copy;
+  std::string reason;
+  bool heldNoHive = true;
 };
 
 class Registry {
@@ -91,9 +95,9 @@ class Registry {
   virtual std::vector<std::string> subkeyNames(std::string_view key) const = 0;
 
   // For a hive kept in a file that holds no hive at all: keeps a copy of the file aside now (its
-  // next change would replace it) and says where, once for each such version of the file, so that
-  // the user can be told before anything is lost. nullopt otherwise, and always for a hive without
-  // a file.
+  // next change would replace it) and says where, or why it could not; for a file that cannot be
+  // read at all, says why. Once for each such version of the file, so that the user can be told
+  // before anything is lost. nullopt otherwise, and always for a hive without a file.
   virtual std::optional<UnreadableHiveFile> keepUnreadableFileAside() { return std::nullopt; }
 };
 

@@ -5,6 +5,7 @@
 
 #include "app/InstallFileTable.h"
 #include "app/OverrideCursorGuard.h"
+#include "app/ProgramFolders.h"
 #include "setup/FileCopy.h"
 #include "setup/InstallLayout.h"
 #include "setup/InstallText.h"
@@ -28,15 +29,16 @@ QString copyTargetFolder(const QString& driveRoot) {
   return joinPath(driveRoot, installProductName());
 }
 
-QString copySourceFile(const ProgramContext& context, std::size_t entry) {
-  return installedFilePath(entry, context.programFolder, context.windowsFolder, context.systemFolder);
-}
+QString copySourceFile(const ProgramContext& context, std::size_t entry) { return productFileSource(context, entry); }
 
 CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targetFolder) {
   if (targetFolder.isEmpty()) return CopyOutcome::DriveNotReady;
   if (sameFolder(targetFolder, context.programFolder)) return CopyOutcome::SameFolder;
 
   const OverrideCursorGuard hourglass;
+  // Every source is looked for before anything is made: a copy that cannot be complete leaves no
+  // empty folder and no half set on the drive.
+  if (!productFilesAtHand(context)) return CopyOutcome::MissingFile;
   // The drive's root exists when the drive is ready, so one level is all there is to make.
   if (!QFileInfo(targetFolder).isDir() && !QDir().mkdir(targetFolder)) return CopyOutcome::DriveNotReady;
   try {

@@ -26,6 +26,7 @@ QString copyTargetFolder(const QString& driveRoot);
 QString copySourceFile(const ProgramContext& context, std::size_t entry);
 
 // Copies the seven files into targetFolder (made when missing), replacing files of the same names.
+// When any source is missing it makes and copies nothing.
 CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targetFolder);
 
 }  // namespace lunasoma

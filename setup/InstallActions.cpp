@@ -16,6 +16,7 @@
 #include "platform/Registry.h"
 #include "setup/FileCopy.h"
 #include "setup/InstallLayout.h"
+#include "setup/InstallRecord.h"
 #include "setup/InstallText.h"
 #include "setup/ShortcutFile.h"
 
@@ -125,41 +126,78 @@ bool mayReplace(const QString& target, const QString& source, const QString& ins
          MessageButton::Yes;
 }
 
-bool copyFiles(const InstallRequest& request, const InstallEnvironment& environment) {
+// What the copying did: whether every file arrived, the files it copied (and of those, the ones
+// that were not there before), and the system's reason for the first copy that failed.
+struct CopyReport {
   bool complete = true;
+  QStringList copied;
+  QStringList added;
+  QString firstError;
+};
+
+CopyReport copyFiles(const InstallRequest& request, const InstallEnvironment& environment) {
+  CopyReport report;
   for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
     const QString target = request.targets.value(static_cast<qsizetype>(entry));
     const QString source = joinPath(request.sourceFolder, fileNameAt(entry));
     if (target.isEmpty()) {
-      complete = false;
+      report.complete = false;
       continue;
     }
     try {
       if (!mayReplace(target, source, request.installFolder, environment)) continue;
       if (!QFileInfo::exists(source)) {
-        complete = false;
+        report.complete = false;
         continue;
       }
+      const bool existed = QFileInfo(target).exists() || QFileInfo(target).isSymLink();
       copyFileKeepingDate(source, target);
-    } catch (const FileIoError&) {
-      complete = false;
+      report.copied << target;
+      if (!existed) report.added << target;
+    } catch (const FileIoError& error) {
+      report.complete = false;
+      if (report.firstError.isEmpty()) report.firstError = QString::fromStdString(error.what());
     } catch (const EMissingFile&) {
-      complete = false;
+      report.complete = false;
     }
   }
-  return complete;
+  return report;
 }
 
-// Writes the uninstall entry when the machine keeps a list of installed programs. Returns the
-// reason when the entry could not be written, so the result page can say so.
-QString writeUninstallEntry(const InstallRequest& request, Registry& machine) {
+// Takes back what a failed installation added: the files it copied that were not there before
+// (a file it replaced belongs to the installation that put it there, whose entry still names it).
+void removeAddedFiles(const QStringList& added) {
+  for (const QString& file : added) QFile::remove(file);
+}
+
+// Whether the installation now in the folder made it: this one did, or the one it replaces did.
+bool folderMadeByInstallation(const InstallRequest& request, const PreparedFolder& folder, Registry& machine) {
+  if (folder.state == FolderReady::Created) return true;
   try {
-    if (!machine.keyExists(UninstallKeyPath)) return {};
-    machine.writeValues(
-        uninstallEntryKey(),
-        {{UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
-         {UninstallStringValue,
-          RegistryValue{uninstallCommand(request.installFolder, request.programFileName).toStdString()}}});
+    const std::optional<std::string> command = machine.readString(uninstallEntryKey(), UninstallStringValue);
+    if (!command) return false;
+    const QString earlier = QFileInfo(programOfCommand(QString::fromStdString(*command))).absolutePath();
+    if (QDir::cleanPath(earlier) != QDir::cleanPath(request.installFolder)) return false;
+  } catch (const RegistryError&) {
+    return false;
+  }
+  const std::optional<InstallRecord> earlier = readInstallRecord(machine);
+  return earlier && earlier->createdFolder;
+}
+
+// Writes the uninstall entry, with the record of what was installed, when the machine keeps a list
+// of installed programs. A machine hive gets that list when it is first made; one that holds no key
+// at all could not be made, and writing the entry then says why. Returns the reason when the entry
+// could not be written, so the result page can say so.
+QString writeUninstallEntry(const InstallRequest& request, const InstallRecord& record, Registry& machine) {
+  try {
+    if (!machine.keyExists(UninstallKeyPath) && !machine.subkeyNames({}).empty()) return {};
+    std::vector<NamedRegistryValue> values{
+        {UninstallDisplayNameValue, RegistryValue{std::string(Product.productName)}},
+        {UninstallStringValue,
+         RegistryValue{uninstallCommand(request.installFolder, request.programFileName).toStdString()}}};
+    for (NamedRegistryValue& value : installRecordValues(record)) values.push_back(std::move(value));
+    machine.writeValues(uninstallEntryKey(), values);
     return {};
   } catch (const RegistryError& error) {
     const QString reason = QString::fromStdString(error.what());
@@ -211,17 +249,25 @@ bool makeShortcuts(const InstallRequest& request, const InstallEnvironment& envi
 
   bool complete = true;
   if (options.startMenu && !programs.isEmpty()) {
-    // An existing group is fine, and a group that cannot be made shows up as failed shortcuts.
-    QDir(programs).mkdir(installProductName());
+    // The shell folders are only looked up, so the menu folder itself may be missing yet. An
+    // existing group is fine, and a group that cannot be made shows up as failed shortcuts.
+    QDir().mkpath(startMenuGroupFolder(programs));
     for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
       if (!hasShortcuts(entry)) continue;
       const QString fileName = fileNameAt(entry);
       complete &= makeShortcut(shortcuts, request, fileName, startMenuLinkFor(programs, fileName));
     }
+    // Nothing on a Linux desktop reads the uninstall list, so the group offers the uninstall.
+    const QString& folder = request.installFolder;
+    complete &=
+        createShortcutFile(shortcuts, withProductName(QStringLiteral("Remove %s from this computer")),
+                           joinPath(folder, request.programFileName), folder, QString::fromLatin1(UninstallArgument),
+                           installedIconFile(folder), startMenuUninstallLink(programs), 0, 0);
     environment.services.shell.openFolder(startMenuGroupFolder(programs));
   }
   const auto programShortcutsIn = [&](bool wanted, const QString& folder) {
     if (!wanted || folder.isEmpty()) return;
+    QDir().mkpath(folder);
     for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
       const QString fileName = fileNameAt(entry);
       if (!hasShortcuts(entry) || !isProgram(fileName)) continue;
@@ -252,13 +298,26 @@ InstallResult finishInstall(const InstallRequest& request, const InstallEnvironm
   }
   {
     const OverrideCursorGuard hourglass;
-    result.filesComplete = copyFiles(request, environment);
+    const CopyReport copy = copyFiles(request, environment);
+    result.filesComplete = copy.complete;
+    result.copyError = copy.firstError;
     if (result.filesComplete) {
       installIcons(request.installFolder);
-      result.uninstallEntryError = writeUninstallEntry(request, environment.services.machineHive);
+      QStringList names;
+      for (const QString& target : copy.copied) {
+        if (QFileInfo(target).path() == request.installFolder) names << QFileInfo(target).fileName();
+      }
+      names << QFileInfo(installedIconFile(request.installFolder)).fileName()
+            << QFileInfo(installedIconBitmap(request.installFolder)).fileName();
+      Registry& machine = environment.services.machineHive;
+      const InstallRecord record{installedFilesIn(request.installFolder, names),
+                                 folderMadeByInstallation(request, folder, machine)};
+      result.uninstallEntryError = writeUninstallEntry(request, record, machine);
       result.shortcutsComplete = makeShortcuts(request, environment);
     } else {
-      // Entries for a program that is not there would start nothing and could not be removed.
+      // Without an entry nothing could ever remove them, and entries for a program that is not
+      // there would start nothing: what this run added goes again.
+      removeAddedFiles(copy.added);
       removeCreatedFolders(folder.created);
     }
     if (environment.wait) environment.wait(3);
@@ -273,6 +332,9 @@ InstallResult finishInstall(const InstallRequest& request, const InstallEnvironm
 QString incompleteResultText(const InstallResult& result, const QString& uninstallCommandText) {
   QStringList paragraphs;
   if (!result.filesComplete) {
+    // The system's reason comes first: the advice below it is about missing files, and a folder
+    // that cannot be written or a full disk needs another remedy.
+    if (!result.copyError.isEmpty()) paragraphs << result.copyError;
     paragraphs << QStringLiteral(
         "Could not find or copy one or more files to the target folder. This installation is incomplete.\n\n"
         "Please download another complete copy from the following web site:");

@@ -41,6 +41,7 @@ struct InstallResult {
   bool filesComplete = true;
   bool shortcutsComplete = true;
   QString uninstallEntryError;  // why the uninstall entry could not be written; empty otherwise
+  QString copyError;            // the system's reason for the first copy that failed; empty otherwise
 };
 
 // What the installation needs from its surroundings besides the request.

@@ -106,6 +106,11 @@ QString startMenuHelpLink(const QString& programsFolder) {
   return joinPath(startMenuGroupFolder(programsFolder), installProductName() + QStringLiteral(" Help.lnk"));
 }
 
+QString startMenuUninstallLink(const QString& programsFolder) {
+  return joinPath(startMenuGroupFolder(programsFolder),
+                  QStringLiteral("Uninstall ") + installProductName() + QStringLiteral(".lnk"));
+}
+
 QString folderLink(const QString& folder) { return joinPath(folder, installProductName() + QStringLiteral(".lnk")); }
 
 }  // namespace lunasoma

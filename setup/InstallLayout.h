@@ -58,6 +58,8 @@ QString startMenuGroupFolder(const QString& programsFolder);
 QString startMenuLinkFor(const QString& programsFolder, const QString& fileName);
 QString startMenuProgramLink(const QString& programsFolder);
 QString startMenuHelpLink(const QString& programsFolder);
+// The group's link that uninstalls the program: "Uninstall <product>.lnk".
+QString startMenuUninstallLink(const QString& programsFolder);
 
 // The link named after the product directly in a folder (Startup or Desktop).
 QString folderLink(const QString& folder);

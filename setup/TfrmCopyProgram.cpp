@@ -40,7 +40,8 @@ void TfrmCopyProgram::buildWindow() {
   setFixedSize(324, 192);
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
-  auto* tabMain = new QFrame(this);
+  m_tabMain = new QFrame(this);
+  QFrame* tabMain = m_tabMain;
   tabMain->setObjectName(QStringLiteral("tabMain"));
   tabMain->setGeometry(6, 6, 311, 155);
   tabMain->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
@@ -97,10 +98,25 @@ void TfrmCopyProgram::formCreate() {
   }
   cboDriveChange();
   m_cboDrive->setFocus();
+  makeRoomForText();
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
+}
+
+void TfrmCopyProgram::makeRoomForText() {
+  // The stand-in for "MS Sans Serif" can be wider or taller than the original, so the text may
+  // need more lines than its place holds. The controls under it move down and the dialog grows
+  // by the difference, keeping their order and the gaps between them.
+  const int needed = m_lblCopy->heightForWidth(m_lblCopy->width());
+  const int extra = needed - m_lblCopy->height();
+  if (extra <= 0) return;
+  m_lblCopy->resize(m_lblCopy->width(), needed);
+  for (QWidget* below : std::initializer_list<QWidget*>{m_cboDrive, m_lblTarget, m_btnCopy, m_btnCancel})
+    below->move(below->x(), below->y() + extra);
+  m_tabMain->resize(m_tabMain->width(), m_tabMain->height() + extra);
+  setFixedSize(width(), height() + extra);
 }
 
 QString TfrmCopyProgram::selectedRoot() const {

@@ -11,6 +11,7 @@
 #include "app/ProgramContext.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QPushButton;
 
@@ -31,11 +32,13 @@ class TfrmCopyProgram : public QDialog {
  private:
   void buildWindow();
   void formCreate();
+  void makeRoomForText();
   QString selectedRoot() const;
 
   ProgramContext& m_context;
   std::vector<Drive> m_drives;
 
+  QFrame* m_tabMain = nullptr;
   QComboBox* m_cboDrive = nullptr;
   QLabel* m_lblCopy = nullptr;
   QLabel* m_lblTarget = nullptr;

@@ -18,6 +18,7 @@
 #include "app/ProductInfo.h"
 #include "platform/Registry.h"
 #include "setup/InstallLayout.h"
+#include "setup/InstallRecord.h"
 #include "setup/InstallText.h"
 
 namespace lunasoma {
@@ -90,6 +91,7 @@ void removeShortcuts(const UninstallEnvironment& environment) {
   if (!programs.isEmpty()) {
     removeShortcutFile(programs, shortcuts.shortcutFileFor(startMenuProgramLink(programs)));
     removeShortcutFile(programs, shortcuts.shortcutFileFor(startMenuHelpLink(programs)));
+    removeShortcutFile(programs, shortcuts.shortcutFileFor(startMenuUninstallLink(programs)));
     removeEmptyFolder(startMenuGroupFolder(programs));
   }
   for (const QString& folder : {startup, desktop}) {
@@ -97,14 +99,56 @@ void removeShortcuts(const UninstallEnvironment& environment) {
   }
 }
 
-void removeProductFiles(const UninstallRequest& request, const UninstallEnvironment& environment,
-                        const QString& programFolder) {
+// The wallpaper bitmap the program writes beside itself; removed with the program's files when it
+// is a bitmap at all, so that a file of that name the program did not write stays.
+constexpr char WallpaperBitmapName[] = "Bio.bmp";
+
+bool isBitmapFile(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.isFile() || info.isSymLink()) return false;
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
+}
+
+// Whether a file beside the program may go: with a record, when it is a recorded file as it was
+// installed; without one, when its contents are the ones this build ships.
+struct RemovalRule {
+  const std::optional<InstallRecord>& record;
+  const std::map<QString, QByteArray>& shipped;
+
+  bool allows(const QString& folder, const QString& name) const {
+    const QString path = joinPath(folder, name);
+    if (record) {
+      for (const InstalledFile& file : record->files) {
+        if (file.name == name) return stillAsInstalled(path, file.size);
+      }
+      return false;
+    }
+    const auto digest = shipped.find(name);
+    const QFileInfo info(path);
+    return digest != shipped.end() && info.isFile() && !info.isSymLink() && fileDigest(path) == digest->second;
+  }
+};
+
+// Removes the product's files and says which of them, lying beside the program, were left because
+// they are not the ones installed (by name, in table order).
+QStringList removeProductFiles(const UninstallRequest& request, const UninstallEnvironment& environment,
+                               const QString& programFolder, const RemovalRule& rule) {
+  QStringList leftBehind;
+  const auto removeIfAllowed = [&](const QString& name) {
+    const QString path = joinPath(programFolder, name);
+    if (rule.allows(programFolder, name)) {
+      removeFileOnly(path);
+    } else if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
+      leftBehind << name;
+    }
+  };
   for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
     const QString fileName = toQString(InstallFiles.fileNames[entry]);
     const QString path = installedFilePath(entry, programFolder, request.windowsFolder, request.systemFolder);
     if (InstallFiles.locationCodes[entry] == '0') {
       // The running program is the cleanup program's to delete, once this process has ended.
-      if (!sameFile(path, request.programFile)) removeFileOnly(path);
+      if (!sameFile(path, request.programFile)) removeIfAllowed(fileName);
       continue;
     }
     const QString question = fillPercentS(
@@ -114,6 +158,34 @@ void removeProductFiles(const UninstallRequest& request, const UninstallEnvironm
     if (answer != MessageButton::Yes) continue;
     removeFileOnly(path);
   }
+  removeIfAllowed(QFileInfo(installedIconFile(programFolder)).fileName());
+  removeIfAllowed(QFileInfo(installedIconBitmap(programFolder)).fileName());
+  const QString bitmap = joinPath(programFolder, QString::fromLatin1(WallpaperBitmapName));
+  if (isBitmapFile(bitmap)) removeFileOnly(bitmap);
+  return leftBehind;
+}
+
+// The digests of what the build ships beside the program, with the icons it installs, which the
+// program carries itself.
+std::map<QString, QByteArray> shippedWithIcons(const UninstallRequest& request, const QString& programFolder) {
+  std::map<QString, QByteArray> shipped = request.shippedDigests;
+  shipped[QFileInfo(installedIconFile(programFolder)).fileName()] = fileDigest(QStringLiteral(":/icons/lunasoma.svg"));
+  shipped[QFileInfo(installedIconBitmap(programFolder)).fileName()] =
+      fileDigest(QStringLiteral(":/icons/lunasoma-128.png"));
+  return shipped;
+}
+
+// Whether the folder goes once it is empty: only when the installation made it. Without a record
+// that is known only of a folder named after the product, as every installation names its folder.
+bool folderMadeByInstallation(const std::optional<InstallRecord>& record, const QString& programFolder) {
+  if (record) return record->createdFolder;
+  return QFileInfo(programFolder).fileName() == installProductName();
+}
+
+QString leftBehindNote(const QString& programFolder, const QStringList& names) {
+  return fillPercentS(QStringLiteral("These files in\n\n%s\n\nwere left where they are, because they are not the "
+                                     "ones %s installed:\n\n%s"),
+                      {programFolder, installProductName(), names.join(QLatin1Char('\n'))});
 }
 
 // The installation the uninstall entry names: its program file, or empty when there is no entry.
@@ -138,18 +210,24 @@ QString notInstalledText(const QString& registered, const QString& programFile) 
       {installProductName(), QFileInfo(programFile).absolutePath(), QFileInfo(registered).absolutePath()});
 }
 
-// When the cleanup program cannot do it: a running program may delete its own file on Linux. The
-// folder goes too when nothing else is left in it. True when the program file is gone.
+// When the cleanup program cannot do it, or must not take the folder: a running program may delete
+// its own file on Linux. The folder goes too when the installation made it and nothing else is left
+// in it. True when the program file is gone.
 bool removeProgramDirectly(const UninstallRequest& request, const UninstallEnvironment& environment,
-                           const QString& programFolder) {
+                           const QString& programFolder, bool removeFolder) {
   const bool removed = environment.removeProgramFile ? environment.removeProgramFile(request.programFile)
                                                      : QFile::remove(request.programFile);
   if (!removed && QFileInfo::exists(request.programFile)) return false;
-  removeEmptyFolder(programFolder);
+  if (removeFolder) removeEmptyFolder(programFolder);
   return true;
 }
 
-QString manualRemovalNote(const QString& programFolder) {
+QString manualRemovalNote(const UninstallRequest& request, const QString& programFolder, bool folderToo) {
+  if (!folderToo) {
+    return fillPercentS(
+        QStringLiteral("The program file\n\n%s\n\ncould not be removed automatically. Please delete it by hand."),
+        {request.programFile});
+  }
   return fillPercentS(QStringLiteral("The program file and the folder\n\n%s\n\ncould not be removed automatically. "
                                      "Please delete them by hand."),
                       {programFolder});
@@ -218,27 +296,34 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   }
   result.outcome = UninstallOutcome::Uninstalled;
 
+  // What the installation put there is read before its entry goes.
+  const std::optional<InstallRecord> record = readInstallRecord(services.machineHive);
   deleteKeyQuietly(services.userHive, SettingsKeyPath);
   deleteKeyQuietly(services.machineHive, uninstallEntryKey());
 
   const QString programFolder = QDir::cleanPath(request.programFolder);
   removeShortcuts(environment);
   removeFileOnly(helpIndexFile(programFolder));
-  removeFileOnly(installedIconFile(programFolder));
-  removeFileOnly(installedIconBitmap(programFolder));
-  removeProductFiles(request, environment, programFolder);
+  const std::map<QString, QByteArray> shipped = shippedWithIcons(request, programFolder);
+  const QStringList leftBehind = removeProductFiles(request, environment, programFolder, RemovalRule{record, shipped});
+  const bool removeFolder = folderMadeByInstallation(record, programFolder);
 
-  result.cleanupFile = writeCleanupProgram(request.cleanupProgram,
-                                           cleanupProgramFolder(request.runtimeFolder, services.folders.tempFolder()));
+  // The cleanup program takes the folder with the program file; a folder the installation did not
+  // make stays, so the program file goes now and the cleanup program is not needed.
+  if (removeFolder) {
+    result.cleanupFile = writeCleanupProgram(
+        request.cleanupProgram, cleanupProgramFolder(request.runtimeFolder, services.folders.tempFolder()));
+  }
   bool removedByHandNeeded = false;
   if (result.cleanupFile.isEmpty()) {
-    result.removedDirectly = removeProgramDirectly(request, environment, programFolder);
+    result.removedDirectly = removeProgramDirectly(request, environment, programFolder, removeFolder);
     removedByHandNeeded = !result.removedDirectly;
   }
 
   services.beeper.beep(Beep::Default);
   QString done = withProductName(QStringLiteral("%s has been uninstalled."));
-  if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(programFolder);
+  if (!leftBehind.isEmpty()) done += QStringLiteral("\n\n") + leftBehindNote(programFolder, leftBehind);
+  if (removedByHandNeeded) done += QStringLiteral("\n\n") + manualRemovalNote(request, programFolder, removeFolder);
   services.messages.information(environment.parent, done);
   if (environment.processEvents) environment.processEvents();
 
@@ -249,10 +334,10 @@ UninstallResult uninstall(const UninstallRequest& request, const UninstallEnviro
   result.cleanupStarted = services.shell.startProgram(result.cleanupFile, {program});
   if (!result.cleanupStarted) {
     QFile::remove(result.cleanupFile);
-    result.removedDirectly = removeProgramDirectly(request, environment, programFolder);
+    result.removedDirectly = removeProgramDirectly(request, environment, programFolder, removeFolder);
     if (!result.removedDirectly) {
       services.beeper.beep(Beep::Exclamation);
-      services.messages.error(environment.parent, manualRemovalNote(programFolder));
+      services.messages.error(environment.parent, manualRemovalNote(request, programFolder, removeFolder));
     }
   }
   return result;

@@ -1,15 +1,18 @@
 #pragma once
 // Removes an installation: after the user's Yes it deletes the settings key, the uninstall entry,
-// the shortcuts and the Start Menu group, the help index and the product's files, writes the
-// cleanup program to the user's own runtime folder and starts it on the running program's file.
-// It removes only what an installation names, never a folder that still holds anything, nothing
-// reached through a symbolic link, and nothing at all unless the running program is the one the
-// uninstall entry names. It does not end the process; the caller does that.
+// the shortcuts and the Start Menu group, the help index, the wallpaper bitmap and the product's
+// files, writes the cleanup program to the user's own runtime folder and starts it on the running
+// program's file. It removes only the files the installation recorded, as they were installed (or,
+// for an entry without a record, files with the contents this build ships), and names the product's
+// files it left; it removes the folder only when the installation made it, never a folder that still
+// holds anything, nothing reached through a symbolic link, and nothing at all unless the running
+// program is the one the uninstall entry names. It does not end the process; the caller does that.
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <map>
 
 #include "platform/HostServices.h"
 
@@ -24,6 +27,9 @@ struct UninstallRequest {
   QString systemFolder;       // ending in a separator
   QByteArray cleanupProgram;  // the cleanup program's bytes; empty when the program has none
   QString runtimeFolder;      // $XDG_RUNTIME_DIR, the user's own folder for it; empty when unset
+  // The digests of the files this build ships, by name (see parseShippedDigests). Without a record
+  // of the installation, only a file with these contents is deleted; empty, none is.
+  std::map<QString, QByteArray> shippedDigests;
 };
 
 struct UninstallEnvironment {

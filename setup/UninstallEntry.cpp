@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "setup/InstallRecord.h"
 #include "setup/SetupEntry.h"
 #include "setup/Uninstall.h"
 
@@ -12,8 +13,18 @@ bool runUninstall(ProgramContext& context) {
   QFile embedded(QStringLiteral(":/cleanup/") + QString::fromLatin1(CleanupProgramName));
   const QByteArray cleanupProgram = embedded.open(QIODevice::ReadOnly) ? embedded.readAll() : QByteArray();
 
-  const UninstallRequest request{context.programFile,  context.programFolder, context.windowsFolder,
-                                 context.systemFolder, cleanupProgram,        qEnvironmentVariable("XDG_RUNTIME_DIR")};
+  // The program carries the digests of the files shipped beside it, written by the build.
+  QFile digests(QStringLiteral(":/shipped/") + QString::fromLatin1(ShippedDigestsName));
+  const std::map<QString, QByteArray> shipped =
+      parseShippedDigests(digests.open(QIODevice::ReadOnly) ? digests.readAll() : QByteArray());
+
+  const UninstallRequest request{context.programFile,
+                                 context.programFolder,
+                                 context.windowsFolder,
+                                 context.systemFolder,
+                                 cleanupProgram,
+                                 qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                                 shipped};
   const UninstallEnvironment environment{context.services, nullptr, [] { QCoreApplication::processEvents(); }, {}};
   return uninstall(request, environment).outcome != UninstallOutcome::Cancelled;
 }

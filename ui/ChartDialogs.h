@@ -19,12 +19,19 @@ class ChartDialogs {
   virtual ~ChartDialogs() = default;
 
   // Lets the user choose the printer and the number of copies; the choices land in `printer`
-  // (its copy count is the number of copies). False when the user cancelled.
+  // (its copy count is the number of copies). A PDF file, where one is offered, is proposed under
+  // the printer's document name. False when the user cancelled.
   virtual bool choosePrinter(QPrinter& printer, QWidget* parent) = 0;
 
-  // Shows the pages that `paint` draws on `printer` until the user closes the preview; from it the
-  // user may print them, which has `paint` draw them once more on the printer chosen there.
-  virtual void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint, QWidget* parent) = 0;
+  // The Print command run on a printer already set up (as the preview's page settings left it),
+  // from a dialog `parent`: it asks for the printer and copies and prints. False when the user
+  // cancelled.
+  using PrintCommand = std::function<bool(QPrinter& printer, QWidget* parent)>;
+
+  // Shows the pages that `paint` draws on `printer` until the user closes the preview; printing
+  // from it runs `print` on that printer, and the preview closes once it has printed.
+  virtual void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint,
+                            const PrintCommand& print, QWidget* parent) = 0;
 
   // Asks for the file to save the chart in; nothing when the user cancelled.
   virtual std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) = 0;

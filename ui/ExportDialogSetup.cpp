@@ -2,49 +2,41 @@
 
 #include <QFileInfo>
 
-#include <iterator>
+#include <vector>
 
 namespace lunasoma {
 
 namespace {
 
-// The settings remember the filter by its 1-based place, so the first two keep their places and
-// every format added since comes after them.
+// The dialog's filters: the chart's formats, with "All Files" in second place, where the settings
+// remember it by its 1-based place. Qt reads the text in brackets as the patterns; "*.*" would hide
+// every name without a dot, so "All Files" carries Qt's pattern for every file. A name given under
+// it without a suffix is a bitmap and is named so.
 struct ExportFilter {
-  const char* name;
-  const char* suffix;
+  QString name;
+  QString suffix;
   ChartFileFormat format;
 };
 
-// Qt reads the text in brackets as the patterns. "*.*" would hide every name without a dot,
-// so "All Files" carries Qt's pattern for every file. Qt matches the patterns regardless of
-// case, as the desktop the product comes from does. A name given under "All Files" without a
-// suffix is a bitmap and is named so.
-constexpr ExportFilter Filters[] = {
-    {"Bitmap Image (*.BMP)", "BMP", ChartFileFormat::Bitmap}, {"All Files (*)", "BMP", ChartFileFormat::Bitmap},
-    {"PNG image (*.png)", "png", ChartFileFormat::Png},       {"SVG drawing (*.svg)", "svg", ChartFileFormat::Svg},
-    {"PDF document (*.pdf)", "pdf", ChartFileFormat::Pdf},
-};
-
-QStringList exportFilters() {
-  QStringList names;
-  for (const ExportFilter& filter : Filters) names.append(QString::fromLatin1(filter.name));
-  return names;
-}
-
-QStringList exportSuffixes() {
-  QStringList suffixes;
-  for (const ExportFilter& filter : Filters) suffixes.append(QString::fromLatin1(filter.suffix));
-  return suffixes;
+std::vector<ExportFilter> exportFilters() {
+  std::vector<ExportFilter> filters;
+  for (const ChartFileType& type : chartFileTypes()) {
+    filters.push_back({QString::fromLatin1(type.filter), QString::fromLatin1(type.extension), type.format});
+    if (filters.size() == 1) filters.push_back({QStringLiteral("All Files (*)"), filters[0].suffix, filters[0].format});
+  }
+  return filters;
 }
 
 // The 0-based place of a remembered or chosen 1-based filter index; the first filter for one
 // that names no filter.
-int filterPlace(int filterIndex) {
-  return filterIndex >= 1 && filterIndex <= static_cast<int>(std::size(Filters)) ? filterIndex - 1 : 0;
+int filterPlace(int filterIndex, const std::vector<ExportFilter>& filters) {
+  return filterIndex >= 1 && filterIndex <= static_cast<int>(filters.size()) ? filterIndex - 1 : 0;
 }
 
-const ExportFilter& filterOf(const ExportChoice& choice) { return Filters[filterPlace(choice.filterIndex)]; }
+ExportFilter filterOf(const ExportChoice& choice) {
+  const std::vector<ExportFilter> filters = exportFilters();
+  return filters[static_cast<std::size_t>(filterPlace(choice.filterIndex, filters))];
+}
 
 }  // namespace
 
@@ -52,9 +44,12 @@ ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& r
                                     std::uint8_t recExportIndex) {
   ExportDialogSetup setup;
   setup.title = QStringLiteral("Save ") + caption + QStringLiteral(" Bitmap");
-  setup.nameFilters = exportFilters();
-  setup.defaultSuffixes = exportSuffixes();
-  setup.selectedFilter = filterPlace(recExportIndex);
+  const std::vector<ExportFilter> filters = exportFilters();
+  for (const ExportFilter& filter : filters) {
+    setup.nameFilters.append(filter.name);
+    setup.defaultSuffixes.append(filter.suffix);
+  }
+  setup.selectedFilter = filterPlace(recExportIndex, filters);
   setup.defaultSuffix = setup.defaultSuffixes.at(setup.selectedFilter);
 
   const QString remembered = QString::fromStdString(recExportFileName);
@@ -71,12 +66,21 @@ ChartFileFormat exportFileFormat(const ExportChoice& choice) {
 QString exportFilePath(const ExportChoice& choice) {
   if (choice.filePath.isEmpty() || QFileInfo(choice.filePath).fileName().contains(QLatin1Char('.')))
     return choice.filePath;
-  return choice.filePath + QLatin1Char('.') + QString::fromLatin1(filterOf(choice).suffix);
+  return choice.filePath + QLatin1Char('.') + filterOf(choice).suffix;
 }
 
 QString missingExportFolder(const QString& filePath) {
   const QString folder = QFileInfo(filePath).absolutePath();
   return QFileInfo(folder).isDir() ? QString() : folder;
+}
+
+QString printFileName(const QString& docName) {
+  QString name = docName;
+  name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('\\'), QLatin1Char('-'));
+  name = name.trimmed();
+  if (name.isEmpty()) name = QStringLiteral("print");
+  if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) name += QStringLiteral(".pdf");
+  return name;
 }
 
 }  // namespace lunasoma

@@ -35,13 +35,18 @@ struct ExportChoice {
 ExportDialogSetup exportDialogSetup(const QString& caption, const std::string& recExportFileName,
                                     std::uint8_t recExportIndex);
 
-// The format a chosen file is written in: the one its name ends in (.bmp, .png, .svg or .pdf, in
-// any case) whatever the filter, otherwise the filter's, a bitmap under "All Files".
+// The format a chosen file is written in: the one its name ends in (any of the chart's file
+// formats, in any case) whatever the filter, otherwise the filter's, a bitmap under "All Files".
 ChartFileFormat exportFileFormat(const ExportChoice& choice);
 
 // The chosen path with the filter's suffix added when its name has no suffix at all, as the
 // dialog itself adds it.
 QString exportFilePath(const ExportChoice& choice);
+
+// The name of the PDF file the print dialog proposes for a document: the document's name with
+// each slash (a birth date's, say) made a dash, so that it names a file rather than folders, and
+// ending in .pdf. "print.pdf" for a document without a name.
+QString printFileName(const QString& docName);
 
 // The folder a chosen file would be saved in, when that folder does not exist (the dialog then
 // refuses the choice); an empty text when it does.

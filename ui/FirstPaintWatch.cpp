@@ -1,6 +1,5 @@
 #include "ui/FirstPaintWatch.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -13,15 +12,27 @@ constexpr int GuardMs = 3000;
 
 }  // namespace
 
-FirstPaintWatch::FirstPaintWatch(const QWidget& window) : m_window(window) {
-  QCoreApplication::instance()->installEventFilter(this);
+FirstPaintWatch::FirstPaintWatch(QWidget& window) : m_window(window) {
+  // The window is built by now, so it and its widgets are all that can paint it.
+  watch(&window);
+  for (QWidget* widget : window.findChildren<QWidget*>()) watch(widget);
 }
 
-FirstPaintWatch::~FirstPaintWatch() { QCoreApplication::instance()->removeEventFilter(this); }
+FirstPaintWatch::~FirstPaintWatch() {
+  for (const QPointer<QObject>& watched : m_watched) {
+    if (watched) watched->removeEventFilter(this);
+  }
+}
 
-void FirstPaintWatch::waitUntilPainted(const QWidget* giveUpOnClose) {
+void FirstPaintWatch::watch(QObject* object) {
+  object->installEventFilter(this);
+  m_watched.emplace_back(object);
+}
+
+void FirstPaintWatch::waitUntilPainted(QWidget* giveUpOnClose) {
   if (m_painted) return;
   m_giveUpOnClose = giveUpOnClose;
+  if (giveUpOnClose) watch(giveUpOnClose);
   QTimer guard;
   guard.setSingleShot(true);
   connect(&guard, &QTimer::timeout, &m_loop, &QEventLoop::quit);

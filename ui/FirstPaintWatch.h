@@ -6,6 +6,9 @@
 
 #include <QEventLoop>
 #include <QObject>
+#include <QPointer>
+
+#include <vector>
 
 class QWidget;
 
@@ -13,8 +16,9 @@ namespace lunasoma {
 
 class FirstPaintWatch : public QObject {
  public:
-  // Watches from now on, so make it before the window is shown.
-  explicit FirstPaintWatch(const QWidget& window);
+  // Watches the window and its widgets from now on, so make it once the window is built and
+  // before it is shown.
+  explicit FirstPaintWatch(QWidget& window);
   ~FirstPaintWatch() override;
   FirstPaintWatch(const FirstPaintWatch&) = delete;
   FirstPaintWatch& operator=(const FirstPaintWatch&) = delete;
@@ -24,13 +28,16 @@ class FirstPaintWatch : public QObject {
   // Returns once the window has painted, at once if it already has. It also returns when
   // giveUpOnClose (if any) is closed, and after a few seconds on a platform that never shows the
   // window, so that start-up cannot hang on it.
-  void waitUntilPainted(const QWidget* giveUpOnClose = nullptr);
+  void waitUntilPainted(QWidget* giveUpOnClose = nullptr);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void watch(QObject* object);
+
   const QWidget& m_window;
+  std::vector<QPointer<QObject>> m_watched;
   const QWidget* m_giveUpOnClose = nullptr;
   bool m_painted = false;
   QEventLoop m_loop;

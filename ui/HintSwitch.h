@@ -10,7 +10,7 @@ class HintSwitch : public QObject {
   Q_OBJECT
 
  public:
-  // Watches the whole application from now until it is destroyed; hints start switched on.
+  // Hints start switched on; the application is watched only while they are off.
   explicit HintSwitch(QObject* parent = nullptr);
   ~HintSwitch() override;
 

@@ -1,8 +1,11 @@
 #include "ui/QtChartDialogs.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -69,6 +72,14 @@ void reachToolsFromKeyboard(QPrintPreviewDialog& preview) {
 
 bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
   printer.setCopyCount(1);
+  // Qt proposes a PDF file named after the document only on X11, and there the name is taken as
+  // a path; elsewhere it proposes the bare folder, which cannot be written. So the file is named
+  // before the dialog opens: without a printer it is what the dialog prints to.
+  const QString fileName = printFileName(printer.docName());
+  printer.setDocName(fileName);
+  const QString proposedFile = QDir::homePath() + QLatin1Char('/') + fileName;
+  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+    printer.setOutputFileName(proposedFile);
   QPrintDialog dlgPrint(&printer, parent);
   dlgPrint.setObjectName(QStringLiteral("dlgPrint"));
   // The chart is one page, so there is no range or selection to choose. Printing to a PDF file
@@ -78,19 +89,33 @@ bool QtChartDialogs::choosePrinter(QPrinter& printer, QWidget* parent) {
   // Qt 6 shows its "Print range" box (with "Pages from") whatever the options say, and sets it up
   // again each time the dialog is shown; so it is hidden once the dialog is on screen. Should a
   // later Qt name the box otherwise, nothing is hidden and "Print all" is still the default.
-  QTimer::singleShot(0, &dlgPrint, [&dlgPrint] {
+  // The file offered while a printer is chosen is filled in the same way, for when the user
+  // switches to printing to a file.
+  QTimer::singleShot(0, &dlgPrint, [&dlgPrint, &proposedFile] {
     if (auto* range = dlgPrint.findChild<QWidget*>(QStringLiteral("gbPrintRange"))) range->hide();
+    auto* file = dlgPrint.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (file && QFileInfo(file->text()).isDir()) file->setText(proposedFile);
   });
   return dlgPrint.exec() == QDialog::Accepted;
 }
 
 void QtChartDialogs::previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint,
-                                  QWidget* parent) {
+                                  const PrintCommand& print, QWidget* parent) {
   QPrintPreviewDialog dlgPrintPreview(&printer, parent);
   dlgPrintPreview.setObjectName(QStringLiteral("dlgPrintPreview"));
   reachToolsFromKeyboard(dlgPrintPreview);
   QObject::connect(&dlgPrintPreview, &QPrintPreviewDialog::paintRequested, &dlgPrintPreview,
                    [&paint](QPrinter* target) { paint(*target); });
+  // The preview's print button would open a print dialog of Qt's own set-up and print a single
+  // copy; it runs the caller's Print instead, and the preview closes once that has printed.
+  const QString printCaption = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+  for (QAction* action : dlgPrintPreview.findChildren<QAction*>()) {
+    if (action->text() != printCaption) continue;
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    QObject::connect(action, &QAction::triggered, &dlgPrintPreview, [&dlgPrintPreview, &printer, &print] {
+      if (print(printer, &dlgPrintPreview)) dlgPrintPreview.accept();
+    });
+  }
   // Large enough to read the chart's page and to show every tool of the preview's tool bar.
   QSize size = dlgPrintPreview.sizeHint().expandedTo(QSize(640, 600));
   if (parent) size = size.expandedTo(parent->window()->size());

@@ -16,7 +16,8 @@ class QtChartDialogs : public ChartDialogs {
   explicit QtChartDialogs(MessageService& messages) : m_messages(messages) {}
 
   bool choosePrinter(QPrinter& printer, QWidget* parent) override;
-  void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint, QWidget* parent) override;
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter& target)>& paint, const PrintCommand& print,
+                    QWidget* parent) override;
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget* parent) override;
 
  private:

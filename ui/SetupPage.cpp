@@ -135,10 +135,6 @@ void SetupPage::scaleLayout(double scale) {
   for (QGroupBox* group : groups) keepRowsOffTheFrame(group);
 }
 
-void SetupPage::setChartReady(std::function<bool()> chartReady) { m_chartReady = std::move(chartReady); }
-
-void SetupPage::setIniSettings(std::function<void()> iniSettings) { m_iniSettings = std::move(iniSettings); }
-
 QGroupBox* SetupPage::addGroup(const char* name, const QString& caption, const QString& hint, const QRect& place) {
   auto* group = new QGroupBox(caption, m_client);
   group->setObjectName(QString::fromLatin1(name));
@@ -276,8 +272,10 @@ void SetupPage::loadFromSettings() {
 }
 
 void SetupPage::setupChanged() {
-  if (m_loading || (m_chartReady && !m_chartReady())) return;
+  if (!m_loading) Q_EMIT changeRequested();
+}
 
+void SetupPage::storeControls() {
   m_settings.Style = static_cast<ChartStyle>(std::max(m_styleButtons->checkedId(), 0));
   m_settings.ShowPhysical = m_cboSetPhyWidth->currentIndex() > 0;
   m_settings.ShowMental = m_cboSetMenWidth->currentIndex() > 0;
@@ -297,8 +295,6 @@ void SetupPage::setupChanged() {
   m_settings.HideFlashScreen = m_chkSetHideFlashScreen->isChecked();
   m_settings.ShowHints = m_chkSetShowHints->isChecked();
   m_settings.SaveStartDate = m_chkSetSaveStartDate->isChecked();
-
-  if (m_iniSettings) m_iniSettings();
 }
 
 void SetupPage::trkSetRangeChange() {

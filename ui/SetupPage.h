@@ -1,12 +1,12 @@
 #pragma once
 // The setup page of the main window: range, style, line widths, colours and the general options.
-// Every control writes straight into the settings record; the page keeps no state of its own and
-// neither repaints the chart nor switches hints itself: it calls the main window's iniSettings.
+// The page keeps no state of its own: it tells the main window when the user changes a control,
+// and the window, when it is ready, has the controls stored into the settings record and applies
+// them (hints, the chart). The page neither repaints the chart nor switches hints itself.
 
 #include <QStyle>
 #include <QWidget>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -29,11 +29,8 @@ class SetupPage : public QWidget {
  public:
   explicit SetupPage(BiorhythmSettings& settings, QWidget* parent = nullptr);
 
-  // setupChanged stores nothing while this answers false (the main window is still being
-  // created). Until a function is given the page counts as ready.
-  void setChartReady(std::function<bool()> chartReady);
-  // Called at the end of every setupChanged so that hints and the chart follow at once.
-  void setIniSettings(std::function<void()> iniSettings);
+  // Reads every control except the track bar into the settings.
+  void storeControls();
 
   // Puts the settings into the controls. The show flags are made to follow the widths; nothing
   // else is stored back, whatever chartReady says, except that a range outside 1..8 weeks is
@@ -44,6 +41,10 @@ class SetupPage : public QWidget {
   // desktop font larger than the layout was designed for.
   void scaleLayout(double scale);
 
+ Q_SIGNALS:
+  // The user changed a control (not the track bar's position, which stores its own range).
+  void changeRequested();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -51,7 +52,7 @@ class SetupPage : public QWidget {
  private:
   enum class ListKind { Width, Color };
 
-  // Reads every control except the track bar into the settings, then calls iniSettings.
+  // Tells the window of a change the user made; loading the controls tells nothing.
   void setupChanged();
   // Range := track bar position - 1, and the range group's caption; the chart is not repainted.
   void trkSetRangeChange();
@@ -69,8 +70,6 @@ class SetupPage : public QWidget {
   void setTabOrder();
 
   BiorhythmSettings& m_settings;
-  std::function<bool()> m_chartReady;
-  std::function<void()> m_iniSettings;
   bool m_loading = false;
 
   QWidget* m_client;  // the page's area inside its 9-pixel border

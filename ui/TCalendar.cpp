@@ -1,8 +1,10 @@
 #include "ui/TCalendar.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -31,7 +33,10 @@ TCalendar::TCalendar(std::function<CivilDate()> today, QWidget* parent)
       m_grid(m_date.year, m_date.month, m_startOfWeek),
       m_selected(m_grid.cellOf(m_date.day)) {
   const DateLocale defaults;
-  for (int i = 0; i < 7; ++i) m_weekdayNames[i] = QString::fromStdString(defaults.shortDayNames[i]);
+  for (int i = 0; i < 7; ++i) {
+    m_weekdayNames[i] = QString::fromStdString(defaults.shortDayNames[i]);
+    m_narrowWeekdayNames[i] = QString::fromStdString(defaults.narrowDayNames[i]);
+  }
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -93,9 +98,22 @@ void TCalendar::setGridLineWidth(int width) {
   update();
 }
 
-void TCalendar::setWeekdayNames(const std::array<QString, 7>& names) {
+void TCalendar::setWeekdayNames(const std::array<QString, 7>& names, const std::array<QString, 7>& narrowNames) {
   m_weekdayNames = names;
+  m_narrowWeekdayNames = narrowNames;
   update();
+}
+
+QString TCalendar::headerText(int weekday) const {
+  // Names that run into their neighbours cannot be read at all (the 26-pixel cells of the pop-up
+  // hold "Mon" but not "segunda"). One set for the whole row, so that the columns read alike.
+  const int width = cellSize().width;
+  const QFontMetrics metrics(font());
+  const bool shortNamesFit = std::all_of(m_weekdayNames.begin(), m_weekdayNames.end(),
+                                         [&](const QString& name) { return metrics.horizontalAdvance(name) <= width; });
+  if (shortNamesFit) return m_weekdayNames[weekday];
+  const QString& narrow = m_narrowWeekdayNames[weekday];
+  return metrics.elidedText(narrow.isEmpty() ? m_weekdayNames[weekday] : narrow, Qt::ElideRight, width);
 }
 
 void TCalendar::layoutMonth() {
@@ -105,7 +123,7 @@ void TCalendar::layoutMonth() {
 }
 
 QString TCalendar::cellText(GridCell cell) const {
-  if (cell.row == 0) return m_weekdayNames[m_grid.weekdayOfColumn(cell.column)];
+  if (cell.row == 0) return headerText(m_grid.weekdayOfColumn(cell.column));
   const int day = m_grid.dayAt(cell);
   return day == 0 ? QString() : QString::number(day);
 }

@@ -46,8 +46,10 @@ class TCalendar : public QWidget {
   bool ReadOnly() const { return m_readOnly; }
   void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
-  // The locale's abbreviated weekday names, Sunday first.
-  void setWeekdayNames(const std::array<QString, 7>& names);
+  // The locale's abbreviated and narrow weekday names, Sunday first. The header shows the
+  // abbreviated names when all of them fit their cells in the grid's font, else the narrow ones,
+  // each elided where even it does not fit.
+  void setWeekdayNames(const std::array<QString, 7>& names, const std::array<QString, 7>& narrowNames);
 
   // What each cell shows and where it is, as painted; row 0 is the header row.
   QString cellText(GridCell cell) const;
@@ -73,6 +75,7 @@ class TCalendar : public QWidget {
   CellSize cellSize() const;
   std::optional<GridCell> cellAt(QPoint position) const;
   void followPointer(QPoint position);
+  QString headerText(int weekday) const;
 
   std::function<CivilDate()> m_today;
   int m_startOfWeek = 0;
@@ -85,6 +88,7 @@ class TCalendar : public QWidget {
   bool m_readOnly = false;
   bool m_clickArmed = false;  // a left press began on a day row and has not been released yet
   std::array<QString, 7> m_weekdayNames;
+  std::array<QString, 7> m_narrowWeekdayNames;
 };
 
 }  // namespace lunasoma

@@ -147,12 +147,10 @@ QString TfrmAbout::rightsText(const ProductInfo& product) {
 void TfrmAbout::stayAbove(QWidget& mainWindow) {
   QWindow* parent = mainWindow.windowHandle();
   if (!parent || !windowHandle() || windowHandle()->transientParent() == parent) return;
+  // Desktops read a window's parent only when it is shown. Showing the flash screen anew to tell
+  // them would make it blink (gone, the main window, back again), so it stays as it is: its
+  // stay-on-top request keeps it in front of the main window wherever the desktop honours that.
   windowHandle()->setTransientParent(parent);
-  // The desktop learns a window's parent when the window is shown, and the flash screen was shown
-  // before the main window existed.
-  if (!isVisible()) return;
-  hide();
-  show();
   raise();
 }
 

@@ -28,8 +28,8 @@ class TfrmAbout : public QDialog {
 
   static QString rightsText(const ProductInfo& product);
 
-  // Makes the flash screen a child window of the main window, so that it stays in front of it
-  // wherever the desktop does not keep windows on top.
+  // Keeps the flash screen in front of the main window, which has just been shown, without
+  // hiding it even for a moment.
   void stayAbove(QWidget& mainWindow);
 
  protected:

@@ -21,6 +21,7 @@
 #include "chart/qt/QPainterCanvas.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
+#include "ui/Divider.h"
 #include "ui/HintSwitch.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
@@ -58,8 +59,10 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   createComponents();
   createMenu();
   connectChartCommands();
-  // The window sees every key before the control that has the focus, and the mouse on the divider
-  // and on its caption labels.
+  // The window sees every key before the control that has the focus, as a form that previews keys
+  // does. Qt has no other way to see a key ahead of the focused control (a shortcut sees only the
+  // keys it is bound to, and only those the control leaves), so this one filter watches the whole
+  // application; it acts only on keys for this window.
   qApp->installEventFilter(this);
   FormCreate();
 }
@@ -107,6 +110,19 @@ void TfrmBio::createMenu() {
   m_mnuAbout = addMenuItem(m_mnuHelp, "mnuAbout", QStringLiteral("&About"));
   connect(m_mnuHelpContents, &QAction::triggered, this, &TfrmBio::mnuHelpContentsClick);
   connect(m_mnuCopyProgram, &QAction::triggered, this, &TfrmBio::mnuCopyProgramClick);
+  // A program installed the distribution's way has no set of files beside it to copy; the command
+  // says so instead of failing after it has made a folder on the drive.
+  m_mnuHelp->setToolTipsVisible(true);
+  const auto offerCopyProgram = [this] {
+    const bool atHand = productFilesAtHand(m_context);
+    m_mnuCopyProgram->setEnabled(atHand);
+    m_mnuCopyProgram->setToolTip(
+        atHand ? QString()
+               : QStringLiteral("Only a copy installed by its own Setup, or a complete download, can be copied for a "
+                                "friend: the program's files are not all in its folder"));
+  };
+  offerCopyProgram();
+  connect(m_mnuHelp, &QMenu::aboutToShow, this, offerCopyProgram);
   connect(m_mnuProducts, &QAction::triggered, this, &TfrmBio::mnuProductsClick);
   connect(m_mnuAbout, &QAction::triggered, this, &TfrmBio::mnuAboutClick);
 }
@@ -148,7 +164,8 @@ void TfrmBio::FormCreate() {
   m_mnuNextPage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
   m_mnuExit->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
 
-  m_chartReady = false;
+  // Still false from the start of creation (nothing before the first show draws), so the setup
+  // controls' change events raised by loading them store nothing.
   m_panSetup->loadFromSettings();
   updateChartDescription();
 }
@@ -197,6 +214,14 @@ void TfrmBio::adoptFrame() {
 void TfrmBio::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
   adoptFrame();
+  // A move is recorded as a resize is: a window moved and then maximised or minimised before it
+  // closes opens at the next start where the user moved it.
+  if (!m_initializing && m_chartReady) recordNormalBounds();
+}
+
+void TfrmBio::recordNormalBounds() {
+  if (isNormalState(windowState()))
+    m_context.settings.Bounds = recordedBounds(m_context.settings.Bounds, frameGeometry(), m_positionsKnown);
 }
 
 void TfrmBio::closeEvent(QCloseEvent* event) {
@@ -210,8 +235,7 @@ void TfrmBio::closeEvent(QCloseEvent* event) {
 bool TfrmBio::FormClose() {
   BiorhythmSettings& settings = m_context.settings;
   HostServices& services = m_context.services;
-  if (isNormalState(windowState()))
-    settings.Bounds = recordedBounds(settings.Bounds, frameGeometry(), m_positionsKnown);
+  recordNormalBounds();
   settings.WindowState = windowStateCode(windowState());
   // Bounds holds the normal rectangle in every state, and the divider opens against its width.
   settings.DivLeft = closingDividerPercent(m_panDiv->x(), boundsWidth(settings.Bounds), settings.DivLeft);
@@ -220,7 +244,8 @@ bool TfrmBio::FormClose() {
   for (;;) {
     std::optional<QString> failure;
     try {
-      saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()));
+      saveSettings(settings, services.userHive, appPathValue(m_context.programFolder.toStdString()),
+                   m_context.storedSettings);
     } catch (const std::exception& error) {
       failure = QString::fromUtf8(error.what());
     } catch (...) {
@@ -232,12 +257,21 @@ bool TfrmBio::FormClose() {
     }
     if (!failure) return true;
     // A store that cannot be written must not keep the user from leaving: after freeing the disk
-    // or mending the folder they may try again, or give up this session's changes.
+    // or mending the folder they may try again, or give up this session's changes. Cancel (and
+    // Escape, or closing the box) keeps the program open as a failed save does.
     services.beeper.beep(Beep::Stop);
-    const MessageButton answer =
-        services.messages.errorChoice(this, *failure, MessageButton::Retry | MessageButton::Discard);
+    const MessageButton answer = services.messages.errorChoice(
+        this, *failure, MessageButton::Retry | MessageButton::Discard | MessageButton::Cancel);
     if (answer != MessageButton::Retry) return answer == MessageButton::Discard;
   }
+}
+
+void TfrmBio::setupChanged() {
+  // A change raised while the window is being created, or while the chart is being drawn, stores
+  // nothing.
+  if (!m_chartReady) return;
+  m_panSetup->storeControls();
+  iniSettings();
 }
 
 void TfrmBio::iniSettings() {

@@ -3,7 +3,7 @@
 // the chart page and the setup page; the menu; creation, first show and close with the settings
 // record; layout, divider drag and keys. Architecture: the window only wires. Dates are parsed and
 // formatted by the model, the chart is drawn by drawChart, the pixel arithmetic of the layout is
-// in app/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
+// in ui/MainWindowGeometry, and the setup page, the calendar pop-up and the copy dialog are
 // separate pieces it is handed. Split by feature: TfrmBio.cpp (life cycle, chart, menu),
 // TfrmBioLayout.cpp (layout, divider, tabs, keys), TfrmBioDateFields.cpp (the date fields),
 // TfrmBioCommands.cpp (the File menu's chart commands and the chart's pointer zones).
@@ -41,8 +41,10 @@ namespace lunasoma {
 
 class AccessibleItems;
 class Canvas;
+class CaptionLabel;
 class CellFontCache;
 class DateField;
+class Divider;
 class HintSwitch;
 class PaintBox;
 class PointerShapes;
@@ -106,6 +108,8 @@ class TfrmBio : public QMainWindow {
   bool FormClose();
   void FormResize();
   void adoptFrame();
+  // Takes the window's rectangle into Bounds while the window is in the normal state.
+  void recordNormalBounds();
 
   // Draws the chart onto the canvas unless a drawing is already running or the window has not been
   // shown yet, for the screen or the printer as the device's mode says. Print is enabled after a
@@ -113,6 +117,9 @@ class TfrmBio : public QMainWindow {
   void showCurves(Canvas& canvas, const ChartDevice& device);
   // Redraws the chart area at once, without waiting for the event loop.
   void repaintChart();
+  // The setup page's controls into the settings, then iniSettings; nothing while the chart is not
+  // ready.
+  void setupChanged();
   // Applies the settings after a setup change: hints on or off, then the layout.
   void iniSettings();
 
@@ -127,6 +134,9 @@ class TfrmBio : public QMainWindow {
   void connectChartCommands();
   void moveStart(DateMove move);
   void printChart();
+  // Print on a printer whose page may already be set up: the print dialog from dialogParent,
+  // then one document per copy. False when the dialog was cancelled.
+  bool printChartOn(QPrinter& printer, QWidget* dialogParent);
   void previewChart();
   // One print of the chart on the printer, as Print and the print preview make it; false when the
   // printer could not start or finish the document.
@@ -134,7 +144,8 @@ class TfrmBio : public QMainWindow {
   QString printTitle() const;
   void saveChartAsBitmap();
   void setChartAsWallpaper(bool tiled);
-  QImage captureChart() const;
+  // The chart as a picture of the paint box's size, as the bitmap files hold it.
+  QImage captureChart();
   void pntBioMouseMove(QMouseEvent* event);
   void pntBioMouseUp(QMouseEvent* event);
   // Pages as the menu does, a day or (with Ctrl) a page per notch of the wheel.
@@ -196,11 +207,11 @@ class TfrmBio : public QMainWindow {
 
   QWidget* m_client = nullptr;
   QFrame* m_tabLeft = nullptr;
-  QLabel* m_lblBirth = nullptr;
+  CaptionLabel* m_lblBirth = nullptr;
   DateField* m_cboBirth = nullptr;
-  QLabel* m_lblStart = nullptr;
+  CaptionLabel* m_lblStart = nullptr;
   DateField* m_cboStart = nullptr;
-  QFrame* m_panDiv = nullptr;
+  Divider* m_panDiv = nullptr;
   QTabWidget* m_tabRight = nullptr;
   QFrame* m_panMain = nullptr;
   PaintBox* m_pntBio = nullptr;

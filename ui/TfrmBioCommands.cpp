@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -7,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPrinter>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -66,28 +66,14 @@ QString copyFileName(const QString& firstCopy, int copy) {
   return stem + number + QLatin1Char('.') + info.suffix();
 }
 
-// What a file of the format is called when it cannot be written.
-QString fileKind(ChartFileFormat format) {
-  switch (format) {
-    case ChartFileFormat::Bitmap:
-      break;
-    case ChartFileFormat::Png:
-      return QStringLiteral("PNG image");
-    case ChartFileFormat::Svg:
-      return QStringLiteral("SVG drawing");
-    case ChartFileFormat::Pdf:
-      return QStringLiteral("PDF document");
-  }
-  return QStringLiteral("bitmap file");
-}
-
 // Tells the user when a file could not be written; true when it is there.
 bool reportChartFile(HostServices& services, QWidget* parent, ChartFileFormat format, const QString& path,
                      const QString& reason) {
   if (reason.isEmpty()) return true;
   services.beeper.beep(Beep::Stop);
-  services.messages.error(parent, QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
-                                      .arg(fileKind(format), QDir::toNativeSeparators(path), reason));
+  services.messages.error(parent,
+                          QStringLiteral("The %1 \"%2\" could not be written.\n\n%3")
+                              .arg(QLatin1String(chartFileType(format).noun), QDir::toNativeSeparators(path), reason));
   return false;
 }
 
@@ -141,7 +127,13 @@ bool TfrmBio::printChartPage(QPrinter& printer) {
 
 void TfrmBio::printChart() {
   QPrinter printer(QPrinter::HighResolution);
-  if (!m_chartDialogs->choosePrinter(printer, this)) return;
+  printChartOn(printer, this);
+}
+
+bool TfrmBio::printChartOn(QPrinter& printer, QWidget* dialogParent) {
+  // The dialog proposes a PDF file named after the document.
+  printer.setDocName(printTitle());
+  if (!m_chartDialogs->choosePrinter(printer, dialogParent)) return false;
   repaint();
 
   const int copies = printer.copyCount();
@@ -156,35 +148,28 @@ void TfrmBio::printChart() {
       if (!printChartPage(printer)) failedOn = firstFile.isEmpty() ? printer.printerName() : printer.outputFileName();
     }
   }
-  if (failedOn.isEmpty()) return;
+  if (failedOn.isEmpty()) return true;
   m_context.services.beeper.beep(Beep::Stop);
   m_context.services.messages.error(
-      this, QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+      dialogParent,
+      QStringLiteral("The chart could not be printed on \"%1\".").arg(QDir::toNativeSeparators(failedOn)));
+  return true;
 }
 
 void TfrmBio::previewChart() {
   QPrinter printer(QPrinter::HighResolution);
   printer.setResolution(PrintResolution);
   m_chartDialogs->previewPrint(
-      printer,
-      [this](QPrinter& target) {
-        printChartPage(target);
-        // The print dialog opened from the preview proposes a PDF file named after the document,
-        // and the birth date's slashes in the title would make that a path into folders that do
-        // not exist. Printing sets the title again.
-        target.setDocName(QString());
-      },
-      this);
+      printer, [this](QPrinter& target) { printChartPage(target); },
+      [this](QPrinter& target, QWidget* dialogParent) { return printChartOn(target, dialogParent); }, this);
   repaint();
 }
 
-QImage TfrmBio::captureChart() const {
-  QImage picture = m_pntBio->grab().toImage();
-  // On a scaled screen the capture has more pixels than the paint box; the file keeps its size.
-  if (!picture.isNull() && picture.size() != m_pntBio->size()) {
-    picture = picture.scaled(m_pntBio->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  }
-  return picture;
+QImage TfrmBio::captureChart() {
+  // Drawn once more at the paint box's own size rather than grabbed from the screen: on a scaled
+  // screen a grab holds more pixels, and scaling them down blurs the text and the dotted lines.
+  return drawChartPicture([this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); },
+                          m_pntBio->size(), logicalDpiX());
 }
 
 void TfrmBio::saveChartAsBitmap() {
@@ -195,27 +180,18 @@ void TfrmBio::saveChartAsBitmap() {
   repaint();
   const QString path = exportFilePath(*choice);
   const ChartFileFormat format = exportFileFormat(*choice);
-  const ChartDrawer draw = [this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); };
-  QString reason;
-  switch (format) {
-    case ChartFileFormat::Bitmap:
-    case ChartFileFormat::Png:
-      reason = writeChartPicture(captureChart(), format, path);
-      break;
-    case ChartFileFormat::Svg:
-      reason = writeChartSvg(draw, m_pntBio->size(), logicalDpiX(), printTitle(), path);
-      break;
-    case ChartFileFormat::Pdf: {
-      // The page is the one Print starts from; paper takes no chart while a date is not valid.
-      if (!m_mnuPrint->isEnabled()) {
-        reason = QStringLiteral("The chart cannot be put on paper while a date is not valid.");
-        break;
-      }
-      QPrinter printer(QPrinter::HighResolution);
-      reason = writeChartPdf(draw, printer, logicalDpiX(), printTitle(), path);
-      break;
-    }
+  // The page is the one Print starts from; paper takes no chart while a date is not valid.
+  if (chartFileType(format).onPaper && !chartDatesValid(settings)) {
+    reportChartFile(m_context.services, this, format, path,
+                    QStringLiteral("The chart cannot be put on paper while a date is not valid."));
+    return;
   }
+  ChartFileSource source;
+  source.draw = [this](Canvas& canvas, const ChartDevice& device) { showCurves(canvas, device); };
+  source.size = m_pntBio->size();
+  source.screenPpi = logicalDpiX();
+  source.title = printTitle();
+  const QString reason = writeChartFile(format, source, path);
   // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
   if (!reportChartFile(m_context.services, this, format, path, reason)) return;
   settings.RecExportFileName = path.toStdString();
@@ -268,6 +244,12 @@ void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const QRect area(strip.left, m_chartColumns.top, strip.right - strip.left,
                    m_chartColumns.bottom - m_chartColumns.top);
   QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
+  // Some desktops (Wayland's) give the pointer the cursor of a window that has just been shown, so
+  // the tip would turn the zone's paging shape into the plain arrow until the mouse moves again.
+  // The tip carries the chart's own pointer instead.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && window->inherits("QTipLabel")) window->setCursor(m_pntBio->cursor());
+  }
 }
 
 int TfrmBio::dayCursor() const {

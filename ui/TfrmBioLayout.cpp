@@ -21,6 +21,7 @@
 #include "ui/AccessibleItems.h"
 #include "ui/AccessibleText.h"
 #include "ui/DateField.h"
+#include "ui/Divider.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
 #include "ui/SetupPage.h"
@@ -38,8 +39,8 @@ constexpr int DividerWidth = 6;
 // included), large enough that the window can still be found and grabbed.
 constexpr QSize WindowMinimum{120, 90};
 
-QLabel* addCaption(QWidget* parent, const char* name, const QString& caption, QWidget* field) {
-  auto* label = new QLabel(caption, parent);
+CaptionLabel* addCaption(QWidget* parent, const char* name, const QString& caption, QWidget* field) {
+  auto* label = new CaptionLabel(caption, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setBuddy(field);  // the accelerator and a click both give the field the focus
   return label;
@@ -102,14 +103,20 @@ void TfrmBio::createComponents() {
   m_tabLeft->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
   m_cboBirth = addDateField(m_tabLeft, "cboBirth", QStringLiteral("Birth date for calculations"));
   m_cboStart = addDateField(m_tabLeft, "cboStart", QStringLiteral("Date to start with"));
+  // Both fields take every date as the program writes it, whichever date each holds now.
+  const int typingLimit = dateTypingLimit(m_context.displayPattern, m_context.startLocale);
+  m_cboBirth->setTypingLimit(typingLimit);
+  m_cboStart->setTypingLimit(typingLimit);
   m_lblBirth = addCaption(m_tabLeft, "lblBirth", QStringLiteral("B&irth Date"), m_cboBirth);
   m_lblStart = addCaption(m_tabLeft, "lblStart", QStringLiteral("St&art Date"), m_cboStart);
+  connect(m_lblBirth, &CaptionLabel::clicked, this, [this] { labelClick(m_lblBirth); });
+  connect(m_lblStart, &CaptionLabel::clicked, this, [this] { labelClick(m_lblStart); });
   connect(m_cboBirth, &DateField::userEdited, this, &TfrmBio::cboBirthChange);
   connect(m_cboStart, &DateField::userEdited, this, &TfrmBio::cboStartChange);
   connect(m_cboBirth, &DateField::dropDownRequested, this, &TfrmBio::cboBirthDropDown);
   connect(m_cboStart, &DateField::dropDownRequested, this, &TfrmBio::cboStartDropDown);
 
-  m_panDiv = new QFrame(m_client);
+  m_panDiv = new Divider(m_client);
   m_panDiv->setObjectName(QStringLiteral("panDiv"));
   raiseBevel(m_panDiv, true);
   m_panDiv->setLineWidth(1);
@@ -119,6 +126,9 @@ void TfrmBio::createComponents() {
   m_panDiv->setPalette(titleBar);
   m_panDiv->setAutoFillBackground(true);
   m_panDiv->resize(DividerWidth, m_panDiv->height());
+  connect(m_panDiv, &Divider::pressed, this, &TfrmBio::panDivMouseDown);
+  connect(m_panDiv, &Divider::dragged, this, &TfrmBio::panDivMouseMove);
+  connect(m_panDiv, &Divider::released, this, &TfrmBio::panDivMouseUp);
 
   m_tabRight = new QTabWidget(m_client);
   m_tabRight->setObjectName(QStringLiteral("tabRight"));
@@ -147,8 +157,7 @@ void TfrmBio::createComponents() {
 
   m_panSetup = new SetupPage(m_context.settings);
   m_panSetup->scaleLayout(scale);
-  m_panSetup->setChartReady([this] { return m_chartReady; });
-  m_panSetup->setIniSettings([this] { iniSettings(); });
+  connect(m_panSetup, &SetupPage::changeRequested, this, &TfrmBio::setupChanged);
 
   m_tabRight->addTab(m_panMain, QStringLiteral("&Biorhythm"));
   m_tabRight->addTab(m_panSetup, QStringLiteral("&Setup"));
@@ -176,9 +185,7 @@ void TfrmBio::resizeEvent(QResizeEvent* event) {
 
 void TfrmBio::FormResize() {
   if (m_initializing || !m_chartReady) return;
-  if (isNormalState(windowState())) {
-    m_context.settings.Bounds = recordedBounds(m_context.settings.Bounds, frameGeometry(), m_positionsKnown);
-  }
+  recordNormalBounds();
 
   MainLayoutInput input;
   input.clientWidth = m_client->width();
@@ -305,16 +312,6 @@ bool TfrmBio::eventFilter(QObject* watched, QEvent* event) {
       if (FormKeyDown(key) || FormKeyPress(key)) return true;
       break;
     }
-    case QEvent::MouseButtonPress:
-      if (watched == m_panDiv) panDivMouseDown();
-      break;
-    case QEvent::MouseMove:
-      if (watched == m_panDiv) panDivMouseMove(static_cast<QMouseEvent*>(event));
-      break;
-    case QEvent::MouseButtonRelease:
-      if (watched == m_panDiv) panDivMouseUp();
-      if (watched == m_lblBirth || watched == m_lblStart) labelClick(static_cast<QLabel*>(watched));
-      break;
     default:
       break;
   }

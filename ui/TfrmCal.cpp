@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -54,6 +58,7 @@ TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
       m_screenArea(availableScreenArea),
       m_windowKind(windowKindFor(QGuiApplication::platformName())) {
   setObjectName(QStringLiteral("frmCal"));
+  setAttribute(Qt::WA_TranslucentBackground, m_windowKind == WindowKind::AttachedPopup);
   resize(createdSize);
   createControls();
   m_workingDate = gridDate();
@@ -67,6 +72,7 @@ TfrmCal::TfrmCal(ProgramContext& context, QWidget* parent)
 
 void TfrmCal::setWindowKind(WindowKind kind) {
   m_windowKind = kind;
+  setAttribute(Qt::WA_TranslucentBackground, kind == WindowKind::AttachedPopup);
   setWindowFlags(windowFlagsFor(kind));
 }
 
@@ -77,6 +83,7 @@ void TfrmCal::createControls() {
   m_panMain->setObjectName(QStringLiteral("panMain"));
   m_panMain->setFrameStyle(QFrame::Box | QFrame::Plain);
   m_panMain->setLineWidth(1);
+  m_panMain->setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(m_panMain);
@@ -97,8 +104,12 @@ void TfrmCal::createControls() {
   m_cal->setUseCurrentDate(false);
   m_cal->setFocusPolicy(Qt::ClickFocus);
   std::array<QString, 7> names;
-  for (int i = 0; i < 7; ++i) names[i] = QString::fromStdString(m_context.startLocale.shortDayNames[i]);
-  m_cal->setWeekdayNames(names);
+  std::array<QString, 7> narrowNames;
+  for (std::size_t i = 0; i < 7; ++i) {
+    names[i] = QString::fromStdString(m_context.startLocale.shortDayNames[i]);
+    narrowNames[i] = QString::fromStdString(m_context.startLocale.narrowDayNames[i]);
+  }
+  m_cal->setWeekdayNames(names, narrowNames);
   // Screen readers find the grid as a table of the month's days whose current cell is the
   // selected day, named by its full date and announced at every move.
   AccessibleItems::Source days;
@@ -142,6 +153,16 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
 
 void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateReturned) {
   if (!field) return;
+  // A second click on the field's arrow closes the pop-up, as it closes any drop-down, and keeps
+  // the month the user paged to from being thrown away by opening again on the field's date. A
+  // desktop may move the focus to the main window before it hands over the click, and the pop-up
+  // has then closed already: the click only closes it.
+  const bool closingClick = std::exchange(m_arrowClickPending, false) && field == m_targetField &&
+                            QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
+  if ((isVisible() && field == m_targetField) || closingClick) {
+    hide();
+    return;
+  }
   m_syncEnabled = false;
   m_returnArmed = false;
   m_targetField = field;
@@ -149,10 +170,20 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
   setAccessibleName(field->accessibleName() + QStringLiteral(" calendar"));
 
   // An attached pop-up's screen position is only the field's place in its window: the compositor
-  // knows where that window is and keeps the pop-up on the screen.
+  // knows where that window is and keeps the pop-up on the screen. It places the pop-up by one
+  // corner and, with no room below, turns it up around that corner; so the window reaches from
+  // just above the field down to the calendar's bottom, the part over the field left clear and
+  // open to the pointer. Below, the calendar lies under the field; turned up, above it.
   const bool attached = m_windowKind == WindowKind::AttachedPopup;
-  const QPoint position =
-      popupPosition(screenTopLeft, field->height(), size(), attached ? QRect() : m_screenArea(screenTopLeft));
+  const int fieldStrip = attached ? field->height() + 1 : 0;
+  const QPoint position = attached ? QPoint(screenTopLeft.x(), screenTopLeft.y() - 1)
+                                   : popupPosition(screenTopLeft, field->height(), size(), m_screenArea(screenTopLeft));
+  layout()->setContentsMargins(0, fieldStrip, 0, 0);
+  if (attached) {
+    setMask(QRegion(0, fieldStrip, openedSize.width(), openedSize.height()));
+  } else {
+    clearMask();
+  }
 
   const CivilDate now = today();
   const DayNumber todayNumber = encodeDate(now.year, now.month, now.day).value_or(0);
@@ -165,7 +196,7 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
   calChange();
 
   m_hasFocus = QGuiApplication::focusWindow() && QGuiApplication::focusWindow() == windowHandle();
-  setGeometry(QRect(position, openedSize));
+  setGeometry(QRect(position, openedSize + QSize(0, fieldStrip)));
   if (attached) attachTo(field->window());
   show();
   raise();
@@ -284,7 +315,61 @@ void TfrmCal::focusWindowChanged(QWindow* window) {
   // The click that opens the pop-up may activate the main window only after the pop-up has been
   // shown; that late activation must not close it, so only focus that moves away from the pop-up
   // counts. A window of another program leaves no focus window in this one, and the pop-up stays.
-  if (window && m_hasFocus) FormDeactivate();
+  if (window && m_hasFocus) {
+    // The click that takes the focus may be on the field's own arrow and still to come.
+    if (onFieldArrow(QCursor::pos())) {
+      m_arrowClickPending = true;
+      watchForClickEnd();
+    }
+    FormDeactivate();
+  }
+}
+
+void TfrmCal::mousePressEvent(QMouseEvent* event) {
+  // An attached pop-up hears of every press while it is open, and a press outside it closes it and
+  // then reaches the widget under the pointer. On the field's own arrow that would open the pop-up
+  // again at once; there the press only closes it. Elsewhere, the text of the field included, the
+  // press goes on to do what it does.
+  // The clear part over the field counts as outside.
+  if (m_targetField && !m_panMain->geometry().contains(event->position().toPoint())) {
+    setAttribute(Qt::WA_NoMouseReplay, onFieldArrow(event->globalPosition().toPoint()));
+    if (windowType() == Qt::Popup) {
+      close();
+      return;
+    }
+  }
+  QWidget::mousePressEvent(event);
+}
+
+bool TfrmCal::onFieldArrow(QPoint screenPoint) const {
+  if (!m_targetField) return false;
+  const QPoint onField = m_targetField->mapFromGlobal(screenPoint);
+  const QWidget* text = m_targetField->lineEdit();
+  return m_targetField->rect().contains(onField) && !(text && text->geometry().contains(onField));
+}
+
+void TfrmCal::watchForClickEnd() {
+  // A click that never reaches the field (the focus came by keyboard while the pointer rested on
+  // the arrow) must not swallow a later one: the next release or key ends the wait.
+  class ClickEnd : public QObject {
+   public:
+    explicit ClickEnd(bool& pending) : m_pending(pending) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress) {
+        m_pending = false;
+        deleteLater();
+        qApp->removeEventFilter(this);
+      }
+      return false;
+    }
+
+   private:
+    bool& m_pending;
+  };
+  if (m_clickEndWatch) return;
+  m_clickEndWatch = new ClickEnd(m_arrowClickPending);
+  m_clickEndWatch->setParent(this);
+  qApp->installEventFilter(m_clickEndWatch);
 }
 
 bool TfrmCal::eventFilter(QObject* watched, QEvent* event) {

@@ -36,7 +36,8 @@ class TfrmCal : public QWidget {
   // A free tool window places itself on the screen. Where programs can neither place their
   // windows nor learn where they are (Wayland), the pop-up is instead the main window's pop-up,
   // placed by the compositor relative to the field and closed by it when the user turns to
-  // another program, as drop-down lists are there.
+  // another program, as drop-down lists are there. Its window then also spans the field, that
+  // part clear and open to the pointer, so that the compositor can turn it up above the field.
   enum class WindowKind { ToolWindow, AttachedPopup };
   static WindowKind windowKindFor(const QString& platformName);
 
@@ -59,6 +60,7 @@ class TfrmCal : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void createControls();
@@ -73,6 +75,8 @@ class TfrmCal : public QWidget {
   void returnDate();
   void FormDeactivate();
   void focusWindowChanged(QWindow* window);
+  bool onFieldArrow(QPoint screenPoint) const;
+  void watchForClickEnd();
   void stepDays(int days);
   CivilDate today() const;
   CivilDate gridDate() const;
@@ -86,8 +90,10 @@ class TfrmCal : public QWidget {
   bool m_syncEnabled = true;
   bool m_returnArmed = false;
   QPointer<QComboBox> m_targetField;
-  DateReturned m_dateReturned;  // the opener's, for the field it opened the pop-up on
-  bool m_hasFocus = false;      // the pop-up has held the focus since it was opened
+  DateReturned m_dateReturned;        // the opener's, for the field it opened the pop-up on
+  bool m_hasFocus = false;            // the pop-up has held the focus since it was opened
+  bool m_arrowClickPending = false;   // closed as the focus left for a click on the field's arrow
+  QPointer<QObject> m_clickEndWatch;  // ends m_arrowClickPending with the click's release
 
   QFrame* m_panMain = nullptr;
   QLabel* m_lblDate = nullptr;

@@ -12,6 +12,11 @@ QFont fontOfPixelSize(const QString& family, int pixelSize, bool bold) {
   QFont font(family);
   font.setPixelSize(pixelSize);
   font.setBold(bold);
+  // The glyphs are shaped the same on every platform and at every scale of the screen, so that a
+  // chart file drawn by the window equals the one lunasoma-chart draws: left to their defaults,
+  // Qt drops hinting on a scaled screen and takes antialiasing from the desktop's settings.
+  font.setHintingPreference(QFont::PreferVerticalHinting);
+  font.setStyleStrategy(static_cast<QFont::StyleStrategy>(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
   return font;
 }
 

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <QTemporaryFile>
 
@@ -22,15 +24,49 @@ namespace {
 // so the text keeps the pixel size it was measured in.
 constexpr int SvgResolution = 72;
 
+// Qt's SVG writer declares the drawing's size in millimetres taken at the drawing's resolution,
+// which viewers, counting 96 pixels to the inch, show a third larger than the chart. A length
+// without a unit is such a pixel, so the size is declared in those. Each font is named by the one
+// family the chart's face was mapped to; the generic family after it gives a viewer without that
+// family a sans-serif face rather than its default serif one.
+QByteArray svgForViewers(const QByteArray& generated, QSize size) {
+  static const QRegularExpression declaredSize(QStringLiteral("<svg width=\"[^\"]*\" height=\"[^\"]*\""));
+  static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+  QString svg = QString::fromUtf8(generated);
+  svg.replace(declaredSize, QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(size.width()).arg(size.height()));
+  svg.replace(family, QStringLiteral("font-family=\"\\1, sans-serif\""));
+  return svg.toUtf8();
+}
+
+// Every writer's message follows one pattern: "The PDF document could not be finished.", with the
+// system's reason or what went wrong after a colon where there is one.
+QString couldNot(ChartFileFormat format, const QString& what, const QString& reason = QString()) {
+  QString text = QStringLiteral("The %1 could not be %2").arg(QLatin1String(chartFileType(format).noun), what);
+  if (!reason.isEmpty()) text += QStringLiteral(": ") + reason;
+  return text + QLatin1Char('.');
+}
+
+ChartDevice screenDevice(QSize size, int screenPpi) {
+  ChartDevice device;
+  device.mode = ChartMode::Screen;
+  device.width = size.width();
+  device.height = size.height();
+  device.screenPpi = screenPpi;
+  return device;
+}
+
 }  // namespace
 
-std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName) {
-  const QString suffix = QFileInfo(fileName).suffix().toLower();
-  if (suffix == QLatin1String("bmp")) return ChartFileFormat::Bitmap;
-  if (suffix == QLatin1String("png")) return ChartFileFormat::Png;
-  if (suffix == QLatin1String("svg")) return ChartFileFormat::Svg;
-  if (suffix == QLatin1String("pdf")) return ChartFileFormat::Pdf;
-  return std::nullopt;
+QImage drawChartPicture(const ChartDrawer& draw, QSize size, int screenPpi) {
+  QImage picture(size, QImage::Format_RGB32);
+  if (picture.isNull()) return picture;
+  // The drawing fills every pixel; a drawing that does not run leaves white rather than whatever
+  // the memory held.
+  picture.fill(Qt::white);
+  QPainter painter(&picture);
+  QPainterCanvas canvas(painter);
+  draw(canvas, screenDevice(size, screenPpi));
+  return picture;
 }
 
 QString writeChartPicture(const QImage& picture, ChartFileFormat format, const QString& path) {
@@ -40,7 +76,7 @@ QString writeChartPicture(const QImage& picture, ChartFileFormat format, const Q
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  if (!picture.save(&buffer, "PNG")) return QStringLiteral("The PNG image could not be made.");
+  if (!picture.save(&buffer, "PNG")) return couldNot(ChartFileFormat::Png, QStringLiteral("made"));
   return writeFileWhole(bytes, path);
 }
 
@@ -56,17 +92,12 @@ QString writeChartSvg(const ChartDrawer& draw, QSize size, int screenPpi, const 
   generator.setTitle(title);
   {
     QPainter painter;
-    if (!painter.begin(&generator)) return QStringLiteral("The SVG drawing could not be started.");
+    if (!painter.begin(&generator)) return couldNot(ChartFileFormat::Svg, QStringLiteral("started"));
     QPainterCanvas canvas(painter);
-    ChartDevice device;
-    device.mode = ChartMode::Screen;
-    device.width = size.width();
-    device.height = size.height();
-    device.screenPpi = screenPpi;
-    draw(canvas, device);
-    if (!painter.end()) return QStringLiteral("The SVG drawing could not be finished.");
+    draw(canvas, screenDevice(size, screenPpi));
+    if (!painter.end()) return couldNot(ChartFileFormat::Svg, QStringLiteral("finished"));
   }
-  return writeFileWhole(bytes, path);
+  return writeFileWhole(svgForViewers(bytes, size), path);
 }
 
 QString writeChartPdf(const ChartDrawer& draw, QPrinter& printer, int screenPpi, const QString& title,
@@ -74,7 +105,10 @@ QString writeChartPdf(const ChartDrawer& draw, QPrinter& printer, int screenPpi,
   // QPrinter writes only to a file name, so the document is made in the temporary folder and
   // then saved like any other file.
   QTemporaryFile document(QDir::tempPath() + QStringLiteral("/lunasoma-chart-XXXXXX.pdf"));
-  if (!document.open()) return QStringLiteral("no temporary file: ") + document.errorString();
+  if (!document.open()) {
+    return couldNot(ChartFileFormat::Pdf, QStringLiteral("made in %1").arg(QDir::toNativeSeparators(QDir::tempPath())),
+                    document.errorString());
+  }
   document.close();
 
   // A printer's own format hands its paper and margins on to the PDF file.
@@ -86,21 +120,89 @@ QString writeChartPdf(const ChartDrawer& draw, QPrinter& printer, int screenPpi,
   printer.setDocName(title);
   {
     QPainter painter;
-    if (!painter.begin(&printer)) return QStringLiteral("the PDF could not be started");
+    if (!painter.begin(&printer)) return couldNot(ChartFileFormat::Pdf, QStringLiteral("started"));
     QPainterCanvas canvas(painter);
     draw(canvas, printerChartDevice(printer, screenPpi));
-    if (!painter.end()) return QStringLiteral("the PDF could not be finished");
+    if (!painter.end()) return couldNot(ChartFileFormat::Pdf, QStringLiteral("finished"));
   }
 
-  if (!document.open()) return QStringLiteral("the PDF could not be read back: ") + document.errorString();
+  if (!document.open()) return couldNot(ChartFileFormat::Pdf, QStringLiteral("read back"), document.errorString());
   const QByteArray bytes = document.readAll();
   // The printer does not report a write that failed, so a document cut short by a full temporary
   // folder is known only by its missing end-of-file mark.
   if (!bytes.trimmed().endsWith("%%EOF")) {
-    return QStringLiteral("the PDF could not be written whole in %1 (is the disk full?)")
-        .arg(QDir::toNativeSeparators(QDir::tempPath()));
+    return couldNot(ChartFileFormat::Pdf,
+                    QStringLiteral("written whole in %1").arg(QDir::toNativeSeparators(QDir::tempPath())),
+                    QStringLiteral("the disk may be full"));
   }
   return writeFileWhole(bytes, path);
+}
+
+namespace {
+
+// A bitmap or PNG file holds the chart drawn into a picture of the source's size.
+QString writePicture(ChartFileFormat format, const ChartFileSource& source, const QString& path) {
+  const QImage picture = drawChartPicture(source.draw, source.size, source.screenPpi);
+  // A chart of no size has no picture, which the picture's writer says; any other is short of memory.
+  if (picture.isNull() && !source.size.isEmpty()) {
+    return couldNot(format, QStringLiteral("made"),
+                    QStringLiteral("no memory for %1 x %2 pixels").arg(source.size.width()).arg(source.size.height()));
+  }
+  return writeChartPicture(picture, format, path);
+}
+
+QString writeSvg(ChartFileFormat, const ChartFileSource& source, const QString& path) {
+  return writeChartSvg(source.draw, source.size, source.screenPpi, source.title, path);
+}
+
+QString writePdf(ChartFileFormat, const ChartFileSource& source, const QString& path) {
+  QPrinter printer(QPrinter::HighResolution);
+  if (source.paper) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(*source.paper);
+  }
+  return writeChartPdf(source.draw, printer, source.screenPpi, source.title, path);
+}
+
+// Qt reads the text in brackets as the patterns, and matches them regardless of case, as the
+// desktop the product comes from does. The bitmap's filter and extension are spelt as that
+// desktop's dialog spelt them.
+constexpr ChartFileType Types[] = {
+    {ChartFileFormat::Bitmap, "BMP", "Bitmap Image (*.BMP)", "bitmap file", false, writePicture},
+    {ChartFileFormat::Png, "png", "PNG image (*.png)", "PNG image", false, writePicture},
+    {ChartFileFormat::Svg, "svg", "SVG drawing (*.svg)", "SVG drawing", false, writeSvg},
+    {ChartFileFormat::Pdf, "pdf", "PDF document (*.pdf)", "PDF document", true, writePdf},
+};
+
+}  // namespace
+
+std::span<const ChartFileType> chartFileTypes() { return Types; }
+
+const ChartFileType& chartFileType(ChartFileFormat format) {
+  for (const ChartFileType& type : Types) {
+    if (type.format == format) return type;
+  }
+  return Types[0];
+}
+
+std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName) {
+  const QString suffix = QFileInfo(fileName).suffix();
+  for (const ChartFileType& type : Types) {
+    if (suffix.compare(QLatin1String(type.extension), Qt::CaseInsensitive) == 0) return type.format;
+  }
+  return std::nullopt;
+}
+
+QString chartFileEndings() {
+  QStringList endings;
+  for (const ChartFileType& type : Types)
+    endings.append(QLatin1Char('.') + QString::fromLatin1(type.extension).toLower());
+  const QString last = endings.takeLast();
+  return endings.isEmpty() ? last : endings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+QString writeChartFile(ChartFileFormat format, const ChartFileSource& source, const QString& path) {
+  return chartFileType(format).write(format, source, path);
 }
 
 }  // namespace lunasoma

@@ -4,6 +4,7 @@
 // beside the target under another name and renamed over it only when complete, and a full disk
 // is reported as such rather than leaving a file cut short.
 
+#include <QByteArray>
 #include <QString>
 
 #include "model/BiorhythmSettings.h"
@@ -21,8 +22,12 @@ class ChartFileWriter {
   // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
   ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight);
 
-  // The kind of file follows the name's ending (.bmp, .png, .svg or .pdf, in any case).
+  // The kind of file follows the name's ending (one of the chart's file formats, in any case).
   ChartFileResult write(const QString& path) const;
+  // The same for a path as the file system spells it (a name from the command line), which need
+  // not be text in the system's encoding: the file gets exactly these bytes as its name. An
+  // error names the file as text, with the bytes that are none shown as U+FFFD.
+  ChartFileResult write(const QByteArray& encodedPath) const;
 
  private:
   // Copies, so that a writer made from temporaries stays valid.

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "model/AsciiCase.h"
+#include "chart/qt/ChartFile.h"
 
 namespace lunasoma {
 
@@ -24,15 +24,6 @@ std::optional<DayNumber> isoDate(std::string_view text) {
   const auto day = wholeNumber(text.substr(8, 2));
   if (!year || !month || !day) return std::nullopt;
   return encodeDate(*year, *month, *day);
-}
-
-bool endsWith(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  const std::string_view tail = text.substr(text.size() - suffix.size());
-  for (std::size_t i = 0; i < suffix.size(); ++i) {
-    if (lowerAscii(tail[i]) != suffix[i]) return false;
-  }
-  return true;
 }
 
 ChartRequestParse failure(std::string error) { return {std::nullopt, std::move(error)}; }
@@ -82,8 +73,8 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
       request.width = *width;
       request.height = *height;
     } else if (name == "--out") {
-      if (!endsWith(value, ".bmp") && !endsWith(value, ".png") && !endsWith(value, ".svg") && !endsWith(value, ".pdf"))
-        return failure("--out: the file name must end in .bmp, .png, .svg or .pdf: " + value);
+      if (!chartFileFormatOf(QString::fromStdString(value)))
+        return failure("--out: the file name must end in " + chartFileEndings().toStdString() + ": " + value);
       request.outFile = value;
     } else if (name == "--lines") {
       request.lines = true;

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -24,7 +25,37 @@ namespace {
 
 constexpr const char* Usage =
     "usage: lunasoma-chart --birth YYYY-MM-DD [--start YYYY-MM-DD] [--weeks 1..8] [--style line|highlow]\n"
-    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n";
+    "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n"
+    "Draws the biorhythm chart without a window or a display.\n"
+    "\n"
+    "  --birth YYYY-MM-DD    the birth date the cycles count from (required)\n"
+    "  --start YYYY-MM-DD    the chart's first day (default: today)\n"
+    "  --weeks 1..8          how many weeks the chart shows (default: 3)\n"
+    "  --style line|highlow  a line from day to day, or a stroke per day from its value to the next\n"
+    "  --lines               a dotted line at every day\n"
+    "  --size WxH            the picture's size in pixels, each 1..8192 (default: 640x400; a PDF is A4)\n"
+    "  --stored              start from the settings Lunasoma saved for this user, not the defaults\n"
+    "  --out FILE            write the chart to FILE: a bitmap, PNG, SVG or PDF as its name ends\n"
+    "  --ops                 print the drawing calls instead of writing a file\n"
+    "  --help, -h            print this text\n";
+
+QtMessageHandler qtMessages = nullptr;
+
+// Qt looks into the session's runtime folder while it starts, and warns when the session names
+// none, as under cron or ssh. The program uses no such folder, so a script is not told about it.
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
+  if (qtMessages) qtMessages(type, context, message);
+}
+
+// Draws only into pictures and files, so it needs no display: the offscreen platform serves
+// whatever DISPLAY or WAYLAND_DISPLAY name, even a display that has gone, and no desktop's theme
+// plug-in (which might want one) is loaded.
+void drawWithoutADisplay() {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qunsetenv("QT_QPA_PLATFORMTHEME");
+  qtMessages = qInstallMessageHandler(withoutRuntimeFolderNotice);
+}
 
 lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
   // Only the user hive is opened, and only read: opening both hives could create the machine one.
@@ -37,6 +68,9 @@ lunasoma::BiorhythmSettings storedSettings(lunasoma::DayNumber today) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit the chart's write fails as on a full disk, reported and tidied away;
+  // the signal would end the program with a temporary file left behind.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<std::string> arguments(argv + 1, argv + argc);
   if (arguments.size() == 1 && (arguments[0] == "--help" || arguments[0] == "-h")) {
     std::fputs(Usage, stdout);
@@ -49,10 +83,8 @@ int main(int argc, char** argv) {
   }
   const lunasoma::ChartRequest& request = *parsed.request;
 
-  // Fonts need a platform; without a display the offscreen one serves.
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-      qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts need a platform.
+  drawWithoutADisplay();
   int qtArgc = 1;
   QGuiApplication app(qtArgc, argv);
 
@@ -79,7 +111,7 @@ int main(int argc, char** argv) {
   }
 
   const lunasoma::ChartFileResult result = lunasoma::ChartFileWriter(settings, locale, request.width, request.height)
-                                               .write(QString::fromStdString(request.outFile));
+                                               .write(QByteArray::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());
     return 1;

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 
+#include <csignal>
 #include <memory>
 
 #include "app/LunasomaApplication.h"
@@ -23,6 +24,9 @@
 int main(int argc, char** argv) {
   using namespace lunasoma;
 
+  // Past a file-size limit a write fails with "File too large" and is reported like any failed
+  // write, at the save at exit or of a chart; the signal would end the program and lose the session.
+  std::signal(SIGXFSZ, SIG_IGN);
   // Pointers, folders and the locale need the application object, so it comes first here.
   LunasomaApplication application(argc, argv);
   const StartMode mode = startModeFor(QCoreApplication::arguments());
@@ -36,7 +40,7 @@ int main(int argc, char** argv) {
   ProgramContext context = makeProgramContext(services, settings, QCoreApplication::applicationFilePath());
   const PointerShapes pointers;
 
-  loadSettings(settings, services.userHive, localToday(services.system));
+  context.storedSettings = loadSettings(settings, services.userHive, localToday(services.system));
   warnOfUnreadableSettingsFile(services.userHive, services.messages);
 
   if (mode == StartMode::Setup) return runSetupWizard(context, [&host] { host.seedMachineHive(); });

@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 
 int main(int argc, char** argv) {
   using namespace lunasoma;
+  // Past a file-size limit the reason written out is cut short; the signal would end the launcher.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<char> self(4096);
   const ssize_t length = ::readlink("/proc/self/exe", self.data(), self.size() - 1);
   QString program = QStringLiteral("Lunasoma.exe");

@@ -405,6 +405,113 @@ TEST(SettingsStoreTest, AFileThatIsNoHiveAtAllIsKeptAsideAndTheUserToldOnce) {
   }
 }
 
+// Two copies of the program on one hive: each close writes only what that copy changed, so a
+// change the other copy saved survives unless both changed the same value (the later close wins).
+TEST(SettingsStoreTest, TwoCopiesKeepEachOthersChanges) {
+  constexpr DayNumber ThirdOfMay1990 = 32996;
+  struct Row {
+    const char* label;
+    std::function<void(BiorhythmSettings&)> first;  // closes first
+    std::function<void(BiorhythmSettings&)> second;
+    std::function<void(BiorhythmSettings&)> expected;  // applied to what both loaded
+  };
+  const auto birth = [](DayNumber day) { return [day](BiorhythmSettings& s) { s.Birth = day; }; };
+  const auto nothing = [](BiorhythmSettings&) {};
+  const Row rows[]{
+      {"the first changes the birth date, the second nothing", birth(ThirdOfMay1990), nothing, birth(ThirdOfMay1990)},
+      {"the second changes the birth date, the first nothing", nothing, birth(ThirdOfMay1990), birth(ThirdOfMay1990)},
+      {"each changes another value", [](BiorhythmSettings& s) { s.Range = 7; },
+       [](BiorhythmSettings& s) {
+         s.ColorBack = 0;
+         s.RecExportFileName = "/home/me/chart.png";
+       },
+       [](BiorhythmSettings& s) {
+         s.Range = 7;
+         s.ColorBack = 0;
+         s.RecExportFileName = "/home/me/chart.png";
+       }},
+      {"both change the same value", birth(ThirdOfMay1990), birth(ThirdOfMay1990 + 1), birth(ThirdOfMay1990 + 1)},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    test::TempFolder folder;
+    const std::string path = folder.file("user.reg").toStdString();
+    HiveFile earlier(path, std::string(CurrentUserRoot));
+    saveSettings(defaultsOn(Today - 3), earlier, "/opt/Lunasoma");
+
+    HiveFile firstHive(path, std::string(CurrentUserRoot));
+    HiveFile secondHive(path, std::string(CurrentUserRoot));
+    BiorhythmSettings first;
+    BiorhythmSettings second;
+    const StoredSettings firstLoaded = loadSettings(first, firstHive, Today);
+    const StoredSettings secondLoaded = loadSettings(second, secondHive, Today);
+    row.first(first);
+    row.second(second);
+    saveSettings(first, firstHive, "/opt/Lunasoma", firstLoaded);
+    saveSettings(second, secondHive, "/usr/lib/lunasoma", secondLoaded);
+
+    BiorhythmSettings expected = defaultsOn(Today - 3);
+    row.expected(expected);
+    BiorhythmSettings reloaded;
+    loadSettings(reloaded, HiveFile(path, std::string(CurrentUserRoot)), Today);
+    EXPECT_EQ(reloaded, expected);
+    EXPECT_EQ(secondHive.readString(SettingsKeyPath, "AppPath"), "/usr/lib/lunasoma") << "written at every close";
+  }
+}
+
+// A first run writes every value, though none of them differs from its default.
+TEST(SettingsStoreTest, AFirstRunWritesEveryValueEvenUnchanged) {
+  test::MemoryRegistry hive;
+  hive.writeString("Software\\Other", "Kept", "yes");
+  BiorhythmSettings settings;
+  const StoredSettings loaded = loadSettings(settings, hive, Today);
+  saveSettings(settings, hive, "/opt/Lunasoma", loaded);
+  EXPECT_EQ(hive.valueNames(SettingsKeyPath).size(), settingsTable().size() + 2);
+}
+
+// A settings file that cannot be read leaves the program on its defaults; the user hears so at
+// start, once, with the file's name and the system's reason, in the box a corrupt file gets.
+TEST(SettingsStoreTest, AFileThatCannotBeReadIsToldWithTheSystemsReason) {
+  struct Row {
+    const char* label;
+    std::function<void(const std::string& path)> prepare;
+    rlim_t sizeLimit;  // while the file is read and kept aside; 0 for none
+    const char* told;  // with %1 for the file and %2 for the reason
+    int error;
+  };
+  const Row rows[]{
+      {"a folder in its place", [](const std::string& path) { std::filesystem::create_directory(path); }, 0,
+       "The settings file '%1' could not be read: %2. The program starts with its default settings.", EISDIR},
+      {"garbage that cannot be kept aside",
+       [](const std::string& path) { std::ofstream(path) << std::string(64, 'x'); }, 16,
+       "The settings file '%1' could not be read and could not be kept aside: %2. The program starts with its "
+       "default settings.",
+       EFBIG},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    test::TempFolder folder;
+    const std::string path = folder.file("user.reg").toStdString();
+    row.prepare(path);
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    test::FakeMessageService messages;
+    BiorhythmSettings settings;
+    {
+      std::optional<test::FileSizeLimit> limit;
+      if (row.sizeLimit != 0) limit.emplace(row.sizeLimit);
+      loadSettings(settings, hive, Today);
+      warnOfUnreadableSettingsFile(hive, messages);
+      warnOfUnreadableSettingsFile(hive, messages);
+    }
+    EXPECT_EQ(settings, defaultsOn(Today));
+    ASSERT_EQ(messages.boxes().size(), 1u);
+    EXPECT_EQ(messages.boxes().front().kind, test::FakeMessageService::Kind::Error);
+    EXPECT_EQ(messages.texts().front(),
+              QString::fromLatin1(row.told).arg(QString::fromStdString(path),
+                                                QString::fromLocal8Bit(std::strerror(row.error))));
+  }
+}
+
 TEST(SettingsStoreTest, AppPathLosesItsTrailingSeparatorButARootKeepsIt) {
   struct Row {
     const char* folder;

@@ -21,6 +21,7 @@ namespace lunasoma {
 namespace {
 
 constexpr DayNumber Birth = 30000;  // 18 February 1982
+const DayNumber LastStart = *encodeDate(9999, 11, 4);
 
 TEST(ChartPaging, MovesKeepTheStartOnOrAfterBirth) {
   struct Row {
@@ -46,6 +47,13 @@ TEST(ChartPaging, MovesKeepTheStartOnOrAfterBirth) {
       {"next page from no date is lifted to birth", DateMove::NextPage, 0, Birth, 2, 0, Birth},
       {"next page from no date before an early birth", DateMove::NextPage, 0, 2, 2, 0, 21},
       {"no birth date does not hold the start back", DateMove::OneDayBack, Birth, 0, 2, 0, Birth - 1},
+      // The chart can draw no first day after 4 November 9999; paging forward stops there.
+      {"next page stops at the last start", DateMove::NextPage, LastStart - 10, Birth, 7, 0, LastStart},
+      {"one day forward onto the last start", DateMove::OneDayForward, LastStart - 1, Birth, 2, 0, LastStart},
+      {"one day forward from the last start", DateMove::OneDayForward, LastStart, Birth, 2, 0, LastStart},
+      {"next page from the last start", DateMove::NextPage, LastStart, Birth, 0, 0, LastStart},
+      {"a typed start past it is not moved back", DateMove::NextPage, LastStart + 20, Birth, 2, 0, LastStart + 20},
+      {"one day back from the last start", DateMove::OneDayBack, LastStart, Birth, 2, 0, LastStart - 1},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(movedStart(row.move, row.start, row.birth, row.range, row.today), row.expected) << row.name;

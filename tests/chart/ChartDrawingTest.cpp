@@ -360,10 +360,10 @@ TEST_P(DateValidity, DayOneOrLessShowsOnlyTheNotice) {
   const Chart chart = draw(chartSettings(c.birth, c.start), screen(640, 400));
   EXPECT_EQ(chart.outcome, c.outcome);
   if (c.outcome == ChartOutcome::InvalidDate) {
-    // The canvas keeps its face and colour; only the height changes.
+    // The canvas keeps its face; the notice is in the text colour, as the chart's texts are.
     EXPECT_EQ(chart.lines,
               (std::vector<std::string>{"pen FFFFFF 1 solid", "brush 008080", "fill 0 0 640 400",
-                                        "font MS Sans Serif 15 regular 000000", "text 10 370 Invalid date ..."}));
+                                        "font MS Sans Serif 15 regular FFFFFF", "text 10 370 Invalid date ..."}));
   } else {
     EXPECT_EQ(chart.curve("Overall").size(), 20u);
   }
@@ -504,6 +504,13 @@ TEST_P(PrinterInk, TextTooLightForPaperPrintsBlack) {
   EXPECT_EQ(screenInks.pens, std::set<std::string>{c.onScreen});
   EXPECT_EQ(screenInks.brushes, (std::set<std::string>{c.onScreen, "008080"}));
   EXPECT_EQ(screenInks.legendPens, curvePens);
+
+  // A date that is no date leaves only its notice, which must not vanish into the background.
+  settings.Start = 0;
+  const Chart notice = draw(settings, screen(640, 400));
+  const int noticeText = notice.indexOfText("Invalid date ...");
+  ASSERT_GE(noticeText, 1);
+  EXPECT_EQ(notice.lines[noticeText - 1], "font MS Sans Serif 15 regular " + c.onScreen);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -63,6 +63,7 @@ TEST(DayReadout, RoundsWhereTheChartTruncates) {
   EXPECT_EQ(dayPercentages(21).emotional, -100);
 }
 
+// The values follow the legend: Physical, Mental, Emotional, Overall.
 TEST(DayReadout, TextIsTheLongDateAndTheFourValues) {
   const struct {
     const char* name;
@@ -72,11 +73,11 @@ TEST(DayReadout, TextIsTheLongDateAndTheFourValues) {
     std::string expected;
   } rows[] = {
       {"English", DateLocale{}, day(1990, 5, 17), day(2026, 12, 8),
-       "Tuesday, December 8, 2026 / Physical -63% / Emotional -43% / Mental -87% / Overall -64%"},
+       "Tuesday, December 8, 2026 / Physical -63% / Mental -87% / Emotional -43% / Overall -64%"},
       {"German", germanLocale(), day(1985, 1, 1), day(2000, 2, 29),
-       "Dienstag, 29. Februar 2000 / Physical -100% / Emotional -100% / Mental -97% / Overall -99%"},
+       "Dienstag, 29. Februar 2000 / Physical -100% / Mental -97% / Emotional -100% / Overall -99%"},
       {"Spanish, quoted words", spanishLocale(), day(2001, 9, 11), day(2001, 9, 11),
-       "martes, 11 de septiembre de 2001 / Physical 0% / Emotional 0% / Mental 0% / Overall 0%"},
+       "martes, 11 de septiembre de 2001 / Physical 0% / Mental 0% / Emotional 0% / Overall 0%"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -92,8 +93,8 @@ TEST(DayReadout, NoTextForADateOutsideTheCalendar) {
 TEST(DayReadout, DescriptionTellsTheDatesAndTodaysValuesInWords) {
   EXPECT_EQ(chartDescriptionText(day(1990, 5, 17), day(2026, 12, 1), day(2026, 12, 8), DateLocale{}),
             "Biorhythm chart for a birth on Thursday, May 17, 1990, starting on Tuesday, December 1, 2026. "
-            "Today, Tuesday, December 8, 2026: Physical minus 63 percent, Emotional minus 43 percent, "
-            "Mental minus 87 percent, Overall minus 64 percent.");
+            "Today, Tuesday, December 8, 2026: Physical minus 63 percent, Mental minus 87 percent, "
+            "Emotional minus 43 percent, Overall minus 64 percent.");
   // Today's values, not the first chart day's.
   const std::string german = chartDescriptionText(day(1985, 1, 1), day(1999, 1, 1), day(2000, 2, 29), germanLocale());
   EXPECT_NE(german.find("1. Januar 1985"), std::string::npos) << german;

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -146,26 +147,20 @@ TEST_F(HiveFileTest, EachUnreadableVersionGetsACopyOfItsOwn) {
   EXPECT_EQ(kept, (std::vector<std::string>{"first garbage", "second garbage"}));
 }
 
-TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
-  constexpr int KeysPerWriter = 25;
+// Runs each writer in a process of its own, all released together so that they collide, and
+// returns their exit statuses: 0 when every save the writer made reported success.
+std::vector<int> writeTogether(const std::vector<std::function<void()>>& writers) {
   int start[2];
-  ASSERT_EQ(pipe(start), 0);
-  const auto writer = [&](const std::string& name) {
-    return [&, name] {
-      close(start[1]);
-      char go;
-      if (read(start[0], &go, 1) < 0) _exit(4);  // both begin together, to make them collide
-      HiveFile hive(path, std::string(CurrentUserRoot));
-      for (int i = 0; i < KeysPerWriter; ++i)
-        hive.writeDword("Software\\" + name + "\\" + std::to_string(i), "n", static_cast<std::uint32_t>(i));
-    };
-  };
+  if (pipe(start) != 0) return {};
   std::vector<pid_t> children;
-  for (const char* name : {"First", "Second"}) {
+  for (const std::function<void()>& writer : writers) {
     const pid_t child = fork();
     if (child == 0) {
+      close(start[1]);
+      char go;
+      if (read(start[0], &go, 1) < 0) _exit(4);
       try {
-        writer(name)();
+        writer();
       } catch (...) {
         _exit(3);
       }
@@ -174,14 +169,30 @@ TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
     children.push_back(child);
   }
   close(start[0]);
-  close(start[1]);  // end of file wakes both readers at once
+  close(start[1]);  // end of file wakes every reader at once
+  std::vector<int> statuses;
   for (pid_t child : children) {
     int status = 0;
     waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    statuses.push_back(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
   }
+  return statuses;
+}
 
-  HiveFile hive(path, std::string(CurrentUserRoot));
+// Two writers, each saving its own numbered keys through its own path to the one hive file.
+void expectNoSaveLost(const std::string& first, const std::string& second, const std::string& reader) {
+  constexpr int KeysPerWriter = 25;
+  const auto writer = [](const std::string& through, const std::string& name) {
+    return [through, name] {
+      HiveFile hive(through, std::string(CurrentUserRoot));
+      for (int i = 0; i < KeysPerWriter; ++i)
+        hive.writeDword("Software\\" + name + "\\" + std::to_string(i), "n", static_cast<std::uint32_t>(i));
+    };
+  };
+  EXPECT_EQ(writeTogether({writer(first, "First"), writer(second, "Second")}), (std::vector<int>{0, 0}))
+      << "a save failed";
+
+  HiveFile hive(reader, std::string(CurrentUserRoot));
   for (const char* name : {"First", "Second"}) {
     EXPECT_EQ(hive.subkeyNames(std::string("Software\\") + name).size(), static_cast<std::size_t>(KeysPerWriter))
         << name;
@@ -189,6 +200,149 @@ TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) {
       EXPECT_EQ(hive.readDword(std::string("Software\\") + name + "\\" + std::to_string(i), "n"),
                 static_cast<std::uint32_t>(i));
   }
+}
+
+TEST_F(HiveFileTest, WritersInTwoProcessesLoseNoneOfEachOthersKeys) { expectNoSaveLost(path, path, path); }
+
+// One program reaches the hive through a link, the other by the file's own name: they must still
+// take turns, and every save each reported done must be in the file.
+TEST_F(HiveFileTest, WritersThroughALinkAndThroughItsTargetLoseNoSave) {
+  const std::string target = folder.file("dotfiles/user.reg").toStdString();
+  ASSERT_EQ(symlink("dotfiles/user.reg", path.c_str()), 0);
+  for (int round = 0; round < 3; ++round) {
+    SCOPED_TRACE(round);
+    ::unlink(target.c_str());
+    expectNoSaveLost(path, target, path);
+  }
+}
+
+// A link in the lock's place is refused: the save fails and creates nothing where it points.
+TEST_F(HiveFileTest, ALinkInTheLocksPlaceIsNotFollowed) {
+  const std::string outside = folder.file("outside/elsewhere").toStdString();
+  struct Row {
+    const char* label;
+    std::optional<std::string> existing;  // what the link's target holds, when it exists
+  };
+  const Row rows[]{{"a dangling link", std::nullopt}, {"a link to a file", std::string("someone's file")}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    ::unlink(outside.c_str());
+    ::unlink((path + ".lock").c_str());
+    if (row.existing) writeFile(outside, *row.existing);
+    writeFile(path, "Windows Registry Editor Version 5.00\n");
+    ASSERT_EQ(symlink(outside.c_str(), (path + ".lock").c_str()), 0);
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    EXPECT_THROW(hive.writeDword("Key", "Value", 1), RegistrySystemError);
+    EXPECT_EQ(QFileInfo::exists(QString::fromStdString(outside)), row.existing.has_value());
+    if (row.existing) {
+      EXPECT_EQ(contentsOf(outside), *row.existing);
+    }
+    EXPECT_EQ(contentsOf(path), "Windows Registry Editor Version 5.00\n");
+  }
+}
+
+struct Ownership {
+  uid_t owner;
+  gid_t group;
+  mode_t mode;
+  bool operator==(const Ownership&) const = default;
+};
+
+std::optional<Ownership> ownershipOf(const std::string& file) {
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0) return std::nullopt;
+  return Ownership{info.st_uid, info.st_gid, info.st_mode & 07777};
+}
+
+// A save by root (a program run with sudo and the user's HOME) leaves the file to its owner, who
+// can go on reading and saving it; directly and through a link.
+TEST_F(HiveFileTest, ASaveByAnotherUserKeepsTheOwnerGroupAndMode) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can save a file another user owns";
+  const std::string target = folder.file("dotfiles/user.reg").toStdString();
+  for (const bool throughLink : {false, true}) {
+    SCOPED_TRACE(throughLink ? "through a link" : "the file itself");
+    ::unlink(path.c_str());
+    ::unlink(target.c_str());
+    const std::string holder = throughLink ? target : path;
+    if (throughLink) {
+      ASSERT_EQ(symlink("dotfiles/user.reg", path.c_str()), 0);
+    }
+    HiveFile(path, std::string(CurrentUserRoot)).writeDword("Key", "Value", 1);
+    ASSERT_EQ(::chown(holder.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(holder.c_str(), 0640), 0);
+
+    HiveFile(path, std::string(CurrentUserRoot)).writeDword("Key", "Value", 2);
+    EXPECT_EQ(ownershipOf(holder), (Ownership{65534, 65534, 0640}));
+    EXPECT_EQ(HiveFile(path, std::string(CurrentUserRoot)).readDword("Key", "Value"), 2u);
+  }
+}
+
+// The first save by root into a settings folder of the user's makes the hive and its lock the
+// user's, so that the user's own saves after it still succeed.
+TEST_F(HiveFileTest, FilesRootMakesInAUsersFolderAreTheUsers) {
+  if (geteuid() != 0) GTEST_SKIP() << "only root can make files for another user";
+  const std::string hivePath = folder.file("home/registry/user.reg").toStdString();
+  const std::string parent = hivePath.substr(0, hivePath.rfind('/'));
+  ASSERT_EQ(::chmod(folder.path().toLocal8Bit().constData(), 0755), 0);
+  ASSERT_EQ(::chmod((folder.path() + "/home").toLocal8Bit().constData(), 0755), 0);
+  ASSERT_EQ(::chown(parent.c_str(), 65534, 65534), 0);
+  ASSERT_EQ(::chmod(parent.c_str(), 0700), 0);
+  HiveFile(hivePath, std::string(CurrentUserRoot)).writeDword("Key", "Value", 1);
+  for (const std::string& made : {hivePath, hivePath + ".lock"}) {
+    SCOPED_TRACE(made);
+    const std::optional<Ownership> ownership = ownershipOf(made);
+    ASSERT_TRUE(ownership.has_value());
+    EXPECT_EQ(ownership->owner, 65534u);
+    EXPECT_EQ(ownership->group, 65534u);
+  }
+  const int status = inChildProcess([&] {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(5);
+    HiveFile(hivePath, std::string(CurrentUserRoot)).writeDword("Key", "Value", 2);
+  });
+  EXPECT_EQ(status, 0) << "the user's own save failed";
+}
+
+// A user who may not give a file away does not save over another user's file in a folder both
+// may write: the save is refused with the system's reason and the file stays as it was.
+TEST_F(HiveFileTest, AUserCannotTakeAnotherUsersFile) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root to play both users";
+  ASSERT_EQ(::chmod(folder.path().toLocal8Bit().constData(), 0777), 0);
+  HiveFile(path, std::string(CurrentUserRoot)).writeDword("Key", "Value", 1);
+  ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+  ASSERT_EQ(::chmod((path + ".lock").c_str(), 0666), 0);
+  const std::string before = contentsOf(path);
+
+  const int status = inChildProcess([&] {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(5);
+    try {
+      HiveFile(path, std::string(CurrentUserRoot)).writeDword("Key", "Value", 2);
+    } catch (const RegistrySystemError& error) {
+      _exit(error.errorNumber() == EPERM ? 0 : 6);
+    }
+    _exit(7);  // saved
+  });
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(contentsOf(path), before);
+  EXPECT_EQ(ownershipOf(path), (Ownership{0, 0, 0644}));
+  EXPECT_TRUE(filesIn(folder, "user.reg.tmp*").empty());
+}
+
+// A file the user may not read (mode 0000) reads as empty and says why, once; root reads every
+// file, so as root the test plays another user.
+TEST_F(HiveFileTest, AFileTheUserMayNotReadSaysWhyOnce) {
+  writeFile(path, "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software]\n");
+  ASSERT_EQ(::chmod(path.c_str(), 0), 0);
+  ASSERT_EQ(::chmod(folder.path().toLocal8Bit().constData(), 0777), 0);
+  const int status = inChildProcess([&] {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(5);
+    HiveFile hive(path, std::string(CurrentUserRoot));
+    if (hive.keyExists("Software")) _exit(6);
+    const std::optional<UnreadableHiveFile> told = hive.keepUnreadableFileAside();
+    if (!told || told->file != path || !told->copy.empty() || told->heldNoHive) _exit(7);
+    if (told->reason != std::strerror(EACCES)) _exit(8);
+    if (hive.keepUnreadableFileAside()) _exit(9);  // told twice
+  });
+  EXPECT_EQ(status, 0);
 }
 
 // A file system on which the step that puts the new file in place never happens: the process

@@ -1,15 +1,23 @@
 // lunasoma-chart run as a script runs it: what it writes for each kind of request, the exit code
 // and the one line on standard error for each request it refuses, and the files it leaves (or,
 // when it cannot write, does not leave) behind.
-#include <sys/resource.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +26,7 @@
 #include "platform/HiveFile.h"
 #include "platform/HiveFormat.h"
 #include "tests/programs/ProgramRun.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace lunasoma {
 namespace {
@@ -209,6 +218,7 @@ TEST_F(ChartProgram, StoredWithoutAReadableStoreDrawsTheDefaults) {
   }
 }
 
+// The usage names every option, and a line of its own for each says what it does.
 TEST_F(ChartProgram, UsageOnRequest) {
   for (const char* option : {"--help", "-h"}) {
     SCOPED_TRACE(option);
@@ -216,6 +226,73 @@ TEST_F(ChartProgram, UsageOnRequest) {
     EXPECT_EQ(run.exitCode, Drawn);
     EXPECT_TRUE(run.out.startsWith("usage: lunasoma-chart --birth YYYY-MM-DD ")) << run.out.toStdString();
     EXPECT_EQ(run.err, QByteArray());
+
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'));
+    // The synopsis is the first two lines.
+    QStringList named;
+    static const QRegularExpression optionName(QStringLiteral("--[a-z]+"));
+    for (const QString& line : lines.mid(0, 2)) {
+      for (auto match = optionName.globalMatch(line); match.hasNext();) named.append(match.next().captured());
+    }
+    named.append(QStringLiteral("--help"));
+    ASSERT_EQ(named.size(), 10);
+    for (const QString& name : named) {
+      // "  --weeks 1..8         how many weeks ...": the option, its value, and words saying what it does.
+      const QRegularExpression described(QStringLiteral("^  %1\\b\\S*( \\S+)?\\s{2,}\\w+ \\w+").arg(name));
+      EXPECT_EQ(lines.filter(described).size(), 1) << name.toStdString();
+    }
+  }
+}
+
+// A script's renderer needs no display: whatever the session's variables name, even an X server or
+// a Wayland compositor that has gone, or no session at all, it draws the same picture and says
+// nothing. Nor does the scale of the screen change a pixel.
+TEST_F(ChartProgram, DrawsTheSamePictureWhateverTheDisplaySays) {
+  const QStringList arguments{"--birth", "1990-05-10", "--start", "2026-12-01", "--size", "320x200", "--out"};
+  ASSERT_EQ(chart(arguments + QStringList{"{out}/reference.png"}).exitCode, Drawn);
+  const QImage reference(out.path() + QStringLiteral("/reference.png"));
+  ASSERT_FALSE(reference.isNull());
+
+  struct Row {
+    const char* name;
+    std::vector<std::pair<QString, QString>> set;  // an empty value removes the variable
+  };
+  const Row rows[] = {
+      {"an X server that has gone", {{"DISPLAY", ":4711"}, {"QT_QPA_PLATFORM", ""}}},
+      {"an X session whose display has gone",
+       {{"DISPLAY", ":4711"}, {"XDG_SESSION_TYPE", "x11"}, {"QT_QPA_PLATFORM", "xcb"}}},
+      {"a Wayland compositor that has gone",
+       {{"WAYLAND_DISPLAY", "wayland-4711"}, {"XDG_SESSION_TYPE", "wayland"}, {"QT_QPA_PLATFORM", "wayland"}}},
+      {"both, with a desktop theme",
+       {{"DISPLAY", ":4711"},
+        {"WAYLAND_DISPLAY", "wayland-4711"},
+        {"QT_QPA_PLATFORM", ""},
+        {"QT_QPA_PLATFORMTHEME", "gtk3"}}},
+      {"no session and no runtime folder", {{"QT_QPA_PLATFORM", ""}, {"XDG_RUNTIME_DIR", ""}}},
+      // The window's bitmap files are this drawing on any screen, so a scaled one changes nothing.
+      {"a screen scaled twice", {{"QT_SCALE_FACTOR", "2"}}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QProcessEnvironment environment = sandbox.environment();
+    for (const auto& [name, value] : row.set) {
+      if (value.isEmpty()) {
+        environment.remove(name);
+      } else {
+        environment.insert(name, value);
+      }
+    }
+    const ProgramRun run = test::runProgram({ChartProgramFile,
+                                             arguments + QStringList{out.path() + QStringLiteral("/chart.png")},
+                                             environment,
+                                             out.path(),
+                                             {},
+                                             {}});
+    EXPECT_EQ(run.status, QProcess::NormalExit);
+    EXPECT_EQ(run.exitCode, Drawn);
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(QImage(out.path() + QStringLiteral("/chart.png")), reference);
+    QFile::remove(out.path() + QStringLiteral("/chart.png"));
   }
 }
 
@@ -318,15 +395,9 @@ TEST_F(ChartProgram, AnUnwritableTargetLeavesNothingBehind) {
   }
 }
 
-// In the child: every file it writes stops growing at 100 bytes, as on a full disk, and the write
-// fails instead of the signal ending the program.
-void fillTheDiskAt100Bytes() {
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit limit{};
-  getrlimit(RLIMIT_FSIZE, &limit);
-  limit.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &limit);
-}
+// In the child: every file it writes stops growing at 100 bytes, as on a full disk or under a
+// file-size limit; the program must turn that into a failed write itself.
+void fillTheDiskAt100Bytes() { test::limitFileSizeOfProgram(100); }
 
 // A disk that fills while the chart is written keeps the file that was there, whole, and leaves no
 // temporary file; the PDF fills the temporary folder first, a bitmap the target's own.
@@ -349,6 +420,88 @@ TEST_F(ChartProgram, AFullDiskKeepsTheExistingFile) {
     EXPECT_EQ(entriesOf(out.path()), QStringList{name});
     EXPECT_EQ(entriesOf(sandbox.tempFolder()), QStringList());
     QFile::remove(target);
+  }
+}
+
+// Runs the chart program in folder with arguments given as bytes (QProcess would take them as
+// text) and returns its exit code, or -1 when it did not end by itself.
+int chartWithBytes(const std::vector<QByteArray>& arguments, const QProcessEnvironment& environment,
+                   const QString& folder) {
+  std::vector<QByteArray> words{QFile::encodeName(ChartProgramFile)};
+  words.insert(words.end(), arguments.begin(), arguments.end());
+  std::vector<QByteArray> settings;
+  for (const QString& setting : environment.toStringList()) settings.push_back(setting.toLocal8Bit());
+  const QByteArray where = QFile::encodeName(folder);
+  const pid_t child = fork();
+  if (child == 0) {
+    std::vector<char*> argv;
+    for (QByteArray& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (QByteArray& setting : settings) envp.push_back(setting.data());
+    envp.push_back(nullptr);
+    if (chdir(where.constData()) != 0) _exit(126);
+    execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The names in a folder as the file system holds them.
+std::vector<QByteArray> namesIn(const QByteArray& folder) {
+  std::vector<QByteArray> names;
+  if (DIR* listing = opendir(folder.constData())) {
+    while (const dirent* entry = readdir(listing)) {
+      const QByteArray name(entry->d_name);
+      if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(listing);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A name given on the command line that is not text in the system's encoding (an old Latin-1
+// name, say) names the file written, byte for byte, in the folder it names.
+TEST_F(ChartProgram, ANameInAnotherEncodingIsWrittenAsGiven) {
+  struct Row {
+    const char* label;
+    QByteArray folder;  // below the output folder, made first; empty for the output folder itself
+    QByteArray name;
+    QByteArray magic;
+  };
+  const Row rows[] = {
+      {"a png whose name is not UTF-8", "", "caf\xE9.png", "\x89PNG"},
+      {"a pdf whose name is not UTF-8", "",
+       "\xFC"
+       "bersicht.pdf",
+       "%PDF"},
+      {"an svg in a folder whose name is not UTF-8", "d\xE9j\xE0", "chart.svg", "<?xml"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    test::TempFolder own;
+    QByteArray folder = QFile::encodeName(own.path());
+    if (!row.folder.isEmpty()) {
+      folder += "/" + row.folder;
+      ASSERT_EQ(mkdir(folder.constData(), 0700), 0);
+    }
+    const QByteArray target = folder + "/" + row.name;
+    // The temporary folder cannot remove names it cannot spell.
+    const std::shared_ptr<void> tidy(nullptr, [&](void*) {
+      unlink(target.constData());
+      if (!row.folder.isEmpty()) rmdir(folder.constData());
+    });
+    EXPECT_EQ(chartWithBytes({"--birth", "1990-05-10", "--out", target}, sandbox.environment(), own.path()), Drawn);
+    EXPECT_EQ(namesIn(folder), std::vector<QByteArray>{row.name});
+    QFile written;
+    const int fd = open(target.constData(), O_RDONLY);
+    ASSERT_GE(fd, 0) << "no file of that name";
+    ASSERT_TRUE(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    EXPECT_TRUE(written.readAll().startsWith(row.magic));
+    EXPECT_EQ(entriesOf(sandbox.tempFolder()), QStringList());
   }
 }
 

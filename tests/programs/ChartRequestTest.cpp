@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
+#include "chart/qt/ChartFile.h"
 #include "programs/lunasoma-chart/ChartFileWriter.h"
 #include "programs/lunasoma-chart/ChartRequest.h"
 #include "tests/support/FileSizeLimit.h"
@@ -93,6 +95,27 @@ BiorhythmSettings sampleSettings() {
   settings.Birth = *encodeDate(1990, 5, 10);
   settings.Start = *encodeDate(2026, 12, 1);
   return settings;
+}
+
+// The command line asks for every format the chart is written in by its ending, in any case, and
+// gets a file of it.
+TEST(ChartFileWriter, WritesEveryChartFormatTheCommandLineAsksFor) {
+  test::TempFolder folder;
+  const ChartFileWriter writer(sampleSettings(), DateLocale(), 320, 200);
+  for (const ChartFileType& type : chartFileTypes()) {
+    for (const QString& extension :
+         {QString::fromLatin1(type.extension).toLower(), QString::fromLatin1(type.extension).toUpper()}) {
+      const std::string name = "chart." + extension.toStdString();
+      SCOPED_TRACE(name);
+      const ChartRequestParse parsed = parseChartRequest({"--birth", "1990-05-10", "--out", name});
+      ASSERT_TRUE(parsed.request) << parsed.error;
+      const QString path = folder.file(QString::fromStdString(parsed.request->outFile));
+      const ChartFileResult result = writer.write(path);
+      EXPECT_TRUE(result.written) << result.error.toStdString();
+      EXPECT_GT(QFileInfo(path).size(), 0);
+      QFile::remove(path);
+    }
+  }
 }
 
 TEST(ChartFileWriter, WritesBitmapsOfTheAskedSize) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/programs/ProgramRun.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace lunasoma {
 namespace {
@@ -137,6 +138,24 @@ TEST_F(SetupLauncher, WithoutTheProgramSaysWhyOnStandardError) {
                   ". Setup needs the complete set of files in one folder; please obtain a new copy.\n");
     EXPECT_FALSE(QFileInfo::exists(folder + "/started-with"));
   }
+}
+
+// Under a file-size limit, with standard error going to a file, the reason is cut short at the
+// limit, but the program still ends as it says and is not ended by the signal.
+TEST_F(SetupLauncher, AFileSizeLimitCutsTheReasonShortButNotTheProgram) {
+  test::TempFolder own;
+  const QString setup = copySetupInto(own.path() + "/Lunasoma setup");
+  const QString errors = own.path() + "/errors";
+  QProcess process;
+  process.setProcessEnvironment(sandbox.environment());
+  process.setWorkingDirectory(elsewhere.path());
+  process.setStandardErrorFile(errors);
+  process.setChildProcessModifier([] { test::limitFileSizeOfProgram(10); });
+  process.start(setup, {"SETUP"});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(process.exitCode(), 127);
+  EXPECT_EQ(QFileInfo(errors).size(), 10);
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // says which mode it went to. It runs on a private X server of its own, since every mode shows a
 // window or a box and an offscreen one cannot be seen from outside the process; the tests end the
 // program themselves, or answer its box with a key as a user would.
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <optional>
@@ -17,6 +19,7 @@
 #include "platform/HiveFormat.h"
 #include "setup/InstallLayout.h"
 #include "tests/programs/ProgramRun.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace lunasoma {
 namespace {
@@ -86,24 +89,33 @@ class StartDispatch : public ::testing::Test {
   }
 
   // The first window the program shows whose title matches the pattern, once it is on the screen;
-  // none when the program ends first.
+  // none when the program ends first. xdotool gives up with nothing when a window it is looking at
+  // vanishes under it (a box closing as the next window opens), so an empty answer while the
+  // program runs is asked again.
   std::optional<Window> windowMatching(const QString& pattern, QProcess& program) {
-    QProcess search;
-    search.setProcessEnvironment(environmentOn(m_tools));
-    QEventLoop loop;
-    QObject::connect(&search, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(Ceiling, &loop, &QEventLoop::quit);
-    search.start(m_xdotool, {"search", "--sync", "--onlyvisible", "--name", pattern});
-    if (program.state() != QProcess::NotRunning) loop.exec();
-    if (search.state() != QProcess::NotRunning) {
-      search.kill();
-      search.waitForFinished();
-      return std::nullopt;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (program.state() != QProcess::NotRunning && elapsed.elapsed() < Ceiling) {
+      QProcess search;
+      search.setProcessEnvironment(environmentOn(m_tools));
+      QEventLoop loop;
+      QObject::connect(&search, &QProcess::finished, &loop, &QEventLoop::quit);
+      QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
+      QTimer::singleShot(Ceiling - elapsed.elapsed(), &loop, &QEventLoop::quit);
+      search.start(m_xdotool, {"search", "--sync", "--onlyvisible", "--name", pattern});
+      if (program.state() != QProcess::NotRunning) loop.exec();
+      if (search.state() != QProcess::NotRunning) {
+        search.kill();
+        search.waitForFinished();
+        return std::nullopt;
+      }
+      const QByteArray id = search.readAllStandardOutput().split('\n').value(0).trimmed();
+      if (!id.isEmpty()) {
+        return Window{QString::fromLatin1(id), QString::fromUtf8(xdotool({"getwindowname", QString::fromLatin1(id)}))};
+      }
+      QTest::qWait(50);
     }
-    const QByteArray id = search.readAllStandardOutput().split('\n').value(0).trimmed();
-    if (id.isEmpty()) return std::nullopt;
-    return Window{QString::fromLatin1(id), QString::fromUtf8(xdotool({"getwindowname", QString::fromLatin1(id)}))};
+    return std::nullopt;
   }
 
   std::optional<Window> firstWindow(QProcess& program) { return windowMatching(".", program); }
@@ -215,6 +227,55 @@ TEST_F(StartDispatch, TheFirstArgumentChoosesTheMode) {
       EXPECT_TRUE(QFileInfo::exists(programFile)) << "a cancelled uninstall removes nothing";
     }
   }
+}
+
+// A copy registered by hand (no record of an installation) among other programs' files: the built
+// program takes the files it ships, known by the digests it carries, and leaves the others.
+TEST_F(StartDispatch, AnUninstallWithoutARecordTakesOnlyTheFilesTheBuildShips) {
+  const ProgramSandbox sandbox;
+  const QString folder = alone.path();
+  ASSERT_TRUE(QFile::copy(QStringLiteral(LUNASOMA_DIST_DIR "/Lunasoma.hlp"), folder + "/Lunasoma.hlp"));
+  test::writeFile(folder + "/Readme.txt", "another program's read-me");
+  HiveFile machine((sandbox.registryFolder() + "/system.reg").toStdString(), std::string(LocalMachineRoot));
+  machine.writeString(uninstallEntryKey(), UninstallStringValue,
+                      uninstallCommand(folder, "Lunasoma.exe").toStdString());
+  QProcess program;
+  program.setProcessEnvironment(environmentOn(sandbox));
+  program.start(folder + "/Lunasoma.exe", {"UNINSTALL"});
+  ASSERT_TRUE(program.waitForStarted(Ceiling));
+
+  const std::optional<Window> question = windowTitled("Confirm", program);
+  ASSERT_TRUE(question.has_value());
+  press("Return", *question);
+  const std::optional<Window> done = windowTitled("Information", program);
+  ASSERT_TRUE(done.has_value());
+  press("Return", *done);
+  ASSERT_TRUE(program.waitForFinished(Ceiling));
+
+  EXPECT_FALSE(QFileInfo::exists(folder + "/Lunasoma.hlp"));
+  EXPECT_TRUE(QFileInfo::exists(folder + "/Readme.txt"));
+  EXPECT_FALSE(QFileInfo::exists(folder + "/Lunasoma.exe"));
+  EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// Under a file-size limit a settings file that holds no hive cannot be kept aside: the program
+// says so in its error box and goes on, instead of being ended by the signal the limit raises.
+TEST_F(StartDispatch, AFileSizeLimitIsReportedNotFatal) {
+  const ProgramSandbox sandbox;
+  test::writeFile(sandbox.registryFolder() + "/user.reg", QByteArray(4096, 'x'));
+  QProcess program;
+  program.setProcessEnvironment(environmentOn(sandbox));
+  program.setChildProcessModifier([] { test::limitFileSizeOfProgram(100); });
+  program.start(alone.path() + "/Lunasoma.exe", {});
+  ASSERT_TRUE(program.waitForStarted(Ceiling));
+
+  const std::optional<Window> window = firstWindow(program);
+  ASSERT_TRUE(window.has_value()) << "no window; the program "
+                                  << (program.state() == QProcess::NotRunning ? "ended" : "hangs");
+  EXPECT_EQ(window->title, "Error");
+  EXPECT_EQ(program.state(), QProcess::Running);
+  program.kill();
+  program.waitForFinished(Ceiling);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "setup/Uninstall.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempFolder.h"
 
 namespace lunasoma {
@@ -124,6 +125,22 @@ TEST_F(CleanupProgram, WaitsBeforeDeletingFiveSecondsUnlessTold) {
     process.kill();
     process.waitForFinished(10000);
   }
+}
+
+// Under a file-size limit the line it reports cannot be written whole; that does not stop it
+// short of the deletion.
+TEST_F(CleanupProgram, AFileSizeLimitDoesNotStopTheDeletion) {
+  const QString folder = sandbox.path() + "/Lunasoma";
+  const QString program = folder + "/Lunasoma.exe";
+  writeFile(program);
+  QProcess process;
+  process.setStandardOutputFile(sandbox.path() + "/report");
+  process.setChildProcessModifier([] { test::limitFileSizeOfProgram(3); });
+  start(process, {program}, "0");
+  ASSERT_TRUE(process.waitForFinished(30000));
+  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+  EXPECT_FALSE(QFileInfo::exists(program));
+  EXPECT_FALSE(QFileInfo::exists(folder));
 }
 
 TEST_F(CleanupProgram, AFolderThatHoldsMoreKeepsItself) {

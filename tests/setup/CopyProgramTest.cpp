@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -58,7 +60,7 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   ASSERT_NE(target, nullptr);
 
   EXPECT_EQ(dialog.windowTitle(), "Copy Lunasoma for a Friend");
-  EXPECT_EQ(dialog.size(), QSize(324, 192));
+  EXPECT_EQ(dialog.width(), 324);
   ASSERT_EQ(drives->count(), 2);
   EXPECT_EQ(drives->itemText(0), t.host.root.path() + "/drives/floppy");
   EXPECT_EQ(drives->itemText(1), t.host.root.path() + "/drives/disk");
@@ -73,6 +75,29 @@ TEST(CopyProgram, OpensOnDriveAAndNamesTheTargetFolder) {
   t.host.drives.setDrives({Drive{"/", "/", true}});
   TfrmCopyProgram atRoot(t.context);
   EXPECT_EQ(atRoot.findChild<QLabel*>("lblTarget")->text(), "Copy to folder /Lunasoma");
+}
+
+// Whatever stands in for the dialog's font, the whole text can be read above the drive list, and
+// the controls keep their order down the dialog, inside its frame and its window.
+TEST(CopyProgram, TheTextHasRoomAboveTheControlsBelowIt) {
+  Scene t;
+  for (const char* standIn : {"", "DejaVu Sans Mono", "Liberation Mono"}) {
+    SCOPED_TRACE(standIn);
+    // Qt looks up a face the system lacks in its own table first.
+    QFont::removeSubstitutions("MS Sans Serif");
+    if (*standIn != 0) QFont::insertSubstitution("MS Sans Serif", standIn);
+    TfrmCopyProgram dialog(t.context);
+    QFont::removeSubstitutions("MS Sans Serif");
+    auto* text = dialog.findChild<QLabel*>("lblCopy");
+    auto* drives = dialog.findChild<QComboBox*>("cboDrive");
+    auto* target = dialog.findChild<QLabel*>("lblTarget");
+    auto* copy = dialog.findChild<QPushButton*>("btnCopy");
+    EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "the last line is cut off";
+    EXPECT_LT(text->geometry().bottom(), drives->y());
+    EXPECT_LT(drives->geometry().bottom(), target->y());
+    EXPECT_LT(target->geometry().bottom(), copy->y());
+    EXPECT_LT(copy->geometry().bottom(), dialog.height());
+  }
 }
 
 TEST(CopyProgram, TheMenuCommandOpensItModallyAndCancelTouchesNothing) {
@@ -126,22 +151,22 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
     std::function<void(Scene&)> arrange;
     std::function<QStringList(Scene&)> journal;
     QStringList copied;  // the files on the target afterwards
+    bool folderOnTarget;
   };
-  const QStringList firstSix = [] {
-    QStringList names = productFileNames().mid(0, 6);
-    names.sort();
-    return names;
-  }();
   const Row rows[] = {
-      {"Readme.txt missing", [](Scene& t) { QFile::remove(t.dist + "/Readme.txt"); },
+      // Every source is looked for first, so a copy that cannot be whole leaves nothing on the drive.
+      {"Readme.txt missing",
+       [](Scene& t) { QFile::remove(t.dist + "/Readme.txt"); },
        [](Scene&) {
          return QStringList{"beep Exclamation", "error " + Missing};
        },
-       firstSix},
+       {},
+       false},
       {"running from the target folder",
        [](Scene& t) { t.context.programFolder = t.target() + "/"; },
        [](Scene&) { return QStringList{"error " + SameFolder}; },
-       {}},
+       {},
+       false},
       {"running from the target folder through a link",
        [](Scene& t) {
          QDir().mkpath(t.target());
@@ -149,7 +174,8 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
          t.context.programFolder = t.work.path() + "/floppy program/";
        },
        [](Scene&) { return QStringList{"error " + SameFolder}; },
-       {}},
+       {},
+       true},
       {"no disk in the drive",
        [](Scene& t) {
          t.host.drives.setDrives({Drive{t.host.root.path() + "/drives/empty slot", "slot", true}});
@@ -157,19 +183,22 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
        [](Scene& t) {
          return QStringList{"beep Exclamation", "error " + driveError(t.host.root.path() + "/drives/empty slot")};
        },
-       {}},
+       {},
+       false},
       {"a file where the folder should be",
        [](Scene& t) { writeFile(t.target(), "not a folder"); },
        [](Scene& t) {
          return QStringList{"beep Exclamation", "error " + driveError(t.floppy())};
        },
-       {}},
+       {},
+       false},
       {"a write that fails",
        [](Scene& t) { writeFile(t.target() + "/Setup.exe/inside.txt"); },
        [](Scene&) {
          return QStringList{"beep Exclamation", "error " + WriteFailed};
        },
-       {"Lunasoma.exe"}},
+       {"Lunasoma.exe"},
+       true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -181,6 +210,7 @@ TEST(CopyProgram, FailuresAreReportedAndTheDialogClosesWithTheNormalPointer) {
 
     EXPECT_EQ(t.host.journal, row.journal(t));
     EXPECT_EQ(t.copied(), row.copied);
+    EXPECT_EQ(QFileInfo(t.target()).isDir(), row.folderOnTarget);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
 }

@@ -81,6 +81,7 @@ TEST_F(InstallActions, AFreshInstallationCopiesRegistersAndMakesTheFourShortcuts
   const Entry entries[] = {
       {programs + "/Lunasoma", "Lunasoma.desktop", exec},
       {programs + "/Lunasoma", "Lunasoma Help.desktop", exec + " HELP"},
+      {programs + "/Lunasoma", "Uninstall Lunasoma.desktop", exec + " UNINSTALL"},
       {host.folders.startupFolder(), "Lunasoma.desktop", exec},
       {host.folders.desktopFolder(), "Lunasoma.desktop", exec},
   };
@@ -93,7 +94,8 @@ TEST_F(InstallActions, AFreshInstallationCopiesRegistersAndMakesTheFourShortcuts
   // The help file gets no startup or desktop shortcut.
   EXPECT_EQ(filesIn(host.folders.startupFolder()), QStringList{"Lunasoma.desktop"});
   EXPECT_EQ(filesIn(host.folders.desktopFolder()), QStringList{"Lunasoma.desktop"});
-  EXPECT_EQ(filesIn(programs + "/Lunasoma"), (QStringList{"Lunasoma Help.desktop", "Lunasoma.desktop"}));
+  EXPECT_EQ(filesIn(programs + "/Lunasoma"),
+            (QStringList{"Lunasoma Help.desktop", "Lunasoma.desktop", "Uninstall Lunasoma.desktop"}));
 
   ASSERT_EQ(host.shell.calls().size(), 1u);
   EXPECT_EQ(host.shell.calls()[0].kind, test::FakeShell::Kind::Folder);
@@ -144,16 +146,15 @@ TEST_F(InstallActions, DecliningAnExistingFolderChangesNothing) {
   EXPECT_TRUE(waits.isEmpty());
 }
 
-TEST_F(InstallActions, AMissingFileLeavesTheOthersButNoShortcuts) {
+TEST_F(InstallActions, AMissingFileTakesBackTheOthersAndMakesNoShortcuts) {
   makeDistribution({"Readme.txt"});
   const InstallResult result = install(request());
 
   EXPECT_EQ(result.outcome, InstallOutcome::Incomplete);
   EXPECT_FALSE(result.filesComplete);
-  QStringList six = productFileNames();
-  six.removeAll("Readme.txt");
-  six.sort();
-  EXPECT_EQ(filesIn(installFolder()), six);
+  // Nothing could ever remove the six copied files without an entry, so they go again, and the
+  // folder this installation made with them.
+  EXPECT_FALSE(QFileInfo::exists(installFolder()));
   // An incomplete program gets no entries that would start it or could not remove it.
   EXPECT_FALSE(QFileInfo::exists(host.shortcuts.shortcutFileFor(folderLink(host.folders.desktopFolder()))));
   EXPECT_TRUE(incompleteResultShowsWebAddress(result));
@@ -199,6 +200,9 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
   const Case cases[] = {
       {"Written", true, false, InstallOutcome::Complete, true},
       {"NoListNoEntryNoMessage", false, false, InstallOutcome::Complete, false},
+      // A machine hive without any key is one that could not be made with its list: the entry is
+      // written, and its failure would be reported.
+      {"AnEmptyHiveGetsTheEntry", false, false, InstallOutcome::Complete, true},
       {"WriteFailsAndTheRestGoesOn", true, true, InstallOutcome::Incomplete, false},
   };
   makeDistribution();
@@ -207,6 +211,7 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
     QDir(installFolder()).removeRecursively();
     test::MemoryRegistry machine;
     if (c.listExists) machine.createKey(UninstallKeyPath);
+    if (!c.listExists && !c.entryWritten) machine.createKey("Software\\Corvanti");
     if (c.writeFails) machine.failWritesOf("UninstallString");
     HostServices withMachine{
         services.userHive,  machine,          services.messages, services.beeper, services.shell, services.shortcuts,
@@ -217,7 +222,7 @@ TEST_F(InstallActions, TheUninstallEntryDependsOnTheMachinesListOfPrograms) {
 
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(machine.readString(uninstallEntryKey(), "DisplayName").has_value(), c.entryWritten);
-    EXPECT_EQ(machine.keyExists(UninstallKeyPath), c.listExists);
+    EXPECT_EQ(machine.keyExists(UninstallKeyPath), c.listExists || c.entryWritten);
     EXPECT_EQ(result.uninstallEntryError.isEmpty(), !c.writeFails);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(QFileInfo::exists(host.shortcuts.shortcutFileFor(folderLink(host.folders.desktopFolder()))));

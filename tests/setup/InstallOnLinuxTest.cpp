@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "app/StartMode.h"
+#include "platform/LinuxFolderService.h"
+#include "platform/RegistryHives.h"
 #include "setup/InstallActions.h"
 #include "setup/InstallLayout.h"
+#include "setup/Uninstall.h"
 #include "tests/setup/InstallFixture.h"
 
 namespace lunasoma {
@@ -134,8 +137,9 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
   };
   const Row rows[] = {
       {"nothing copied into a new folder", test::productFileNames(), false, false},
-      {"some copied into a new folder", {"Readme.txt"}, false, true},
+      {"some copied into a new folder", {"Readme.txt"}, false, false},
       {"nothing copied into an existing folder", test::productFileNames(), true, true},
+      {"some copied into an existing folder", {"Readme.txt"}, true, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -143,7 +147,9 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
     QDir(installFolder()).removeRecursively();
     makeDistribution(row.leaveOut);
     if (row.folderExistedBefore) {
-      QDir().mkpath(installFolder());
+      // An earlier installation's file there is replaced, and stays: that installation's entry
+      // still names it. Only what this run added is taken back.
+      writeFile(installFolder() + "/Setup.exe", "an earlier Setup.exe");
       host.messages.queueAnswers({MessageButton::Yes});
     }
     const InstallResult result = install(requestFor());
@@ -153,7 +159,91 @@ TEST_F(InstallOnLinux, FilesThatCouldNotBeCopiedLeaveNoEntriesAndNoEmptyFolder) 
     EXPECT_FALSE(host.machineHive.keyExists(uninstallEntryKey()));
     EXPECT_FALSE(anyEntryExists());
     EXPECT_EQ(QFileInfo::exists(installFolder()), row.folderStays);
+    if (row.folderStays) {
+      EXPECT_EQ(QDir(installFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Setup.exe"});
+    }
   }
+}
+
+// The wizard seeds a new machine hive on Finish and swallows a failure there; the entry's own write
+// must then bring the reason to the result page instead of a success with nothing registered.
+TEST_F(InstallOnLinux, AMachineHiveThatCannotBeMadeFailsTheInstallationWithTheReason) {
+  makeDistribution();
+  const QString blocker = work.path() + "/settings";
+  writeFile(blocker, "a file where the settings folder belongs");
+  RegistryHives hives = openRegistryHives((blocker + "/registry").toStdString(), MachineHiveSeeding::OnRequest);
+  seedMachineHive(*hives.machine);
+  HostServices withMachine{services.userHive, *hives.machine,     services.messages,  services.beeper,
+                           services.shell,    services.shortcuts, services.wallpaper, services.folders,
+                           services.drives,   services.system,    services.help};
+  const InstallEnvironment environment{withMachine, nullptr, [](int) {}, [] {}};
+
+  const InstallResult result = finishInstall(requestFor(), environment);
+
+  EXPECT_EQ(result.outcome, InstallOutcome::Incomplete);
+  EXPECT_TRUE(result.filesComplete);
+  EXPECT_TRUE(result.uninstallEntryError.contains("Not a directory")) << result.uninstallEntryError.toStdString();
+  const QString page = incompleteResultText(result, "the command");
+  EXPECT_TRUE(page.startsWith("Could not write the uninstall entry: ")) << page.toStdString();
+}
+
+// A target that cannot be written (here a folder stands under a file's name) is not a missing
+// file: the page keeps its text but says first what the system said.
+TEST_F(InstallOnLinux, ACopyThatFailsShowsTheSystemsReasonAboveThePagesText) {
+  makeDistribution();
+  QDir().mkpath(installFolder() + "/Setup.exe");
+  host.messages.queueAnswers({MessageButton::Yes});
+
+  const InstallResult result = install(requestFor());
+
+  EXPECT_EQ(result.outcome, InstallOutcome::Incomplete);
+  EXPECT_TRUE(result.copyError.startsWith("Cannot write " + installFolder() + "/Setup.exe: "))
+      << result.copyError.toStdString();
+  const QString page = incompleteResultText(result, QString());
+  EXPECT_TRUE(page.startsWith(result.copyError + "\n\nCould not find or copy one or more files")) << page.toStdString();
+  EXPECT_TRUE(page.endsWith("Please download another complete copy from the following web site:"));
+  EXPECT_TRUE(incompleteResultShowsWebAddress(result));
+
+  // A missing source has no system's reason: the page is the plain text.
+  QDir(installFolder()).removeRecursively();
+  QFile::remove(dist + "/Readme.txt");
+  const InstallResult missing = install(requestFor());
+  EXPECT_TRUE(missing.copyError.isEmpty());
+  EXPECT_TRUE(incompleteResultText(missing, QString()).startsWith("Could not find or copy"));
+}
+
+// Only the folders an entry is written into come into being: a home without a desktop or an
+// autostart folder keeps it that way, through the installation and the uninstall.
+TEST_F(InstallOnLinux, ShellFoldersAreCreatedOnlyToHoldAnEntry) {
+  makeDistribution();
+  const QString home = work.path() + "/home";
+  LinuxFolderService folders(
+      host.userHive, host.machineHive,
+      {home + "/.local/share", home + "/.config", home + "/Desktop", home, work.path() + "/tmp"});
+  HostServices withFolders{services.userHive, services.machineHive, services.messages,  services.beeper,
+                           services.shell,    services.shortcuts,   services.wallpaper, folders,
+                           services.drives,   services.system,      services.help};
+  const InstallEnvironment environment{withFolders, nullptr, [](int) {}, [] {}};
+
+  EXPECT_EQ(finishInstall(requestFor({true, false, false}), environment).outcome, InstallOutcome::Complete);
+
+  EXPECT_TRUE(QFileInfo::exists(home + "/.local/share/applications/Lunasoma/Lunasoma.desktop"));
+  EXPECT_FALSE(QFileInfo::exists(home + "/Desktop"));
+  EXPECT_FALSE(QFileInfo::exists(home + "/.config"));
+
+  host.messages.queueAnswers({MessageButton::Yes});
+  const UninstallRequest request{installFolder() + "/Lunasoma.exe",
+                                 installFolder() + "/",
+                                 context.windowsFolder,
+                                 context.systemFolder,
+                                 QByteArray(),
+                                 {},
+                                 {}};
+  EXPECT_EQ(uninstall(request, UninstallEnvironment{withFolders, nullptr, [] {}, {}}).outcome,
+            UninstallOutcome::Uninstalled);
+  EXPECT_FALSE(QFileInfo::exists(home + "/.local/share/applications/Lunasoma"));
+  EXPECT_FALSE(QFileInfo::exists(home + "/Desktop"));
+  EXPECT_FALSE(QFileInfo::exists(home + "/.config"));
 }
 
 TEST_F(InstallOnLinux, EveryEntryHasTheIconACommentAMenuSectionAndTheHelpEntryOpensTheViewer) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "setup/InstallLayout.h"
+#include "setup/InstallRecord.h"
 #include "setup/SetupEntry.h"
 #include "tests/setup/InstallFixture.h"
 
@@ -33,6 +34,8 @@ TEST(UninstallEntry, YesEndsTheProgramWithTheEmbeddedCleanupProgramStartedAndCan
     // user's runtime folder (a temporary one here).
     t.host.machineHive.writeString(uninstallEntryKey(), UninstallStringValue,
                                    uninstallCommand(t.dist, "Lunasoma.exe").toStdString());
+    t.host.machineHive.writeValues(uninstallEntryKey(),
+                                   installRecordValues({installedFilesIn(t.dist, test::productFileNames()), true}));
     const QString runtime = t.work.path() + "/runtime";
     QDir().mkpath(runtime);
     const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");

@@ -38,9 +38,13 @@ struct Installed : InstallFixture {
   }
   UninstallResult uninstallAs(const QString& programFile, const QString& runtimeFolder = {},
                               std::function<bool(const QString&)> removeProgram = {}) {
-    const UninstallRequest request{
-        programFile,  QFileInfo(programFile).absolutePath() + "/", context.windowsFolder, context.systemFolder, Cleanup,
-        runtimeFolder};
+    const UninstallRequest request{programFile,
+                                   QFileInfo(programFile).absolutePath() + "/",
+                                   context.windowsFolder,
+                                   context.systemFolder,
+                                   Cleanup,
+                                   runtimeFolder,
+                                   {}};
     const UninstallEnvironment environment{services, nullptr, [] {}, std::move(removeProgram)};
     return uninstall(request, environment);
   }

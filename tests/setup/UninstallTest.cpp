@@ -66,6 +66,7 @@ struct Scene : InstallFixture {
                                    context.windowsFolder,
                                    context.systemFolder,
                                    cleanup,
+                                   {},
                                    {}};
     const UninstallEnvironment environment{services, nullptr, [this] { ++eventRounds; }, {}};
     return uninstall(request, environment);
@@ -75,7 +76,7 @@ struct Scene : InstallFixture {
   QStringList allShortcutFiles() {
     const QString programs = host.folders.programsFolder();
     return {shortcutFile(startMenuProgramLink(programs)), shortcutFile(startMenuHelpLink(programs)),
-            shortcutFile(folderLink(host.folders.startupFolder())),
+            shortcutFile(startMenuUninstallLink(programs)), shortcutFile(folderLink(host.folders.startupFolder())),
             shortcutFile(folderLink(host.folders.desktopFolder()))};
   }
   QString tempCleanup() { return host.folders.tempFolder() + "CorvantiUninstall.exe"; }
@@ -215,7 +216,12 @@ TEST(Uninstall, LeavesWhatIsNotTheProgramsAndSkipsWhatIsAlreadyGone) {
         EXPECT_FALSE(QFileInfo::exists(file)) << file.toStdString();
       }
     }
-    EXPECT_EQ(t.host.messages.texts(), (QStringList{Question, Done}));
+    // A folder standing under a product file's name is named as left behind; nothing else is.
+    const QStringList texts = t.host.messages.texts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0], Question);
+    EXPECT_TRUE(texts[1].startsWith(Done));
+    EXPECT_EQ(texts[1].contains("Readme.txt"), kept(survivors, t.installFolder() + "/Readme.txt"));
   }
 }
 
@@ -276,6 +282,7 @@ TEST(Uninstall, WhenTheCleanupCannotRunTheProgramFileGoesAtOnceAndOnlyAFailureIs
                                    t.context.windowsFolder,
                                    t.context.systemFolder,
                                    row.cleanup,
+                                   {},
                                    {}};
     const UninstallEnvironment environment{
         t.services, nullptr, [] {}, [&row](const QString& file) { return row.removalSucceeds && QFile::remove(file); }};

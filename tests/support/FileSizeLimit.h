@@ -31,4 +31,15 @@ class FileSizeLimit {
   void (*m_oldHandler)(int) = nullptr;
 };
 
+// For a program started by a test, between fork and exec: every file it writes stops growing at
+// the given size, and the signal the system then sends has its default action, ending the program,
+// unless the program itself ignores it.
+inline void limitFileSizeOfProgram(rlim_t bytes) {
+  std::signal(SIGXFSZ, SIG_DFL);
+  rlimit limited{};
+  getrlimit(RLIMIT_FSIZE, &limited);
+  limited.rlim_cur = bytes;
+  setrlimit(RLIMIT_FSIZE, &limited);
+}
+
 }  // namespace lunasoma::test

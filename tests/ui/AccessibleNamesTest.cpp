@@ -172,8 +172,8 @@ TEST_F(AccessibleNamesTest, ChartDescriptionFollowsTheDatesAndTellsTodaysValues)
   const auto words = [](int percent) {
     return (percent < 0 ? "minus " + std::to_string(-percent) : std::to_string(percent)) + " percent";
   };
-  const std::string values = "Friday, March 15, 2024: Physical " + words(today.physical) + ", Emotional " +
-                             words(today.emotional) + ", Mental " + words(today.mental) + ", Overall " +
+  const std::string values = "Friday, March 15, 2024: Physical " + words(today.physical) + ", Mental " +
+                             words(today.mental) + ", Emotional " + words(today.emotional) + ", Overall " +
                              words(today.overall);
   EXPECT_NE(before.find(values), std::string::npos) << before;
 

@@ -85,7 +85,7 @@ TEST(CalendarGrid, ShownDateIgnoresTheTimeOfDayAndRefusesDatesOutsideTheCalendar
 
 TEST(CalendarGrid, PaintsNamesDaysAndTheSelectionInTheirCells) {
   Grid grid;
-  grid.cal.setWeekdayNames({"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"});
+  grid.cal.setWeekdayNames({"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"}, {"S", "M", "T", "W", "T", "F", "S"});
   EXPECT_EQ(grid.cal.cellText({0, 0}), "Mo");
   EXPECT_EQ(grid.cal.cellText({6, 0}), "Su");
   EXPECT_EQ(grid.cal.cellText({6, 1}), "1");

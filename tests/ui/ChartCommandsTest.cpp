@@ -31,6 +31,7 @@ class ScriptedChartDialogs : public ChartDialogs {
  public:
   bool choosePrinter(QPrinter& printer, QWidget*) override {
     ++printDialogs;
+    printersAsked.push_back(&printer);
     if (!printAccepted) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfFile);
@@ -39,11 +40,15 @@ class ScriptedChartDialogs : public ChartDialogs {
     return true;
   }
   // Shows the preview by having it drawn into a PDF file, one page per page shown.
-  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint, QWidget*) override {
+  // Printing from it, when asked, runs the print command on the preview's printer.
+  void previewPrint(QPrinter& printer, const std::function<void(QPrinter&)>& paint, const PrintCommand& print,
+                    QWidget*) override {
     ++previews;
+    previewPrinter = &printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(previewFile);
     paint(printer);
+    if (printFromPreview) printedFromPreview = print(printer, nullptr);
   }
   std::optional<ExportChoice> chooseExportFile(const ExportDialogSetup& setup, QWidget*) override {
     exportSetups.push_back(setup);
@@ -55,8 +60,12 @@ class ScriptedChartDialogs : public ChartDialogs {
   std::optional<int> printerResolution;  // as a chosen printer may bring
   QString pdfFile;
   int printDialogs = 0;
+  std::vector<QPrinter*> printersAsked;
   QString previewFile;
   int previews = 0;
+  QPrinter* previewPrinter = nullptr;
+  bool printFromPreview = false;
+  std::optional<bool> printedFromPreview;
   std::optional<ExportChoice> exportChoice;
   std::vector<ExportDialogSetup> exportSetups;
 };
@@ -500,6 +509,72 @@ TEST_F(ChartCommandsTest, PrintPreviewFollowsPrintAndShowsWhatPrintPrints) {
   cboStart->setEditText("");
   QTest::keyClicks(cboStart->lineEdit(), QStringLiteral("1/2/2003"));
   EXPECT_TRUE(mnuPrintPreview->isEnabled());
+}
+
+// Printing from the preview is Print: the same dialog, on the preview's printer, and a document
+// for each copy.
+TEST_F(ChartCommandsTest, PrintingFromThePreviewPrintsEveryCopyAsPrintDoes) {
+  openChart();
+  const QString folder = host.root.path() + QStringLiteral("/print");
+  QDir().mkpath(folder);
+  m_dialogs->previewFile = folder + QStringLiteral("/preview.pdf");
+  m_dialogs->pdfFile = folder + QStringLiteral("/chart.pdf");
+  m_dialogs->copies = 3;
+  m_dialogs->printFromPreview = true;
+  trigger("mnuPrintPreview");
+
+  EXPECT_EQ(m_dialogs->printedFromPreview, true);
+  ASSERT_EQ(m_dialogs->printersAsked.size(), 1u);
+  EXPECT_EQ(m_dialogs->printersAsked.front(), m_dialogs->previewPrinter);
+  QFile::remove(m_dialogs->previewFile);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), (QStringList{"chart (2).pdf", "chart (3).pdf", "chart.pdf"}));
+  for (const QString& name : QDir(folder).entryList(QDir::Files))
+    EXPECT_EQ(pageCount(folder + QLatin1Char('/') + name), 1) << qPrintable(name);
+
+  m_dialogs->printAccepted = false;
+  trigger("mnuPrintPreview");
+  EXPECT_EQ(m_dialogs->printedFromPreview, false) << "a cancelled print dialog keeps the preview open";
+}
+
+// Paging forward stops at the last first day the chart can draw, 4 November 9999, rather than
+// running past the calendar into a start field with no date in it.
+TEST_F(ChartCommandsTest, PagingForwardStopsAtTheLastStartTheChartCanDraw) {
+  openChart();
+  QComboBox* cboStart = child<QComboBox>("cboStart");
+  settings.Start = day(9999, 10, 20);
+  for (const char* item : {"mnuNextPage", "mnuNextPage", "mnuOneDayForward", "mnuNextPage"}) {
+    trigger(item);
+    EXPECT_LE(settings.Start, day(9999, 11, 4)) << item;
+  }
+  EXPECT_EQ(settings.Start, day(9999, 11, 4));
+  EXPECT_EQ(cboStart->currentText(), "11/4/9999");
+  EXPECT_TRUE(child<QAction>("mnuPrint")->isEnabled()) << "the chart is drawn";
+}
+
+// The bitmap files are the chart drawn afresh at the paint box's size, not the screen's pixels:
+// on a scaled screen those are more, and scaling them down would blur the file. So at any scale
+// the file is exactly what lunasoma-chart draws for the same settings, dates and size. (This test
+// also runs with the screen scaled twice.)
+TEST_F(ChartCommandsTest, BitmapFilesAreTheRenderersDrawingAtAnyScale) {
+  openChart();
+  settings.ShowLines = true;  // dotted lines are the first to smear
+  QWidget* pntBio = child<QWidget>("pntBio");
+  const QString folder = host.root.path() + QStringLiteral("/saved");
+  QDir().mkpath(folder);
+  const QString rendered = folder + QStringLiteral("/rendered.png");
+  ASSERT_TRUE(
+      ChartFileWriter(settings, context.startLocale, pntBio->width(), pntBio->height()).write(rendered).written);
+  const QImage expected = QImage(rendered).convertToFormat(QImage::Format_RGB32);
+
+  for (const QString& name : {QStringLiteral("chart.png"), QStringLiteral("chart.bmp")}) {
+    m_dialogs->exportChoice = ExportChoice{folder + QLatin1Char('/') + name, 1};
+    trigger("mnuSaveFile");
+    EXPECT_EQ(QImage(folder + QLatin1Char('/') + name).convertToFormat(QImage::Format_RGB32), expected)
+        << qPrintable(name);
+  }
+  trigger("mnuSetAsWallpaperCentered");
+  ASSERT_EQ(host.wallpaper.calls().size(), 1u);
+  EXPECT_EQ(QImage(host.wallpaper.calls().back().bitmapFile).convertToFormat(QImage::Format_RGB32), expected);
 }
 
 TEST_F(ChartCommandsTest, WallpaperWritesBioBmpAndTileWallpaperBeforeAskingTheDesktop) {

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -114,6 +115,32 @@ TEST_F(ChartWheelAndReadoutTest, RestingOnTheColumnsReadsEachDayInTurn) {
   for (int column = 0; column < 21; ++column) days.push_back(readoutOf(column));
   EXPECT_EQ(read, days);
   EXPECT_EQ(days.front().substr(0, 24), "Friday, March 1, 2024 / ");
+}
+
+// The tip appears under the pointer; a tip window with a pointer of its own would turn the zone's
+// paging shape into the plain arrow while the tip shows.
+TEST_F(ChartWheelAndReadoutTest, TheTipKeepsTheZonesPointer) {
+  openChart();
+  const int width = chart()->width();
+  const int middle = chart()->height() / 2;
+  int tipsSeen = 0;
+  for (const int x : {width / 8, width / 3, width / 2, 2 * width / 3, 7 * width / 8}) {
+    const QPointF local(x, middle);
+    QMouseEvent move(QEvent::MouseMove, local, chart()->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(chart(), &move);
+    ASSERT_EQ(chart()->cursor().shape(), Qt::BitmapCursor) << x;
+    if (!restAt(x, middle)) continue;
+    QWidget* tip = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->isVisible() && window->inherits("QTipLabel")) tip = window;
+    }
+    ASSERT_NE(tip, nullptr) << x;
+    ++tipsSeen;
+    EXPECT_EQ(tip->cursor().shape(), Qt::BitmapCursor) << x;
+    EXPECT_EQ(tip->cursor().hotSpot(), chart()->cursor().hotSpot()) << x;
+    EXPECT_EQ(tip->cursor().pixmap().toImage(), chart()->cursor().pixmap().toImage()) << x;
+  }
+  EXPECT_GE(tipsSeen, 3);
 }
 
 TEST_F(ChartWheelAndReadoutTest, NoReadOutWhileHintsAreOff) {

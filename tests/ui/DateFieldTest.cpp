@@ -1,5 +1,10 @@
 // The date fields under every locale Qt knows: the text the program writes always stands whole in
 // the field and reads back as the date it was written for, while typing keeps its limit.
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -7,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +36,18 @@ constexpr DayNumber noDate = -0.25;
 void typeOver(DateField& field, const QString& keys) {
   field.lineEdit()->selectAll();
   QTest::keyClicks(field.lineEdit(), keys);
+}
+
+// Types the text one character at a time as a keyboard of the locale would; QTest's own key clicks
+// know only ASCII keys.
+void typeCharactersOver(DateField& field, const QString& text) {
+  field.lineEdit()->selectAll();
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(field.lineEdit(), &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(field.lineEdit(), &release);
+  }
 }
 
 TEST(DateField, ProgramTextStandsWholeWhileTypingKeepsItsLimit) {
@@ -82,6 +100,49 @@ TEST(DateField, EveryLocalesDateTextStandsWholeAndReadsBack) {
       if (shown != text || parsed != day) {
         failures.push_back(qtLocale.name().toStdString() + ": \"" + text + "\" shown as \"" + shown + "\" reads as " +
                            formatDate(parsed, "yyyy-mm-dd", DateLocale{}));
+      }
+    }
+  }
+  EXPECT_EQ(failures, std::vector<std::string>{});
+}
+
+// Every locale Qt knows: a date typed (or pasted) over a shorter date text, as the locale writes
+// it, ends as that date and not as one its cut-off text happens to read as (15. 12. 19 for
+// 15. 12. 1990). The shorter text stands in the field first, so that a limit taken from the text
+// in the field rather than from the locale would show.
+TEST(DateField, EveryLocalesDateCanBeTypedAndPastedWhole) {
+  const CivilDate shortDate{1990, 3, 5};
+  const CivilDate typedDates[] = {{2026, 12, 28}, {1990, 12, 15}};
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  ASSERT_GT(locales.size(), 300);
+  DateField field;
+  std::vector<std::string> failures;
+  for (const QLocale& qtLocale : locales) {
+    const DateLocale locale = dateLocaleFrom(qtLocale);
+    const std::string pattern = displayDatePattern(locale.shortDatePattern);
+    const auto textOf = [&](const CivilDate& date) {
+      return QString::fromStdString(formatDate(encodeDate(date.year, date.month, date.day).value(), pattern, locale));
+    };
+    field.setTypingLimit(dateTypingLimit(pattern, locale));
+    for (const CivilDate& date : typedDates) {
+      const DayNumber day = encodeDate(date.year, date.month, date.day).value();
+      const QString text = textOf(date);
+      for (const bool pasted : {false, true}) {
+        field.setDateText(textOf(shortDate));
+        if (pasted) {
+          QGuiApplication::clipboard()->setText(text);
+          field.lineEdit()->selectAll();
+          field.lineEdit()->paste();
+        } else {
+          typeCharactersOver(field, text);
+        }
+        const std::string shown = field.currentText().toStdString();
+        const DayNumber parsed = parseDateText(shown, noDate, locale, 2026);
+        if (parsed != day) {
+          failures.push_back(qtLocale.name().toStdString() + (pasted ? ": pasted \"" : ": typed \"") +
+                             text.toStdString() + "\" kept as \"" + shown + "\"");
+        }
       }
     }
   }
@@ -199,6 +260,43 @@ TEST_F(DateFieldPopUp, ADatePickedForAFieldBecomesThatFieldsDate) {
     const bool returned = row.keys.back() == Qt::Key_Return;
     EXPECT_EQ(m_paints.count > paintsBefore, returned) << "redrawn at once exactly when a date came back";
   }
+}
+
+// A second click on the arrow closes the pop-up as any drop-down's arrow does, whether the click
+// arrives first or the desktop first gives the main window the focus, which closes the pop-up by
+// itself; the field keeps its date whatever month the user paged to.
+TEST_F(DateFieldPopUp, ASecondClickOnTheArrowOnlyClosesThePopUp) {
+  auto* start = child<DateField>("cboStart");
+  auto* cal = m_popup->findChild<TCalendar*>(QStringLiteral("cal"));
+  const QPoint arrow(start->width() - 4, start->height() / 2);
+  struct Row {
+    const char* name;
+    std::optional<QPoint> focusFirst;  // where the pointer rests as the focus moves first
+    bool reopened;
+  };
+  const Row rows[] = {{"the click arrives first", std::nullopt, false},
+                      {"the focus moves first", arrow, false},
+                      {"the focus moved by itself, the pointer elsewhere", QPoint(-200, 300), true}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QTest::mouseClick(start, Qt::LeftButton, {}, arrow);
+    ASSERT_TRUE(m_popup->isVisible());
+    QTest::keyClick(cal, Qt::Key_PageDown);
+    if (row.focusFirst) {
+      ASSERT_TRUE(QTest::qWaitForWindowActive(m_popup.get()));
+      QCursor::setPos(start->mapToGlobal(*row.focusFirst));
+      start->window()->activateWindow();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !m_popup->isVisible(); }));
+    }
+    QTest::mouseClick(start, Qt::LeftButton, {}, arrow);
+    EXPECT_EQ(m_popup->isVisible(), row.reopened);
+    EXPECT_EQ(start->currentText(), "1/1/1991");
+    m_popup->hide();
+    QCoreApplication::processEvents();
+  }
+  QTest::mouseClick(start, Qt::LeftButton, {}, arrow);
+  ASSERT_TRUE(m_popup->isVisible());
+  EXPECT_EQ(cal->ShownDate(), day(1991, 1, 1)) << "opened again on the field's date";
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ui/ExportDialogSetup.h"
 
@@ -45,6 +46,22 @@ TEST(ExportDialogSetup, TitleFiltersAndTheRememberedFile) {
       << "the remembered filter's suffix for a name typed without one";
 }
 
+// Every format the chart is written in has its filter, which names a file without an ending so
+// that it is written in that format; "All Files" is the one filter more.
+TEST(ExportDialogSetup, EveryChartFormatHasAFilterThatWritesIt) {
+  const ExportDialogSetup setup = exportDialogSetup(QStringLiteral("Lunasoma"), "", 1);
+  EXPECT_EQ(setup.nameFilters.size(), static_cast<qsizetype>(chartFileTypes().size()) + 1);
+  for (const ChartFileType& type : chartFileTypes()) {
+    SCOPED_TRACE(type.filter);
+    const qsizetype place = setup.nameFilters.indexOf(QLatin1String(type.filter));
+    ASSERT_GE(place, 0);
+    const ExportChoice choice{QStringLiteral("/c/chart"), static_cast<int>(place) + 1};
+    EXPECT_EQ(exportFileFormat(choice), type.format);
+    EXPECT_EQ(exportFilePath(choice), QStringLiteral("/c/chart.") + QLatin1String(type.extension));
+    EXPECT_EQ(setup.defaultSuffixes.value(place), QLatin1String(type.extension));
+  }
+}
+
 // Filter indexes as the settings keep them.
 constexpr int BitmapFilter = 1;
 constexpr int AllFiles = 2;
@@ -80,6 +97,17 @@ TEST(ExportDialogSetup, TheNamesEndingDecidesTheFormatBeforeTheFilter) {
     EXPECT_EQ(exportFilePath(choice), row.path) << row.name;
     EXPECT_EQ(exportFileFormat(choice), row.format) << row.name;
   }
+}
+
+// A print to a file is named after the document, with no folder made of a date's slashes.
+TEST(ExportDialogSetup, APrintFileIsNamedAfterTheDocumentWithoutFolders) {
+  const std::pair<QString, QString> rows[] = {
+      {QStringLiteral("Lunasoma 5/17/1990"), QStringLiteral("Lunasoma 5-17-1990.pdf")},
+      {QStringLiteral("Lunasoma 1990\\05\\17"), QStringLiteral("Lunasoma 1990-05-17.pdf")},
+      {QStringLiteral("chart.PDF"), QStringLiteral("chart.PDF")},
+      {QStringLiteral("  "), QStringLiteral("print.pdf")},
+  };
+  for (const auto& [docName, fileName] : rows) EXPECT_EQ(printFileName(docName), fileName) << qPrintable(docName);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "tests/ui/MainWindowFixture.h"
+#include "ui/MainWindowGeometry.h"
 
 namespace lunasoma {
 namespace {
@@ -139,6 +140,30 @@ TEST_F(MainWindowTest, ClosingMaximisedKeepsTheNormalRectangle) {
   TfrmBio& again = open();
   EXPECT_FALSE(again.isMaximized()) << "the stored state is not applied at start";
   EXPECT_EQ(again.frameGeometry(), QRect(40, 30, 640, 480));
+}
+
+TEST_F(MainWindowTest, AMoveBeforeMaximisingOrMinimisingIsRemembered) {
+  struct Row {
+    const char* name;
+    std::function<void(QWidget&)> leaveNormal;
+    WindowShowState state;
+  };
+  const Row rows[] = {
+      {"maximised", [](QWidget& window) { window.showMaximized(); }, WindowShowState::Maximized},
+      {"minimised", [](QWidget& window) { window.showMinimized(); }, WindowShowState::Minimized},
+  };
+  for (const Row& row : rows) {
+    BiorhythmSettings previous;
+    previous.Bounds = {40, 30, 680, 510};
+    store(previous);
+    TfrmBio& window = open();
+    window.move(150, 120);  // a move alone, no resize
+    row.leaveNormal(window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !isNormalState(window.windowState()); })) << row.name;
+    EXPECT_TRUE(window.close()) << row.name;
+    EXPECT_EQ(settings.Bounds, (Bounds{150, 120, 790, 600})) << row.name;
+    EXPECT_EQ(settings.WindowState, row.state) << row.name;
+  }
 }
 
 TEST_F(MainWindowTest, MaximisedSessionsKeepTheDateColumn) {
@@ -429,7 +454,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheWindowOpenAndSaysWhy) {
   EXPECT_EQ(host.help.quitCount(), 1) << "the help window closes all the same";
 }
 
-TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
+TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSavingOrCancel) {
   const QString failure = "error Failed to set data for 'AppPath'";
   struct Row {
     const char* name;
@@ -444,6 +469,11 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
        true,
        {"beep Stop", failure, "beep Stop", failure, "beep Stop", failure}},
       {"box closed without a choice", {}, false, {"beep Stop", failure}},
+      {"cancel keeps the program open", {MessageButton::Cancel}, false, {"beep Stop", failure}},
+      {"retry fails again, then cancel",
+       {MessageButton::Retry, MessageButton::Cancel},
+       false,
+       {"beep Stop", failure, "beep Stop", failure}},
   };
   for (const Row& row : rows) {
     host.userHive.failWritesOf("AppPath");
@@ -456,7 +486,9 @@ TEST_F(MainWindowTest, AStoreThatCannotBeWrittenLetsTheUserCloseWithoutSaving) {
     EXPECT_EQ(window.isVisible(), !row.closed) << row.name;
     EXPECT_EQ(host.journal, row.journal) << row.name;
     ASSERT_FALSE(host.messages.boxes().empty()) << row.name;
-    EXPECT_EQ(host.messages.boxes().front().buttons, MessageButton::Retry | MessageButton::Discard) << row.name;
+    EXPECT_EQ(host.messages.boxes().front().buttons,
+              MessageButton::Retry | MessageButton::Discard | MessageButton::Cancel)
+        << row.name;
     EXPECT_EQ(host.help.quitCount() - quitsBefore, 1) << row.name << ": the help window closes once";
     EXPECT_EQ(host.messages.pendingAnswers(), 0) << row.name;
   }

@@ -1,8 +1,10 @@
 // The real "Save As Bitmap" dialog, driven as a user would from inside its own modal loop.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,6 +17,8 @@
 #include <QToolBar>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "tests/support/FakeHostServices.h"
 #include "tests/support/ModalAnswer.h"
@@ -118,13 +122,81 @@ TEST(QtChartDialogs, ThePrintPreviewShowsWhatIsDrawnOnThePrinter) {
     if (auto* pages = dialog->findChild<QPrintPreviewWidget*>()) pagesShown = pages->pageCount();
     dialog->reject();
   });
-  dialogs.previewPrint(printer, paint, nullptr);
+  dialogs.previewPrint(
+      printer, paint, [](QPrinter&, QWidget*) { return false; }, nullptr);
 
   ASSERT_TRUE(preview.answered());
   EXPECT_EQ(drawnOn, &printer);
   EXPECT_EQ(pagesShown, 1);
 }
 
+// The preview's print button runs the caller's Print, from the preview and on its printer, in
+// place of a print dialog of Qt's own set-up; the preview closes once Print has printed.
+TEST(QtChartDialogs, ThePreviewsPrintButtonRunsTheCallersPrint) {
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  for (const bool printed : {false, true}) {
+    SCOPED_TRACE(printed ? "printed" : "cancelled");
+    std::vector<std::pair<QPrinter*, bool>> prints;  // the printer, and whether the preview was the parent
+    bool stillOpen = false;
+    test::ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+      QAction* print = nullptr;
+      for (QAction* action : dialog->findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Print")) print = action;
+      if (!print) return dialog->reject();
+      print->trigger();
+      stillOpen = dialog->isVisible();
+      if (stillOpen) dialog->reject();
+    });
+    dialogs.previewPrint(
+        printer, [](QPrinter&) {},
+        [&](QPrinter& target, QWidget* parent) {
+          prints.emplace_back(&target, qobject_cast<QPrintPreviewDialog*>(parent) != nullptr);
+          return printed;
+        },
+        nullptr);
+
+    ASSERT_TRUE(preview.answered());
+    ASSERT_EQ(prints.size(), 1u);
+    EXPECT_EQ(prints.front().first, &printer);
+    EXPECT_TRUE(prints.front().second) << "the print dialog opens over the preview";
+    EXPECT_EQ(stillOpen, !printed);
+  }
+}
+
+// With no printer the dialog can only print to a file, and it proposes one named after the
+// document in the home folder: never the bare folder, and never a path through a date's slashes.
+TEST(QtChartDialogs, ThePrintDialogProposesAFileNamedAfterTheDocument) {
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  struct Row {
+    const char* name;
+    QString docName;
+    QString proposed;
+  };
+  const Row rows[] = {
+      {"a title with a date", QStringLiteral("Lunasoma 5/17/1990"), QStringLiteral("Lunasoma 5-17-1990.pdf")},
+      {"a date with dots", QStringLiteral("Lunasoma 17.05.1990"), QStringLiteral("Lunasoma 17.05.1990.pdf")},
+      {"no title", QString(), QStringLiteral("print.pdf")},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    QPrinter printer(QPrinter::HighResolution);
+    if (printer.outputFormat() != QPrinter::PdfFormat) GTEST_SKIP() << "a printer is installed here";
+    printer.setDocName(row.docName);
+    QString offered;
+    test::ModalAnswer<QPrintDialog> print([&](QPrintDialog* dialog) {
+      if (auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) offered = file->text();
+      dialog->accept();
+    });
+    ASSERT_TRUE(dialogs.choosePrinter(printer, nullptr));
+    const QString expected = QDir::homePath() + QLatin1Char('/') + row.proposed;
+    EXPECT_EQ(offered, expected);
+    EXPECT_EQ(printer.outputFileName(), expected);
+  }
+}
 // From the keyboard alone: Tab reaches every tool of the preview's tool bar that can be used, and
 // Ctrl+P prints (through the print dialog).
 TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
@@ -151,14 +223,16 @@ TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
         if (tool && tool->isVisible() && tool->isEnabled() && !reached.contains(tool)) unreached << action->text();
       }
     }
-    test::ModalAnswer<QPrintDialog> print([&](QPrintDialog* printDialog) {
-      askedToPrint = true;
-      printDialog->reject();
-    });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
     if (dialog->isVisible()) dialog->reject();
   });
-  dialogs.previewPrint(printer, paint, nullptr);
+  dialogs.previewPrint(
+      printer, paint,
+      [&](QPrinter&, QWidget*) {
+        askedToPrint = true;
+        return false;
+      },
+      nullptr);
 
   ASSERT_TRUE(preview.answered());
   EXPECT_TRUE(unreached.isEmpty()) << unreached.join(", ").toStdString();

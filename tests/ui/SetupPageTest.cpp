@@ -1,6 +1,6 @@
 // The setup page on its own: what each control stores, what loading stores (nothing), and what the
-// lists show. The main window is stood in for by two lambdas that record iniSettings calls and
-// answer chartReady.
+// lists show. The main window is stood in for by a handler that, as the window does, stores the
+// controls and counts an iniSettings call when the chart is ready.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -67,8 +67,11 @@ class SetupPageTest : public ::testing::Test {
   void SetUp() override {
     m_page = std::make_unique<SetupPage>(m_settings);
     m_page->resize(320, 300);
-    m_page->setChartReady([this] { return m_ready; });
-    m_page->setIniSettings([this] { ++m_iniCalls; });
+    QObject::connect(m_page.get(), &SetupPage::changeRequested, [this] {
+      if (!m_ready) return;
+      m_page->storeControls();
+      ++m_iniCalls;
+    });
   }
 
   template <typename T>
