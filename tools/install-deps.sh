@@ -15,6 +15,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev
   dbus-daemon libglib2.0-bin dconf-gsettings-backend dconf-service
   gsettings-desktop-schemas mate-desktop-common cinnamon-desktop-data
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

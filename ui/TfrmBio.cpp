@@ -170,7 +170,10 @@ void TfrmBio::FormCreate() {
   m_positionsKnown = m_context.services.system.osFacts().windowPositionsKnown;
   // A rectangle the user could never reach (another monitor's, gone since) or a window too small
   // to grab opens where a first run opens instead; any other is kept on the screen it is on.
-  const Bounds bounds = openingBounds(m_context.settings.Bounds, availableScreenAreas(), minimumSize());
+  Bounds stored = m_context.settings.Bounds;
+  // A first run under a large desktop font opens large enough for the grown layout.
+  if (stored == Bounds{} && m_layoutScale > 1) stored = rectToBounds(scaledRect(boundsToRect(stored), m_layoutScale));
+  const Bounds bounds = openingBounds(stored, availableScreenAreas(), minimumSize());
   m_openingSize = boundsToRect(bounds).size();
   move(bounds.left, bounds.top);
   resize(m_openingSize);
@@ -330,6 +333,7 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
   showCurves(canvas, device);
+  drawDayCursor(painter);
   // A chart left open over midnight has a new today.
   updateChartDescription();
 }

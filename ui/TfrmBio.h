@@ -39,6 +39,7 @@ class QWheelEvent;
 
 namespace lunasoma {
 
+class AccessibleItems;
 class Canvas;
 class CaptionLabel;
 class CellFontCache;
@@ -156,6 +157,14 @@ class TfrmBio : public QMainWindow {
   void pntBioToolTip(QHelpEvent* event);
   // Tells screen readers what the chart shows: the dates and today's values.
   void updateChartDescription();
+  // The focused chart's day cursor: Left, Right, Home and End move it, and screen readers hear the
+  // read-out of the day it reaches.
+  void pntBioKeyDown(QKeyEvent* event);
+  // The column of the day cursor, kept within the columns shown; -1 while no chart is drawn.
+  int dayCursor() const;
+  QRect dayColumnRect(int column) const;
+  QString dayColumnReadout(int column) const;
+  void drawDayCursor(QPainter& painter) const;
 
   void placeOpeningDivider();
   void panDivMouseDown();
@@ -184,6 +193,7 @@ class TfrmBio : public QMainWindow {
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;           // the outer size the window opened with
   bool m_awaitingFrame = false;
+  double m_layoutScale = 1.0;  // how much a large desktop font grows the designed layout
   CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
   std::unique_ptr<ChartDialogs> m_chartDialogs;
@@ -192,6 +202,8 @@ class TfrmBio : public QMainWindow {
   // Where the day columns of the last screen drawing lie; none while the chart shows no columns.
   DayColumns m_chartColumns;
   WheelNotches m_wheelNotches;
+  int m_dayCursor = 0;
+  AccessibleItems* m_chartDays = nullptr;
 
   HintSwitch* m_hints = nullptr;
   std::unique_ptr<CellFontCache> m_chartFonts;
