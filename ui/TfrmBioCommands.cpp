@@ -263,8 +263,9 @@ QRect TfrmBio::dayColumnRect(int column) const {
 }
 
 QString TfrmBio::dayColumnReadout(int column) const {
-  return toQString(
-      dayReadoutText(m_chartColumns.start + column, m_chartColumns.startDays + column, m_context.startLocale));
+  // The same words as the tool tip, so a keyboard user hears what a mouse user reads.
+  return toQString(dayReadoutText(m_chartColumns.start + column, m_chartColumns.startDays + column,
+                                  m_context.startLocale, m_context.settings.MarkCritical));
 }
 
 void TfrmBio::pntBioKeyDown(QKeyEvent* event) {

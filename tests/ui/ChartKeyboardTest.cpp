@@ -17,8 +17,9 @@ namespace {
 
 class ChartKeyboardTest : public test::MainWindowFixture {
  protected:
-  void openChart() {
+  void openChart(bool markCritical = false) {
     BiorhythmSettings previous;
+    previous.MarkCritical = markCritical;
     previous.Birth = day(1990, 5, 17);
     previous.Start = day(2024, 3, 1);
     previous.SaveStartDate = true;
@@ -37,8 +38,8 @@ class ChartKeyboardTest : public test::MainWindowFixture {
     return focused ? focused->text(QAccessible::Name).toStdString() : "<none>";
   }
 
-  std::string readout(DayNumber date) {
-    return dayReadoutText(date, daysBetween(day(1990, 5, 17), date), context.startLocale);
+  std::string readout(DayNumber date, bool markCritical = false) {
+    return dayReadoutText(date, daysBetween(day(1990, 5, 17), date), context.startLocale, markCritical);
   }
 };
 
@@ -77,6 +78,21 @@ TEST_F(ChartKeyboardTest, TheDayCursorMovesWithinTheDaysShownAndReadsTheDay) {
     for (const Qt::Key key : row.presses) QTest::keyClick(chart(), key);
     EXPECT_EQ(focusedDay(), readout(day(2024, 3, row.dayOfMonth)));
   }
+}
+
+// With critical days marked, the cursor reads what the tool tip reads, "(critical)" included.
+TEST_F(ChartKeyboardTest, TheCursorReadsCriticalDaysAsTheToolTipDoes) {
+  openChart(true);
+  chart()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(chart(), Qt::Key_Home);
+  int critical = 0;
+  for (int dayOfMonth = 1; dayOfMonth <= 14; ++dayOfMonth) {
+    const std::string expected = readout(day(2024, 3, dayOfMonth), true);
+    EXPECT_EQ(focusedDay(), expected) << "March " << dayOfMonth;
+    if (expected.find("(critical)") != std::string::npos) ++critical;
+    QTest::keyClick(chart(), Qt::Key_Right);
+  }
+  EXPECT_GT(critical, 0) << "two weeks hold a critical day of the physical cycle";
 }
 
 TEST_F(ChartKeyboardTest, MenuKeysStillPageTheFocusedChartAndTheCursorReadsTheNewDay) {
