@@ -69,7 +69,12 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   FormCreate();
 }
 
-TfrmBio::~TfrmBio() { qApp->removeEventFilter(this); }
+TfrmBio::~TfrmBio() {
+  qApp->removeEventFilter(this);
+  // The chart loses the focus while the widgets go, after this window's own part has gone: it must
+  // reach no handler of it by then.
+  if (m_pntBio) disconnect(m_pntBio, nullptr, this, nullptr);
+}
 
 void TfrmBio::setCalendarOpener(CalendarOpener opener) { m_openCalendar = std::move(opener); }
 
