@@ -60,6 +60,14 @@ const std::array<SettingRow, 30> Rows{{
     flag("SaveStartDate", [](BiorhythmSettings& s) -> SettingField { return &s.SaveStartDate; }),
 }};
 
+const std::array<SettingRow, 3> AddedRows{{
+    flag("MarkCritical", [](BiorhythmSettings& s) -> SettingField { return &s.MarkCritical; }),
+    flag("MarkToday", [](BiorhythmSettings& s) -> SettingField { return &s.MarkToday; }),
+    {"CompareWith", RegistryType::String, NoLimit, [](BiorhythmSettings& s) -> SettingField { return &s.CompareWith; }},
+}};
+
+}  // namespace
+
 std::optional<DayNumber> dayNumberFrom(const std::vector<std::uint8_t>& bytes) {
   if (bytes.size() != sizeof(double)) return std::nullopt;
   std::uint64_t bits = 0;
@@ -76,6 +84,8 @@ std::vector<std::uint8_t> bytesOf(DayNumber day) {
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(bits >> (8 * i));
   return bytes;
 }
+
+namespace {
 
 // The stored value when it can be read and has the row's type; load never fails, so a read error
 // counts as a missing value.
@@ -142,6 +152,8 @@ RegistryValue storedValue(const SettingRow& row, BiorhythmSettings& settings) {
 
 std::span<const SettingRow> settingsTable() { return Rows; }
 
+std::span<const SettingRow> addedSettingsTable() { return AddedRows; }
+
 StoredSettings loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today) {
   BiorhythmSettings defaults;  // the table's field accessors need a mutable record
   StoredSettings stored;
@@ -149,6 +161,10 @@ StoredSettings loadSettings(BiorhythmSettings& settings, const Registry& userHiv
   for (const SettingRow& row : Rows) {
     stored.values.push_back(usableValue(userHive, row));
     loadRow(row, settings, defaults, stored.values.back(), today);
+  }
+  for (const SettingRow& row : AddedRows) {
+    stored.added.push_back(usableValue(userHive, row));
+    loadRow(row, settings, defaults, stored.added.back(), today);
   }
   return stored;
 }
@@ -166,6 +182,14 @@ void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const s
     // What this run left as it found it is not written, so that what another copy of the program
     // changed meanwhile survives; the hive merges the rest in under its lock.
     if (everyValue || loaded.values[i] != value) values.push_back({std::string(Rows[i].name), std::move(value)});
+  }
+  BiorhythmSettings defaults;
+  const bool addedLoaded = loaded.added.size() == AddedRows.size();
+  for (std::size_t i = 0; i < AddedRows.size(); ++i) {
+    RegistryValue value = storedValue(AddedRows[i], record);
+    const std::optional<RegistryValue>& stored = addedLoaded ? loaded.added[i] : std::nullopt;
+    if (value != stored.value_or(storedValue(AddedRows[i], defaults)))
+      values.push_back({std::string(AddedRows[i].name), std::move(value)});
   }
   try {
     userHive.writeValues(SettingsKeyPath, values);

@@ -60,6 +60,10 @@ struct SettingRow {
 
 // The 30 field values, in load order.
 std::span<const SettingRow> settingsTable();
+// The values added beside them (MarkCritical, MarkToday, CompareWith). A missing one counts as
+// its default, and one is written only when it differs from what was stored, so that a run that
+// leaves them at their defaults stores exactly what it always did.
+std::span<const SettingRow> addedSettingsTable();
 
 // "AppPath" and "Version", written before the fields and never read.
 inline constexpr std::string_view AppPathValueName = "AppPath";
@@ -69,6 +73,7 @@ inline constexpr std::string_view VersionValueName = "Version";
 // value was missing or of another type), in table order. Empty when nothing was loaded.
 struct StoredSettings {
   std::vector<std::optional<RegistryValue>> values;
+  std::vector<std::optional<RegistryValue>> added;  // the same for addedSettingsTable()
 };
 
 StoredSettings loadSettings(BiorhythmSettings& settings, const Registry& userHive, DayNumber today);
@@ -81,6 +86,12 @@ void saveSettings(const BiorhythmSettings& settings, Registry& userHive, const s
 // box naming the file and the copy (or why no copy could be kept); when the file cannot be read,
 // says so naming the file and the system's reason; nothing otherwise. Called once, after loading.
 void warnOfUnreadableSettingsFile(Registry& userHive, MessageService& messages);
+
+// A date as Birth and Start store it: the day number's 8 bytes, least significant first. Reading
+// gives nothing for any other length, a number that is not finite, or a day outside the years 1
+// to 9999.
+std::optional<DayNumber> dayNumberFrom(const std::vector<std::uint8_t>& bytes);
+std::vector<std::uint8_t> bytesOf(DayNumber day);
 
 // The folder as AppPath stores it: without a trailing separator, except that a root keeps its
 // own ("/" and "C:\" stay as they are).

@@ -242,6 +242,12 @@ void BM_SaveChartFile(benchmark::State& state) {
       case ChartFileFormat::Pdf:
         reason = writeChartPdf(draw, printer, 96, QStringLiteral("Lunasoma"), path);
         break;
+      case ChartFileFormat::Csv: {
+        ChartFileSource source;
+        source.table = [&] { return shownDaysTable(settings, true); };
+        reason = writeChartFile(format, source, path);
+        break;
+      }
     }
     if (!reason.isEmpty()) {
       state.SkipWithError(reason.toStdString().c_str());
@@ -255,6 +261,7 @@ BENCHMARK(BM_SaveChartFile)
     ->Arg(static_cast<int>(ChartFileFormat::Png))
     ->Arg(static_cast<int>(ChartFileFormat::Svg))
     ->Arg(static_cast<int>(ChartFileFormat::Pdf))
+    ->Arg(static_cast<int>(ChartFileFormat::Csv))
     ->ArgName("format")
     ->Unit(benchmark::kMillisecond);
 

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/Biorhythm.h"
 #include "model/Calendar.h"
+#include "model/CycleMarks.h"
 
 namespace lunasoma {
 
@@ -95,11 +97,12 @@ void drawInvalidDate(Canvas& canvas, const ChartDevice& device, std::uint32_t te
 class ChartPainter {
  public:
   ChartPainter(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device, const DateLocale& locale,
-               const ChartTexts& texts)
+               const ChartTexts& texts, const ChartExtras& extras)
       : m_canvas(canvas),
         m_settings(settings),
         m_locale(locale),
         m_texts(texts),
+        m_extras(extras),
         m_scale(device.mode == ChartMode::Printer ? printerScale(device) : screenScale(device)),
         m_textColor(textColorFor(device.mode, paletteColor(settings.ColorText))),
         // The legend names stand on the paper itself rather than in boxes of the screen's colour.
@@ -112,6 +115,9 @@ class ChartPainter {
     drawColumns();
     drawFrame();
     drawLegendsAndCurves(widths);
+    if (m_extras.compareBirth) drawComparedCurves();
+    if (m_extras.markToday) drawToday();
+    if (m_extras.markCritical) drawCriticalDays();
   }
 
   DayColumns columns() const {
@@ -137,6 +143,11 @@ class ChartPainter {
     m_box.top = area.top + m_scale.markHeight + m_scale.rowHeight + 5;
     m_box.width = area.width - minusWidth - 20;
     m_box.height = static_cast<int>((area.height - m_scale.markHeight - m_scale.rowHeight) - 3.5 * m_scale.labelHeight);
+    // The comparison's header line takes its room from the top of the plot box.
+    if (m_extras.compareBirth) {
+      m_box.top += m_scale.rowHeight;
+      m_box.height -= m_scale.rowHeight;
+    }
     m_bottom = m_box.top + m_box.height;
     m_mid = m_box.top + m_box.height / 2;
     m_amplitude = m_box.height / 2 - 10;
@@ -160,13 +171,28 @@ class ChartPainter {
     const DayNumber start = m_settings.Start;
     font(m_scale.rowHeight, false);
     const std::string born = formatDate(birth, m_locale.longDatePattern, m_locale);
-    m_canvas.textOut(m_box.left, m_scale.area.top,
-                     fillIn(m_texts.bornOn, {{"date", born}, {"sign", m_texts.sign(birthSign(birth))}}));
+    const std::string_view sign = m_texts.sign(birthSign(birth));
+    m_canvas.textOut(
+        m_box.left, m_scale.area.top,
+        m_extras.personName.empty()
+            ? fillIn(m_texts.bornOn, {{"date", born}, {"sign", sign}})
+            : fillIn(m_texts.personBornOn, {{"name", m_extras.personName}, {"date", born}, {"sign", sign}}));
     const std::string asOf = formatDate(start, m_locale.shortDatePattern, m_locale);
     const std::string years = std::to_string(yearsBetween(birth, start));
     const std::string days = std::to_string(m_daysToStart);
     m_canvas.textOut(m_box.left, m_scale.area.top + m_scale.rowHeight,
                      fillIn(m_texts.ageAsOf, {{"date", asOf}, {"years", years}, {"days", days}}));
+    if (m_extras.compareBirth) {
+      const int apart = daysBetween(birth, *m_extras.compareBirth);
+      std::array<std::string, 3> percents;
+      for (std::size_t c = 0; c < ComparedCycles.size(); ++c)
+        percents[c] = std::to_string(compatibilityPercent(*ComparedCycles[c], apart));
+      m_canvas.textOut(m_box.left, m_scale.area.top + 2 * m_scale.rowHeight,
+                       fillIn(m_texts.comparedWith, {{"name", m_extras.compareName},
+                                                     {"physical", percents[0]},
+                                                     {"emotional", percents[1]},
+                                                     {"mental", percents[2]}}));
+    }
   }
 
   void drawColumns() {
@@ -265,10 +291,72 @@ class ChartPainter {
     }
   }
 
+  // The other person's Physical, Mental and Emotional curves, each as its own is shown, in its
+  // colour but dotted and one pixel wide so that the two people's curves tell apart.
+  void drawComparedCurves() {
+    const bool lineStyle = m_settings.Style == ChartStyle::Line;
+    const int lastSegment = lineStyle ? m_lastColumn - 1 : m_lastColumn;
+    const int stepX = lineStyle ? static_cast<int>(m_columnStep) : 0;
+    const int firstDay = daysBetween(*m_extras.compareBirth, m_settings.Start);
+    for (const ShownCycle& shown : shownCycles()) {
+      m_canvas.setPen(paletteColor(shown.color), 1, PenStyle::Dot);
+      for (int i = 0; i <= lastSegment; ++i) {
+        m_canvas.moveTo(m_columnX[i], m_mid - cycleOffset(*shown.cycle, firstDay + i, m_amplitude));
+        m_canvas.lineTo(m_columnX[i] + stepX, m_mid - cycleOffset(*shown.cycle, firstDay + i + 1, m_amplitude));
+      }
+    }
+  }
+
+  void drawToday() {
+    const int column = daysBetween(m_settings.Start, m_extras.today);
+    if (column < 0 || column > m_lastColumn) return;
+    m_canvas.setPen(m_textColor, 1, PenStyle::Dot);
+    m_canvas.moveTo(m_columnX[column], m_box.top);
+    m_canvas.lineTo(m_columnX[column], m_bottom);
+  }
+
+  // A small filled triangle standing on the zero line at each critical day's column, one per shown
+  // cycle, side by side when several cycles meet the line on one day.
+  void drawCriticalDays() {
+    const int half = std::max(3, m_scale.labelHeight * 3 / 7);
+    const int height = half + 1;
+    const std::vector<ShownCycle> cycles = shownCycles();
+    for (int i = 0; i <= m_lastColumn; ++i) {
+      std::vector<std::uint8_t> colors;
+      for (const ShownCycle& shown : cycles) {
+        if (isCriticalDay(*shown.cycle, m_daysToStart + i)) colors.push_back(shown.color);
+      }
+      const int count = static_cast<int>(colors.size());
+      for (int k = 0; k < count; ++k) {
+        const int centre = m_columnX[i] + (2 * k - (count - 1)) * (half + 1);
+        m_canvas.setBrush(paletteColor(colors[static_cast<std::size_t>(k)]));
+        for (int row = 0; row < height; ++row) {
+          const int spread = half * (row + 1) / height;
+          m_canvas.fillRect(centre - spread, m_mid - height + row, centre + spread + 1, m_mid - height + row + 1);
+        }
+      }
+    }
+  }
+
+  struct ShownCycle {
+    const Cycle* cycle;
+    std::uint8_t color;
+  };
+
+  // The three cycles whose own curves are shown, in the legend's order.
+  std::vector<ShownCycle> shownCycles() const {
+    std::vector<ShownCycle> cycles;
+    if (m_settings.ShowPhysical) cycles.push_back({&Physical, m_settings.ColorPhysical});
+    if (m_settings.ShowMental) cycles.push_back({&Mental, m_settings.ColorMental});
+    if (m_settings.ShowEmotional) cycles.push_back({&Emotional, m_settings.ColorEmotional});
+    return cycles;
+  }
+
   Canvas& m_canvas;
   const BiorhythmSettings& m_settings;
   const DateLocale& m_locale;
   const ChartTexts& m_texts;
+  const ChartExtras& m_extras;
   const Scale m_scale;
   const std::uint32_t m_textColor;
   const std::uint32_t m_legendBrush;
@@ -289,14 +377,21 @@ bool chartDatesValid(const BiorhythmSettings& settings) {
   return settings.Birth > 1 && settings.Start > 1 && chartableDate(settings.Birth) && chartableDate(settings.Start);
 }
 
-ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, const ChartTexts& texts) {
-  DayColumns unused;
-  return drawChart(canvas, settings, device, locale, unused, texts);
+std::string shownDaysTable(const BiorhythmSettings& settings, bool withCritical) {
+  if (!chartDatesValid(settings)) return {};
+  const int weeks = std::min<int>(settings.Range, MaxWeeks - 1) + 1;
+  return dayTableCsv(settings.Birth, settings.Start, 7 * weeks, withCritical);
 }
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
-                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts) {
+                       const DateLocale& locale, const ChartTexts& texts, const ChartExtras& extras) {
+  DayColumns unused;
+  return drawChart(canvas, settings, device, locale, unused, texts, extras);
+}
+
+ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,
+                       const DateLocale& locale, DayColumns& columns, const ChartTexts& texts,
+                       const ChartExtras& extras) {
   columns = DayColumns{};
   const bool printer = device.mode == ChartMode::Printer;
   const bool datesChartable = chartableDate(settings.Birth) && chartableDate(settings.Start);
@@ -318,7 +413,7 @@ ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const 
   // a width of its own there. A device that reports no colour count (-1) counts as monochrome.
   if (printer && device.colorCount <= 2) widths = {1, 10, 5, 15};
 
-  ChartPainter painter(canvas, settings, device, locale, texts);
+  ChartPainter painter(canvas, settings, device, locale, texts, extras);
   painter.draw(widths);
   columns = painter.columns();
   return ChartOutcome::Drawn;

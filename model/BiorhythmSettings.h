@@ -56,6 +56,10 @@ struct BiorhythmSettings {
   bool ShowHints = true;
   bool HideFlashScreen = false;
   bool SaveStartDate = false;
+  // Added beside the original's values; their defaults leave the chart as it always was.
+  bool MarkCritical = false;
+  bool MarkToday = false;
+  std::string CompareWith{};  // the stored person whose curves are drawn beside; empty for nobody
 
   friend bool operator==(const BiorhythmSettings&, const BiorhythmSettings&) = default;
 };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "model/Biorhythm.h"
+#include "model/CycleMarks.h"
 #include "model/TextPattern.h"
 
 namespace lunasoma {
@@ -40,15 +41,21 @@ DayPercentages dayPercentages(int daysSinceBirth) {
   return values;
 }
 
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, const ReadoutTexts& texts) {
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, bool markCritical,
+                           const ReadoutTexts& texts) {
   const std::string dateText = formatDate(date, locale.longDatePattern, locale);
   if (dateText.empty()) return {};
   const DayPercentages values = dayPercentages(daysSinceBirth);
+  const auto cycleText = [&](const Cycle& cycle, int percent) {
+    std::string text = percentText(percent, texts);
+    if (markCritical && isCriticalDay(cycle, daysSinceBirth)) text += texts.critical;
+    return text;
+  };
   // In the legend's order, so that the read-out names the curves as the chart does.
   return fillIn(texts.dayReadout, {{"date", dateText},
-                                   {"physical", percentText(values.physical, texts)},
-                                   {"mental", percentText(values.mental, texts)},
-                                   {"emotional", percentText(values.emotional, texts)},
+                                   {"physical", cycleText(Physical, values.physical)},
+                                   {"mental", cycleText(Mental, values.mental)},
+                                   {"emotional", cycleText(Emotional, values.emotional)},
                                    {"overall", percentText(values.overall, texts)}});
 }
 

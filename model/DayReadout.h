@@ -15,6 +15,8 @@ namespace lunasoma {
 struct ReadoutTexts {
   std::string dayReadout = "{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}";
   std::string percent = "{percent}%";
+  // After the percentage of a cycle on a critical day, while those days are marked.
+  std::string critical = " (critical)";
   std::string noChart = "No chart: the birth date or the start date is not a valid date.";
   std::string chartFor = "Biorhythm chart for a birth on {birth}, starting on {start}.";
   std::string todayValues =
@@ -36,8 +38,9 @@ struct DayPercentages {
 DayPercentages dayPercentages(int daysSinceBirth);
 
 // "Tuesday, December 8, 2026 / Physical 52% / Mental 98% / Emotional -90% / Overall 20%": the
-// date in the locale's long form and the day's values. Empty when the date cannot be written.
-std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale,
+// date in the locale's long form and the day's values. Empty when the date cannot be written. With
+// markCritical, a cycle critical on that day has texts.critical (" (critical)") after its percentage.
+std::string dayReadoutText(DayNumber date, int daysSinceBirth, const DateLocale& locale, bool markCritical = false,
                            const ReadoutTexts& texts = ReadoutTexts{});
 
 // A few sentences that say what the chart shows: the birth date, the first chart day and today's

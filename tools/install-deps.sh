@@ -16,6 +16,7 @@ packages=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
   dbus-daemon libglib2.0-bin dconf-gsettings-backend dconf-service
   gsettings-desktop-schemas mate-desktop-common cinnamon-desktop-data
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

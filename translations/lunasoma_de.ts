@@ -86,6 +86,14 @@
         <source>PDF document</source>
         <translation>PDF-Dokument</translation>
     </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV table</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChartTexts</name>
@@ -286,6 +294,109 @@ Um %s später zu entfernen, starten Sie %s</translation>
     </message>
 </context>
 <context>
+    <name>PeopleMenus</name>
+    <message>
+        <source>Manage People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;People:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change &amp;Birth Date...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 from the people?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Birth Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Birth date of %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Critical Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark T&amp;oday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Compare With</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Person...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Manage People...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A person needs a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot hold a line break.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a person called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no longer among the people.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the person born on %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
@@ -349,6 +460,10 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>minus {percent} percent</source>
         <translation>minus {percent} Prozent</translation>
+    </message>
+    <message>
+        <source> (critical)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -709,6 +824,10 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     <message>
         <source>Year foreward</source>
         <translation>Ein Jahr vor</translation>
+    </message>
+    <message>
+        <source>%1 calendar</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 namespace lunasoma {
 
@@ -63,6 +64,15 @@ MainLayout mainLayout(const MainLayoutInput& in) {
   out.lblStart = QRect(6, out.cboBirth.top() + b + 6, w, h);
   out.cboStart = QRect(6, out.lblStart.top() + h + 3, w, b);
   return out;
+}
+
+double layoutScale(double desktopPoints) {
+  return desktopPoints > DesignedDesktopPoints ? desktopPoints / DesignedDesktopPoints : 1.0;
+}
+
+QRect scaledRect(const QRect& rect, double scale) {
+  const auto grown = [scale](int value) { return static_cast<int>(std::lround(value * scale)); };
+  return {grown(rect.x()), grown(rect.y()), grown(rect.width()), grown(rect.height())};
 }
 
 int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth, int rightMinimum) {

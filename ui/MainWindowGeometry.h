@@ -62,6 +62,14 @@ struct MainLayout {
 
 MainLayout mainLayout(const MainLayoutInput& in);
 
+// How much the window's fixed layout grows with the desktop's font of `desktopPoints` points: the
+// designed layout suits the usual desktop fonts, up to DesignedDesktopPoints; a larger font grows
+// positions and sizes in proportion to its height, a smaller or unknown one leaves them as designed.
+constexpr double DesignedDesktopPoints = 11.0;
+double layoutScale(double desktopPoints);
+// A rectangle grown by `scale` from the origin of its parent, rounded to whole pixels.
+QRect scaledRect(const QRect& rect, double scale);
+
 // The divider's new left edge when the pointer is x pixels right of its left edge (negative: left).
 int draggedDividerLeft(int dividerLeft, int x, int leftMinimum, int tabLeftWidth, int tabRightWidth, int rightMinimum);
 

@@ -35,12 +35,20 @@ QString spokenItem(const QComboBox& list, int index) {
 // item's display text as the value, which here is empty, so a closed list would be read without
 // the colour or width it holds. This one speaks the current item's accessible name as the value
 // and otherwise behaves as Qt's: the open list is its one child, and it can be opened and closed.
+// Qt's bridge to the desktop's accessibility bus reads a combo box's name, not its value, and
+// announces a change of item as a change of name, so the name carries the item as well:
+// "Background Color, Teal".
 class OwnerDrawListAccessible : public QAccessibleWidget {
  public:
   explicit OwnerDrawListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
 
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Value) return spokenItem(*list(), list()->currentIndex());
+    if (kind == QAccessible::Name) {
+      const QString name = QAccessibleWidget::text(kind);
+      const QString item = spokenItem(*list(), list()->currentIndex());
+      return item.isEmpty() || name.isEmpty() ? name + item : name + QStringLiteral(", ") + item;
+    }
     if (kind == QAccessible::Accelerator) return QKeySequence(Qt::Key_Down).toString(QKeySequence::NativeText);
     return QAccessibleWidget::text(kind);
   }
@@ -81,10 +89,18 @@ QAccessibleInterface* ownerDrawListInterface(const QString& className, QObject* 
   return list ? new OwnerDrawListAccessible(list) : nullptr;
 }
 
+// Qt keeps the first interface it makes for a widget, and the combo box's own constructor may
+// already ask for one; the factory must be in place before the first list is built.
+QWidget* withListInterface(QWidget* parent) {
+  static std::once_flag factoryInstalled;
+  std::call_once(factoryInstalled, [] { QAccessible::installFactory(ownerDrawListInterface); });
+  return parent;
+}
+
 }  // namespace
 
 OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem drawItem, QWidget* parent)
-    : QComboBox(parent), m_drawItem(std::move(drawItem)) {
+    : QComboBox(withListInterface(parent)), m_drawItem(std::move(drawItem)) {
   setEditable(false);
   for (int i = 0; i < itemCount; ++i) addItem(QString());
   auto paintListItem = [this](QPainter& painter, int index, const QRect& rect, QStyle::State state) {
@@ -98,10 +114,6 @@ OwnerDrawComboBox::OwnerDrawComboBox(int itemCount, int itemHeight, DrawItem dra
   // another control must not change a setting: the wheel neither gives it the focus nor, without
   // the focus, changes its item.
   setFocusPolicy(Qt::StrongFocus);
-
-  // Qt still announces each change of item; a reader that then asks for the value hears the name.
-  static std::once_flag factoryInstalled;
-  std::call_once(factoryInstalled, [] { QAccessible::installFactory(ownerDrawListInterface); });
 }
 
 void OwnerDrawComboBox::wheelEvent(QWheelEvent* event) {

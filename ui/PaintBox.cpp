@@ -1,6 +1,7 @@
 #include "ui/PaintBox.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -22,6 +23,22 @@ void PaintBox::mouseMoveEvent(QMouseEvent* event) { Q_EMIT mouseMoved(event); }
 void PaintBox::mouseReleaseEvent(QMouseEvent* event) { Q_EMIT mouseReleased(event); }
 
 void PaintBox::wheelEvent(QWheelEvent* event) { Q_EMIT wheelTurned(event); }
+
+void PaintBox::keyPressEvent(QKeyEvent* event) {
+  event->ignore();
+  Q_EMIT keyPressed(event);
+  if (!event->isAccepted()) QWidget::keyPressEvent(event);
+}
+
+void PaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  Q_EMIT focusChanged(true);
+}
+
+void PaintBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  Q_EMIT focusChanged(false);
+}
 
 bool PaintBox::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {

@@ -10,6 +10,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTimer>
+#include <QToolBar>
+
+#include <utility>
 
 #include "platform/HostServices.h"
 
@@ -43,6 +46,28 @@ class SaveDialog : public QFileDialog {
  private:
   MessageService& m_messages;
 };
+
+// Qt's preview keeps the tools of its tool bar out of the tab chain and gives Print no key, so a
+// keyboard user could neither reach them nor print from there. Every tool takes the focus with
+// Tab, and Print and the zoom tools answer the keys they have everywhere else.
+void reachToolsFromKeyboard(QPrintPreviewDialog& preview) {
+  for (QToolBar* bar : preview.findChildren<QToolBar*>()) {
+    for (QAction* action : bar->actions()) {
+      QWidget* tool = bar->widgetForAction(action);
+      if (tool && tool->focusPolicy() == Qt::NoFocus) tool->setFocusPolicy(Qt::TabFocus);
+    }
+  }
+  const std::pair<QLatin1StringView, QKeySequence::StandardKey> keys[] = {
+      {QLatin1StringView("Print"), QKeySequence::Print},
+      {QLatin1StringView("Zoom in"), QKeySequence::ZoomIn},
+      {QLatin1StringView("Zoom out"), QKeySequence::ZoomOut},
+  };
+  for (QAction* action : preview.findChildren<QAction*>()) {
+    for (const auto& [text, key] : keys) {
+      if (action->text() == text && action->shortcut().isEmpty()) action->setShortcuts(key);
+    }
+  }
+}
 
 }  // namespace
 
@@ -79,6 +104,7 @@ void QtChartDialogs::previewPrint(QPrinter& printer, const std::function<void(QP
                                   const PrintCommand& print, QWidget* parent) {
   QPrintPreviewDialog dlgPrintPreview(&printer, parent);
   dlgPrintPreview.setObjectName(QStringLiteral("dlgPrintPreview"));
+  reachToolsFromKeyboard(dlgPrintPreview);
   QObject::connect(&dlgPrintPreview, &QPrintPreviewDialog::paintRequested, &dlgPrintPreview,
                    [&paint](QPrinter* target) { paint(*target); });
   // The preview's print button would open a print dialog of Qt's own set-up and print a single

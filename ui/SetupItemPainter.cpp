@@ -40,36 +40,42 @@ QRect widthBarRect(const QRect& item, int width) {
   return {item.left() + 2, y, item.width() - 4, width};
 }
 
-void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background) {
+void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background,
+                    const QColor& ink, bool current) {
   painter.save();
   painter.fillRect(item, background);
+  painter.setBrush(Qt::NoBrush);
+  if (current) {
+    painter.setPen(QPen(ink, 0));
+    painter.drawRect(item.adjusted(0, 0, -1, -1));
+  }
   const QRect swatch = colorSwatchRect(item);
   if (swatch.isValid()) {
     painter.fillRect(swatch, color);
     // A cosmetic pen draws one pixel beyond the right and bottom edge, so the outline is drawn on
     // a rectangle one pixel smaller to stay exactly on the swatch's border pixels.
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ink, 0));
     painter.drawRect(swatch.adjusted(0, 0, -1, -1));
   }
   painter.restore();
 }
 
-void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background) {
+void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background,
+                    const QColor& ink) {
   painter.save();
   painter.fillRect(item, background);
-  painter.setPen(QPen(focused ? QColor(Qt::black) : background, 0));
+  painter.setPen(QPen(focused ? ink : background, 0));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(item.adjusted(0, 0, -1, -1));
   if (width == 0) {
-    painter.setPen(Qt::black);
+    painter.setPen(ink);
     const QString noLine = QCoreApplication::translate("SetupItemPainter", "No Line");
     const QRect text(item.left() + 2, item.top(), item.width() - 2, item.height());
     // The frame of a focused item takes the last column.
     painter.setFont(fittingFont(painter.font(), noLine, text.width() - 1, painter.device()));
     painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, noLine);
   } else {
-    painter.fillRect(widthBarRect(item, width), Qt::black);
+    painter.fillRect(widthBarRect(item, width), ink);
   }
   painter.restore();
 }

@@ -17,13 +17,18 @@ QRect colorSwatchRect(const QRect& item);
 // (the middle row is the item's top plus half its height, rounded down, less half of w).
 QRect widthBarRect(const QRect& item, int width);
 
-// Fills the item with the window background, then the swatch with `color` inside a one-pixel
-// black outline. Selection and focus do not change the drawing.
-void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background);
+// The items are drawn in `ink` on `background`: the list's text and base colours, black on white
+// in the default scheme, so that they read on dark and high-contrast schemes as well.
 
-// Frames the item black when it has the focus (otherwise in the background colour) and fills it
+// Fills the item with the background, then the swatch with `color` inside a one-pixel outline in
+// ink; the current item of an open list is framed in ink as well.
+void paintColorItem(QPainter& painter, const QRect& item, const QColor& color, const QColor& background,
+                    const QColor& ink, bool current = false);
+
+// Frames the item in ink when it has the focus (otherwise in the background colour) and fills it
 // with the background; width 0 writes "No Line" in the painter's font, made smaller where the item
-// is too narrow for the whole text, any other width a black bar.
-void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background);
+// is too narrow for the whole text, any other width a bar in ink.
+void paintWidthItem(QPainter& painter, const QRect& item, int width, bool focused, const QColor& background,
+                    const QColor& ink);
 
 }  // namespace lunasoma

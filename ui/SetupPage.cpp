@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "ui/AccessibleText.h"
+#include "ui/MainWindowGeometry.h"
 #include "ui/OwnerDrawComboBox.h"
 #include "ui/SetupItemPainter.h"
 
@@ -142,6 +143,14 @@ SetupPage::SetupPage(BiorhythmSettings& settings, QWidget* parent)
 
   setTabOrder();
   for (QGroupBox* group : m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) keepRowsOffTheFrame(group);
+}
+
+void SetupPage::scaleLayout(double scale) {
+  if (scale <= 1.0) return;
+  const QList<QGroupBox*> groups = m_client->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly);
+  for (QGroupBox* group : groups) group->setGeometry(scaledRect(group->geometry(), scale));
+  for (auto& [widget, place] : m_designed) place = scaledRect(place, scale);
+  for (QGroupBox* group : groups) keepRowsOffTheFrame(group);
 }
 
 QGroupBox* SetupPage::addGroup(const char* name, const QString& caption, const QString& hint, const QRect& place) {
@@ -321,9 +330,11 @@ void SetupPage::trkSetRangeChange() {
 }
 
 void SetupPage::cboColorDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
-                                 QStyle::State) {
+                                 QStyle::State state) {
+  // Only the open list marks its current item; the closed box shows the colour alone.
   paintColorItem(painter, rect, toQColor(paletteColor(static_cast<std::uint8_t>(index))),
-                 list.palette().color(QPalette::Base));
+                 list.palette().color(QPalette::Base), list.palette().color(QPalette::Text),
+                 state.testFlag(QStyle::State_Selected));
 }
 
 void SetupPage::cboLineDrawItem(QPainter& painter, const QComboBox& list, int index, const QRect& rect,
@@ -331,7 +342,7 @@ void SetupPage::cboLineDrawItem(QPainter& painter, const QComboBox& list, int in
   painter.setFont(list.font());
   const bool focused = state.testAnyFlags(QStyle::State_HasFocus | QStyle::State_Selected);
   paintWidthItem(painter, rect, lineWidth(static_cast<std::uint8_t>(index)), focused,
-                 list.palette().color(QPalette::Base));
+                 list.palette().color(QPalette::Base), list.palette().color(QPalette::Text));
 }
 
 void SetupPage::labelClick(QLabel* label) {

@@ -37,6 +37,10 @@ class SetupPage : public QWidget {
   // brought to the nearest end the track bar can show.
   void loadFromSettings();
 
+  // Grows the designed places of the groups and their controls by `scale` (1 leaves them), for a
+  // desktop font larger than the layout was designed for.
+  void scaleLayout(double scale);
+
  Q_SIGNALS:
   // The user changed a control (not the track bar's position, which stores its own range).
   void changeRequested();

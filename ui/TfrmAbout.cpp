@@ -83,6 +83,8 @@ TfrmAbout::TfrmAbout(const ProductInfo& product, ShellService& shell, bool asMod
   setFont(aboutFont(11, true));
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
+  // The texts stand on white whatever the desktop's colour scheme, so they are black on it too.
+  white.setColor(QPalette::WindowText, Qt::black);
   setPalette(white);
   setAutoFillBackground(true);
 

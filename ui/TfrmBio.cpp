@@ -20,12 +20,14 @@
 #include "app/StartMode.h"
 #include "chart/qt/CellFontCache.h"
 #include "chart/qt/QPainterCanvas.h"
+#include "model/DateText.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 #include "ui/Divider.h"
 #include "ui/HintSwitch.h"
 #include "ui/MainWindowGeometry.h"
 #include "ui/PaintBox.h"
+#include "ui/PeopleMenus.h"
 #include "ui/SetupPage.h"
 #include "ui/TfrmAbout.h"
 #include "ui/TfrmProducts.h"
@@ -68,7 +70,12 @@ TfrmBio::TfrmBio(ProgramContext& context, const PointerShapes& pointers, QWidget
   FormCreate();
 }
 
-TfrmBio::~TfrmBio() { qApp->removeEventFilter(this); }
+TfrmBio::~TfrmBio() {
+  qApp->removeEventFilter(this);
+  // The chart loses the focus while the widgets go, after this window's own part has gone: it must
+  // reach no handler of it by then.
+  if (m_pntBio) disconnect(m_pntBio, nullptr, this, nullptr);
+}
 
 void TfrmBio::setCalendarOpener(CalendarOpener opener) { m_openCalendar = std::move(opener); }
 
@@ -138,6 +145,27 @@ void TfrmBio::createMenu() {
   connect(m_mnuHelp, &QMenu::aboutToShow, this, offerCopyProgram);
   connect(m_mnuProducts, &QAction::triggered, this, &TfrmBio::mnuProductsClick);
   connect(m_mnuAbout, &QAction::triggered, this, &TfrmBio::mnuAboutClick);
+  createPeopleMenus();
+}
+
+void TfrmBio::createPeopleMenus() {
+  PeopleMenus::Window window;
+  window.widget = this;
+  window.birth = [this] { return m_context.settings.Birth; };
+  window.chooseBirth = [this](DayNumber date) {
+    m_cboBirth->setDateText(dateText(date));
+    m_context.settings.Birth = date;
+  };
+  window.chartChanged = [this] { repaintChart(); };
+  window.dateText = [this](DayNumber date) { return dateText(date); };
+  window.parseDate = [this](const QString& text) {
+    return parseDateText(text.toStdString(), 0, m_inputLocale, currentYear());
+  };
+  window.openCalendar = [this](QComboBox* field, std::function<void(DayNumber)> dateReturned) {
+    if (m_openCalendar) m_openCalendar(field, field->mapToGlobal(QPoint(0, 0)), std::move(dateReturned));
+  };
+  m_people = new PeopleMenus(menuBar(), m_mnuHelp->menuAction(), m_context, std::move(window));
+  m_people->setObjectName(QStringLiteral("peopleMenus"));
 }
 
 QAction* TfrmBio::addMenuItem(QMenu* menu, const char* name, const QString& caption) {
@@ -160,7 +188,10 @@ void TfrmBio::FormCreate() {
   m_positionsKnown = m_context.services.system.osFacts().windowPositionsKnown;
   // A rectangle the user could never reach (another monitor's, gone since) or a window too small
   // to grab opens where a first run opens instead; any other is kept on the screen it is on.
-  const Bounds bounds = openingBounds(m_context.settings.Bounds, availableScreenAreas(), minimumSize());
+  Bounds stored = m_context.settings.Bounds;
+  // A first run under a large desktop font opens large enough for the grown layout.
+  if (stored == Bounds{} && m_layoutScale > 1) stored = rectToBounds(scaledRect(boundsToRect(stored), m_layoutScale));
+  const Bounds bounds = openingBounds(stored, availableScreenAreas(), minimumSize());
   m_openingSize = boundsToRect(bounds).size();
   move(bounds.left, bounds.top);
   resize(m_openingSize);
@@ -301,8 +332,8 @@ void TfrmBio::showCurves(Canvas& canvas, const ChartDevice& device) {
     ~Ready() { flag = true; }
   } ready{m_chartReady};
   DayColumns columns;
-  const ChartOutcome outcome =
-      drawChart(canvas, m_context.settings, device, m_context.startLocale, columns, m_chartTexts);
+  const ChartOutcome outcome = drawChart(canvas, m_context.settings, device, m_context.startLocale, columns,
+                                         m_chartTexts, m_people->extras(localToday(m_context.services.system)));
   if (device.mode == ChartMode::Screen) m_chartColumns = columns;
   m_mnuPrint->setEnabled(outcome == ChartOutcome::Drawn);
 }
@@ -320,6 +351,7 @@ void TfrmBio::pntBioPaint(QPainter& painter) {
   device.height = m_pntBio->height();
   device.screenPpi = logicalDpiX();
   showCurves(canvas, device);
+  drawDayCursor(painter);
   // A chart left open over midnight has a new today.
   updateChartDescription();
 }

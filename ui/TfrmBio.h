@@ -40,6 +40,7 @@ class QWheelEvent;
 
 namespace lunasoma {
 
+class AccessibleItems;
 class Canvas;
 class CaptionLabel;
 class CellFontCache;
@@ -47,6 +48,7 @@ class DateField;
 class Divider;
 class HintSwitch;
 class PaintBox;
+class PeopleMenus;
 class PointerShapes;
 class SetupPage;
 
@@ -100,6 +102,8 @@ class TfrmBio : public QMainWindow {
   };
 
   void createMenu();
+  // The View and People menus between File and Help.
+  void createPeopleMenus();
   QAction* addMenuItem(QMenu* menu, const char* name, const QString& caption);
   QAction* addFileItem(const char* name, const QString& caption, FileCommand command);
 
@@ -154,6 +158,14 @@ class TfrmBio : public QMainWindow {
   void pntBioToolTip(QHelpEvent* event);
   // Tells screen readers what the chart shows: the dates and today's values.
   void updateChartDescription();
+  // The focused chart's day cursor: Left, Right, Home and End move it, and screen readers hear the
+  // read-out of the day it reaches.
+  void pntBioKeyDown(QKeyEvent* event);
+  // The column of the day cursor, kept within the columns shown; -1 while no chart is drawn.
+  int dayCursor() const;
+  QRect dayColumnRect(int column) const;
+  QString dayColumnReadout(int column) const;
+  void drawDayCursor(QPainter& painter) const;
 
   void placeOpeningDivider();
   void panDivMouseDown();
@@ -182,6 +194,7 @@ class TfrmBio : public QMainWindow {
   bool m_positionsKnown = true;  // false where the platform cannot say where the window is
   QSize m_openingSize;           // the outer size the window opened with
   bool m_awaitingFrame = false;
+  double m_layoutScale = 1.0;  // how much a large desktop font grows the designed layout
   CalendarOpener m_openCalendar;
   std::function<void(QWidget*)> m_copyProgramDialog;
   std::unique_ptr<ChartDialogs> m_chartDialogs;
@@ -193,6 +206,8 @@ class TfrmBio : public QMainWindow {
   ChartTexts m_chartTexts = translatedChartTexts();
   ReadoutTexts m_readoutTexts = translatedReadoutTexts();
   WheelNotches m_wheelNotches;
+  int m_dayCursor = 0;
+  AccessibleItems* m_chartDays = nullptr;
 
   HintSwitch* m_hints = nullptr;
   std::unique_ptr<CellFontCache> m_chartFonts;
@@ -226,6 +241,7 @@ class TfrmBio : public QMainWindow {
   QAction* m_mnuCopyProgram = nullptr;
   QAction* m_mnuProducts = nullptr;
   QAction* m_mnuAbout = nullptr;
+  PeopleMenus* m_people = nullptr;  // the View and People menus
 };
 
 }  // namespace lunasoma

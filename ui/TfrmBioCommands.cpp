@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHelpEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -13,6 +14,7 @@
 #include <QWheelEvent>
 #include <QtMath>
 
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
@@ -25,6 +27,7 @@
 #include "chart/qt/QPainterCanvas.h"
 #include "model/DayReadout.h"
 #include "platform/Utf8Text.h"
+#include "ui/AccessibleItems.h"
 #include "ui/DateField.h"
 #include "ui/PaintBox.h"
 #include "ui/PointerShapes.h"
@@ -87,6 +90,12 @@ void TfrmBio::connectChartCommands() {
   connect(m_pntBio, &PaintBox::mouseReleased, this, &TfrmBio::pntBioMouseUp);
   connect(m_pntBio, &PaintBox::wheelTurned, this, &TfrmBio::pntBioWheel);
   connect(m_pntBio, &PaintBox::toolTipRequested, this, &TfrmBio::pntBioToolTip);
+  connect(m_pntBio, &PaintBox::keyPressed, this, &TfrmBio::pntBioKeyDown);
+  connect(m_pntBio, &PaintBox::focusChanged, this, [this] {
+    // The chart's focus frame lies in the page around it, the day cursor on the chart itself.
+    m_panMain->update();
+    m_pntBio->update();
+  });
 }
 
 void TfrmBio::setChartDialogs(std::unique_ptr<ChartDialogs> dialogs) {
@@ -100,6 +109,8 @@ void TfrmBio::moveStart(DateMove move) {
   // Text written by the program runs no change handler, so the settings were set first.
   m_cboStart->setDateText(dateText(settings.Start));
   repaintChart();
+  // A reader on the chart hears the day its cursor now stands on.
+  m_chartDays->announceCurrent();
 }
 
 QString TfrmBio::printTitle() const { return windowTitle() + QLatin1Char(' ') + m_cboBirth->currentText(); }
@@ -182,6 +193,7 @@ void TfrmBio::saveChartAsBitmap() {
   source.size = m_pntBio->size();
   source.screenPpi = logicalDpiX();
   source.title = printTitle();
+  source.table = [&settings] { return shownDaysTable(settings, settings.MarkCritical); };
   const QString reason = writeChartFile(format, source, path);
   // The remembered file is the last one actually saved, so a failed attempt leaves it as it was.
   if (!reportChartFile(m_context.services, this, format, path, reason)) return;
@@ -222,9 +234,10 @@ void TfrmBio::pntBioWheel(QWheelEvent* event) {
 
 void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
-  const std::string text = column ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column,
-                                                   m_context.startLocale, m_readoutTexts)
-                                  : std::string();
+  const std::string text = column
+                               ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column,
+                                                m_context.startLocale, m_context.settings.MarkCritical, m_readoutTexts)
+                               : std::string();
   if (text.empty()) {
     QToolTip::hideText();
     event->ignore();
@@ -241,6 +254,58 @@ void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window->isVisible() && window->inherits("QTipLabel")) window->setCursor(m_pntBio->cursor());
   }
+}
+
+int TfrmBio::dayCursor() const {
+  return m_chartColumns.lastColumn < 0 ? -1 : std::clamp(m_dayCursor, 0, m_chartColumns.lastColumn);
+}
+
+QRect TfrmBio::dayColumnRect(int column) const {
+  const ColumnStrip strip = dayColumnStrip(m_chartColumns, column);
+  return {strip.left, m_chartColumns.top, strip.right - strip.left, m_chartColumns.bottom - m_chartColumns.top};
+}
+
+QString TfrmBio::dayColumnReadout(int column) const {
+  // The same words as the tool tip, so a keyboard user hears what a mouse user reads.
+  return toQString(dayReadoutText(m_chartColumns.start + column, m_chartColumns.startDays + column,
+                                  m_context.startLocale, m_context.settings.MarkCritical, m_readoutTexts));
+}
+
+void TfrmBio::pntBioKeyDown(QKeyEvent* event) {
+  // Keys held with Ctrl, Alt or Shift stay the menu's and the window's.
+  if (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return;
+  const int last = m_chartColumns.lastColumn;
+  int column = dayCursor();
+  switch (event->key()) {
+    case Qt::Key_Left:
+      --column;
+      break;
+    case Qt::Key_Right:
+      ++column;
+      break;
+    case Qt::Key_Home:
+      column = 0;
+      break;
+    case Qt::Key_End:
+      column = last;
+      break;
+    default:
+      return;
+  }
+  event->accept();
+  if (last < 0) return;
+  m_dayCursor = std::clamp(column, 0, last);
+  m_pntBio->update();
+  m_chartDays->announceCurrent();
+}
+
+void TfrmBio::drawDayCursor(QPainter& painter) const {
+  const int column = dayCursor();
+  // Only on the screen: a picture of the chart taken for a file or the desktop shows no cursor.
+  if (column < 0 || !m_pntBio->hasFocus() || !m_pntBio->paintsOnScreen()) return;
+  painter.setPen(QPen(QPainterCanvas::toQColor(paletteColor(m_context.settings.ColorText)), 0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(dayColumnRect(column).adjusted(0, 0, -1, -1));
 }
 
 void TfrmBio::updateChartDescription() {

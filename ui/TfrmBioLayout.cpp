@@ -9,11 +9,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+#include <utility>
+
 #include "chart/qt/CellFontCache.h"
+#include "ui/AccessibleItems.h"
 #include "ui/AccessibleText.h"
 #include "ui/DateField.h"
 #include "ui/Divider.h"
@@ -48,6 +54,28 @@ DateField* addDateField(QWidget* parent, const char* name, const QString& hint) 
   return field;
 }
 
+// The chart's page: it draws the focus frame in the margin around the chart while the chart has
+// the keyboard focus, so that the chart's own picture stays as it is.
+class ChartPage : public QFrame {
+ public:
+  using QFrame::QFrame;
+  void setChart(QWidget* chart) { m_chart = chart; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QFrame::paintEvent(event);
+    if (m_chart == nullptr || !m_chart->hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = m_chart->geometry().adjusted(-1, -1, 1, 1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  }
+
+ private:
+  QWidget* m_chart = nullptr;
+};
+
 void raiseBevel(QFrame* frame, bool raised) {
   frame->setFrameStyle(raised ? QFrame::Panel | QFrame::Raised : QFrame::NoFrame);
 }
@@ -56,8 +84,14 @@ void raiseBevel(QFrame* frame, bool raised) {
 
 void TfrmBio::createComponents() {
   // The same stand-in for "MS Sans Serif" as the chart's, so that one face serves the whole window.
+  // A desktop font larger than the layout was designed for grows the window's font and layout.
+  const QFont desktop = QApplication::font();
+  const double desktopPoints =
+      desktop.pointSizeF() > 0 ? desktop.pointSizeF() : desktop.pixelSize() * 72.0 / logicalDpiY();
+  const double scale = layoutScale(desktopPoints);
+  m_layoutScale = scale;
   QFont windowFont(CellFontCache::familyFor("MS Sans Serif"));
-  windowFont.setPixelSize(11);
+  windowFont.setPixelSize(static_cast<int>(std::lround(11 * scale)));
   setFont(windowFont);
   setMinimumSize(WindowMinimum);
 
@@ -101,19 +135,30 @@ void TfrmBio::createComponents() {
   m_tabRight = new QTabWidget(m_client);
   m_tabRight->setObjectName(QStringLiteral("tabRight"));
 
-  m_panMain = new QFrame;
+  auto* chartPage = new ChartPage;
+  m_panMain = chartPage;
   m_panMain->setObjectName(QStringLiteral("panMain"));
   m_panMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   m_panMain->setLineWidth(2);
   m_pntBio = new PaintBox(m_panMain);
   m_pntBio->setObjectName(QStringLiteral("pntBio"));
   m_pntBio->setCursor(Qt::UpArrowCursor);
+  // Reached with Tab only: a click leaves the focus, and so the picture, where it was.
+  m_pntBio->setFocusPolicy(Qt::TabFocus);
+  chartPage->setChart(m_pntBio);
+  AccessibleItems::Source days;
+  days.count = [this] { return m_chartColumns.lastColumn + 1; };
+  days.name = [this](int column) { return dayColumnReadout(column); };
+  days.rect = [this](int column) { return dayColumnRect(column); };
+  days.current = [this] { return dayCursor(); };
+  m_chartDays = new AccessibleItems(m_pntBio, QAccessible::Chart, QAccessible::ListItem, std::move(days));
   m_pntBio->setPaintHandler([this](QPainter& painter) { pntBioPaint(painter); });
   auto* chartLayout = new QVBoxLayout(m_panMain);
   chartLayout->setContentsMargins(0, 0, 0, 0);
   chartLayout->addWidget(m_pntBio);
 
   m_panSetup = new SetupPage(m_context.settings);
+  m_panSetup->scaleLayout(scale);
   connect(m_panSetup, &SetupPage::changeRequested, this, &TfrmBio::setupChanged);
 
   m_tabRight->addTab(m_panMain, QCoreApplication::translate("TfrmBio", "&Biorhythm"));
@@ -131,7 +176,8 @@ void TfrmBio::createComponents() {
   setAccessibleText(m_pntBio, QCoreApplication::translate("TfrmBio", "Biorhythm chart"), QString());
 
   setTabOrder(m_cboBirth, m_cboStart);
-  setTabOrder(m_cboStart, m_tabRight);
+  setTabOrder(m_cboStart, m_pntBio);
+  setTabOrder(m_pntBio, m_tabRight);
 }
 
 void TfrmBio::resizeEvent(QResizeEvent* event) {

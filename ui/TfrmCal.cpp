@@ -23,7 +23,9 @@
 #include "chart/qt/CellFontCache.h"
 #include "model/CalendarSteps.h"
 #include "model/DateText.h"
+#include "model/MonthGrid.h"
 #include "platform/WaylandPlatform.h"
+#include "ui/AccessibleItems.h"
 #include "ui/DateField.h"
 #include "ui/PopupPlacement.h"
 #include "ui/TCalendar.h"
@@ -109,6 +111,21 @@ void TfrmCal::createControls() {
     narrowNames[i] = QString::fromStdString(m_context.startLocale.narrowDayNames[i]);
   }
   m_cal->setWeekdayNames(names, narrowNames);
+  // Screen readers find the grid as a table of the month's days whose current cell is the
+  // selected day, named by its full date and announced at every move.
+  AccessibleItems::Source days;
+  const auto month = [this] { return MonthGrid(m_cal->Year(), m_cal->Month(), m_cal->StartOfWeek()); };
+  days.count = [month] { return month().daysInMonth(); };
+  days.name = [this](int index) {
+    const auto date = encodeDate(m_cal->Year(), m_cal->Month(), index + 1);
+    const DateLocale& locale = m_context.startLocale;
+    return date ? QString::fromStdString(formatDate(*date, locale.longDatePattern, locale)) : QString();
+  };
+  days.rect = [this, month](int index) { return m_cal->cellRect(month().cellOf(index + 1)); };
+  days.current = [this] { return m_cal->Day() - 1; };
+  auto* spokenDays = new AccessibleItems(m_cal, QAccessible::Table, QAccessible::Cell, std::move(days));
+  spokenDays->announceOnFocusIn();
+  connect(m_cal, &TCalendar::OnChange, spokenDays, &AccessibleItems::announceCurrent);
   connect(m_cal, &TCalendar::OnChange, this, &TfrmCal::calChange);
   connect(m_cal, &TCalendar::OnClick, this, &TfrmCal::calClick);
 
@@ -135,6 +152,7 @@ QPushButton* TfrmCal::createButton(const char* name, const QString& caption, int
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, 124, width, 17);
   button->setToolTip(hint);
+  button->setAccessibleName(hint);  // "<<" and ">" mean nothing read aloud
   button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
@@ -155,6 +173,7 @@ void TfrmCal::execute(QComboBox* field, QPoint screenTopLeft, DateReturned dateR
   m_returnArmed = false;
   m_targetField = field;
   m_dateReturned = std::move(dateReturned);
+  setAccessibleName(QCoreApplication::translate("TfrmCal", "%1 calendar").arg(field->accessibleName()));
 
   // An attached pop-up's screen position is only the field's place in its window: the compositor
   // knows where that window is and keeps the pop-up on the screen. It places the pop-up by one
@@ -214,6 +233,7 @@ void TfrmCal::checkDate() {
 void TfrmCal::calChange() {
   if (!m_syncEnabled) return;
   m_lblDate->setText(dateText(m_cal->ShownDate()));
+  m_cal->setAccessibleName(QString::fromStdString(formatDate(m_cal->ShownDate(), "mmmm yyyy", m_context.startLocale)));
   m_workingDate = gridDate();
   if (m_returnArmed) returnDate();
 }

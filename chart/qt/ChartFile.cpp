@@ -164,6 +164,12 @@ QString writePdf(ChartFileFormat, const ChartFileSource& source, const QString& 
   return writeChartPdf(source.draw, printer, source.screenPpi, source.title, path);
 }
 
+QString writeTable(ChartFileFormat format, const ChartFileSource& source, const QString& path) {
+  const std::string text = source.table ? source.table() : std::string();
+  if (text.empty()) return couldNot(format, QStringLiteral("made"), QStringLiteral("the dates are not valid"));
+  return writeFileWhole(QByteArray::fromStdString(text), path);
+}
+
 // Qt reads the text in brackets as the patterns, and matches them regardless of case, as the
 // desktop the product comes from does. The bitmap's filter and extension are spelt as that
 // desktop's dialog spelt them. The filters and nouns are translated where they are shown.
@@ -176,6 +182,8 @@ constexpr ChartFileType Types[] = {
      QT_TRANSLATE_NOOP("ChartFile", "SVG drawing"), false, writeSvg},
     {ChartFileFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("ChartFile", "PDF document (*.pdf)"),
      QT_TRANSLATE_NOOP("ChartFile", "PDF document"), true, writePdf},
+    {ChartFileFormat::Csv, "csv", QT_TRANSLATE_NOOP("ChartFile", "CSV table (*.csv)"),
+     QT_TRANSLATE_NOOP("ChartFile", "CSV table"), false, writeTable},
 };
 
 }  // namespace

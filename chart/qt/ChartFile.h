@@ -1,7 +1,8 @@
 #pragma once
 // The chart as a file in the formats people exchange pictures in: a Windows bitmap or a PNG image
 // of a picture already drawn, an SVG drawing of the chart drawn once more at screen size with its
-// texts kept as text, and a one-page PDF document drawn in printer mode at the print resolution.
+// texts kept as text, and a one-page PDF document drawn in printer mode at the print resolution;
+// and the shown days' values as a CSV table for a spreadsheet.
 // Every file appears whole or not at all, as the bitmap does: the old file, if any, survives every
 // failure and no temporary file is left behind. The formats stand in one table, which the window,
 // its Save As dialog and the command-line renderer all read; every message of a writer names its
@@ -15,6 +16,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "chart/ChartDrawing.h"
 
@@ -25,7 +27,7 @@ namespace lunasoma {
 
 class Canvas;
 
-enum class ChartFileFormat { Bitmap, Png, Svg, Pdf };
+enum class ChartFileFormat { Bitmap, Png, Svg, Pdf, Csv };
 
 // Draws the chart onto the canvas for the device; the caller's own drawing, so that every file
 // shows what the screen and the printer show.
@@ -43,6 +45,8 @@ struct ChartFileSource {
   int screenPpi = 96;
   QString title;                   // the SVG drawing's and the PDF document's
   std::optional<QPageSize> paper;  // the PDF document's paper; without one, the default printer's
+  // The shown days as the CSV table's text (UTF-8); empty text when the dates make no chart.
+  std::function<std::string()> table;
 };
 
 // Each writer returns an empty text when the file is written, else the reason it is not.
@@ -67,7 +71,7 @@ const ChartFileType& chartFileType(ChartFileFormat format);
 // The format a file name ends in, in any case; nothing for any other ending.
 std::optional<ChartFileFormat> chartFileFormatOf(const QString& fileName);
 
-// The endings a chart file's name may have, for a message: ".bmp, .png, .svg or .pdf".
+// The endings a chart file's name may have, for a message: ".bmp, .png, .svg, .pdf or .csv".
 QString chartFileEndings();
 
 // The chart written in the format, by the format's own writer.

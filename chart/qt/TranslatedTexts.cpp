@@ -40,6 +40,7 @@ namespace {
         " Today, {date}: Physical {physical}, Mental {mental}, Emotional {emotional}, Overall {overall}."),
     QT_TRANSLATE_NOOP("ReadoutTexts", "{percent} percent"),
     QT_TRANSLATE_NOOP("ReadoutTexts", "minus {percent} percent"),
+    QT_TRANSLATE_NOOP("ReadoutTexts", " (critical)"),
 };
 
 constexpr const char* SignNames[] = {"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
@@ -68,7 +69,7 @@ ChartTexts translatedChartTexts() {
 ReadoutTexts translatedReadoutTexts() {
   ReadoutTexts texts;
   for (std::string* text : {&texts.dayReadout, &texts.percent, &texts.noChart, &texts.chartFor, &texts.todayValues,
-                            &texts.percentWords, &texts.minusPercentWords})
+                            &texts.percentWords, &texts.minusPercentWords, &texts.critical})
     translate("ReadoutTexts", *text);
   return texts;
 }

@@ -29,16 +29,22 @@ ChartFileResult failed(const QString& path, const QString& reason) {
 }  // namespace
 
 ChartFileWriter::ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth,
-                                 int bitmapHeight, ChartTexts texts)
-    : m_settings(settings), m_locale(locale), m_texts(std::move(texts)), m_width(bitmapWidth), m_height(bitmapHeight) {}
+                                 int bitmapHeight, const ChartExtras& extras, ChartTexts texts)
+    : m_settings(settings),
+      m_locale(locale),
+      m_extras(extras),
+      m_texts(std::move(texts)),
+      m_width(bitmapWidth),
+      m_height(bitmapHeight) {}
 
 ChartFileResult ChartFileWriter::write(const QString& path) const {
   const std::optional<ChartFileFormat> format = chartFileFormatOf(path);
   if (!format) return failed(path, QStringLiteral("the name must end in ") + chartFileEndings());
   ChartFileSource source;
   source.draw = [this](Canvas& canvas, const ChartDevice& device) {
-    drawChart(canvas, m_settings, device, m_locale, m_texts);
+    drawChart(canvas, m_settings, device, m_locale, m_texts, m_extras);
   };
+  source.table = [this] { return shownDaysTable(m_settings, m_extras.markCritical); };
   source.size = QSize(m_width, m_height);
   source.screenPpi = ScreenPpi;
   source.title = QStringLiteral("Lunasoma");

@@ -1,12 +1,13 @@
 #pragma once
 // Writes the chart to a file: a screen-mode drawing as a BMP or PNG bitmap or an SVG drawing, or a
-// printer-mode drawing as a one-page A4 PDF at 300 dpi. The file appears whole or not at all: it is written
-// beside the target under another name and renamed over it only when complete, and a full disk
-// is reported as such rather than leaving a file cut short.
+// printer-mode drawing as a one-page A4 PDF at 300 dpi, or the shown days as a CSV table. The file appears whole or not
+// at all: it is written beside the target under another name and renamed over it only when complete, and a full disk is
+// reported as such rather than leaving a file cut short.
 
 #include <QByteArray>
 #include <QString>
 
+#include "chart/ChartDrawing.h"
 #include "chart/ChartTexts.h"
 #include "model/BiorhythmSettings.h"
 #include "model/DateText.h"
@@ -22,7 +23,7 @@ class ChartFileWriter {
  public:
   // The bitmap size is used for .bmp, .png and .svg; a PDF always takes the page's size.
   ChartFileWriter(const BiorhythmSettings& settings, const DateLocale& locale, int bitmapWidth, int bitmapHeight,
-                  ChartTexts texts = ChartTexts{});
+                  const ChartExtras& extras = ChartExtras{}, ChartTexts texts = ChartTexts{});
 
   // The kind of file follows the name's ending (one of the chart's file formats, in any case).
   ChartFileResult write(const QString& path) const;
@@ -35,6 +36,7 @@ class ChartFileWriter {
   // Copies, so that a writer made from temporaries stays valid.
   BiorhythmSettings m_settings;
   DateLocale m_locale;
+  ChartExtras m_extras;
   ChartTexts m_texts;
   int m_width;
   int m_height;

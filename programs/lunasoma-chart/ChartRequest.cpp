@@ -36,7 +36,7 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& name = arguments[i];
     const bool takesValue = name == "--birth" || name == "--start" || name == "--weeks" || name == "--style" ||
-                            name == "--size" || name == "--out";
+                            name == "--size" || name == "--out" || name == "--compare" || name == "--person";
     if (takesValue && i + 1 >= arguments.size()) return failure(name + ": a value is missing");
     const std::string value = takesValue ? arguments[++i] : std::string();
 
@@ -76,6 +76,17 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments) {
       if (!chartFileFormatOf(QString::fromStdString(value)))
         return failure("--out: the file name must end in " + chartFileEndings().toStdString() + ": " + value);
       request.outFile = value;
+    } else if (name == "--compare") {
+      const auto date = isoDate(value);
+      if (!date) return failure(name + ": not a date in the form YYYY-MM-DD: " + value);
+      request.compare = *date;
+      request.compareText = value;
+    } else if (name == "--person") {
+      request.person = value;
+    } else if (name == "--critical") {
+      request.critical = true;
+    } else if (name == "--today") {
+      request.today = true;
     } else if (name == "--lines") {
       request.lines = true;
     } else if (name == "--stored") {
@@ -102,6 +113,17 @@ BiorhythmSettings settingsForRequest(const ChartRequest& request, BiorhythmSetti
   base.ShowEmotional = lineWidth(base.WidthEmotional) != 0;
   base.ShowOverall = lineWidth(base.WidthOverall) != 0;
   return base;
+}
+
+ChartExtras extrasForRequest(const ChartRequest& request, DayNumber today) {
+  ChartExtras extras;
+  extras.personName = request.person;
+  extras.compareBirth = request.compare;
+  extras.compareName = request.compareText;
+  extras.markCritical = request.critical;
+  extras.markToday = request.today;
+  extras.today = today;
+  return extras;
 }
 
 }  // namespace lunasoma

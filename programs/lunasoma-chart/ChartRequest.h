@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartDrawing.h"
 #include "model/BiorhythmSettings.h"
 #include "model/Calendar.h"
 
@@ -22,6 +23,11 @@ struct ChartRequest {
   bool stored = false;
   std::string outFile;  // empty when the drawing calls are to be printed instead
   bool ops = false;
+  bool critical = false;             // mark the critical days (and list them in a table)
+  bool today = false;                // mark today's column
+  std::optional<DayNumber> compare;  // another birth whose curves are drawn beside
+  std::string compareText;           // that birth as given, which names it in the header
+  std::string person;                // whose chart it is, for the header
 };
 
 struct ChartRequestParse {
@@ -36,5 +42,8 @@ ChartRequestParse parseChartRequest(const std::vector<std::string>& arguments);
 // dates and whatever the command line gave laid over it. As in the main window, a curve is shown
 // exactly when its width is not 0.
 BiorhythmSettings settingsForRequest(const ChartRequest& request, BiorhythmSettings base, DayNumber today);
+
+// What the drawing shows beyond the chart: nothing unless the command line asked for it.
+ChartExtras extrasForRequest(const ChartRequest& request, DayNumber today);
 
 }  // namespace lunasoma

@@ -28,6 +28,7 @@ namespace {
 constexpr const char* Usage =
     "usage: lunasoma-chart --birth YYYY-MM-DD [--start YYYY-MM-DD] [--weeks 1..8] [--style line|highlow]\n"
     "                      [--lines] [--size WxH] [--stored] (--out FILE.bmp|.png|.svg|.pdf | --ops)\n"
+    "                      [--critical] [--today] [--compare YYYY-MM-DD] [--person NAME] [--out FILE.csv]\n"
     "Draws the biorhythm chart without a window or a display.\n"
     "\n"
     "  --birth YYYY-MM-DD    the birth date the cycles count from (required)\n"
@@ -37,7 +38,12 @@ constexpr const char* Usage =
     "  --lines               a dotted line at every day\n"
     "  --size WxH            the picture's size in pixels, each 1..8192 (default: 640x400; a PDF is A4)\n"
     "  --stored              start from the settings Lunasoma saved for this user, not the defaults\n"
-    "  --out FILE            write the chart to FILE: a bitmap, PNG, SVG or PDF as its name ends\n"
+    "  --critical            mark the critical days (a CSV table lists them)\n"
+    "  --today               mark today with a dotted line\n"
+    "  --compare YYYY-MM-DD  draw the curves of another birth dotted beside, with how alike they run\n"
+    "  --person NAME         the name whose chart it is, for the header\n"
+    "  --out FILE            write the chart to FILE: a bitmap, PNG, SVG or PDF as its name ends, or\n"
+    "                        the shown days' values as a CSV table\n"
     "  --ops                 print the drawing calls instead of writing a file\n"
     "  --help, -h            print this text\n";
 
@@ -98,13 +104,14 @@ int main(int argc, char** argv) {
   const lunasoma::BiorhythmSettings base = request.stored ? storedSettings(today) : lunasoma::BiorhythmSettings{};
   const lunasoma::BiorhythmSettings settings = lunasoma::settingsForRequest(request, base, today);
   const lunasoma::DateLocale locale = lunasoma::dateLocaleFrom(QLocale::system());
+  const lunasoma::ChartExtras extras = lunasoma::extrasForRequest(request, today);
 
   if (request.ops) {
     lunasoma::RecordingCanvas canvas;
     lunasoma::ChartDevice device;
     device.width = request.width;
     device.height = request.height;
-    lunasoma::drawChart(canvas, settings, device, locale, texts);
+    lunasoma::drawChart(canvas, settings, device, locale, texts, extras);
     // A write that fails before the flush leaves nothing for the flush to report, so both are
     // checked: a script must not take a cut-short list for the drawing.
     const std::string& text = canvas.text();
@@ -116,7 +123,7 @@ int main(int argc, char** argv) {
   }
 
   const lunasoma::ChartFileResult result =
-      lunasoma::ChartFileWriter(settings, locale, request.width, request.height, texts)
+      lunasoma::ChartFileWriter(settings, locale, request.width, request.height, extras, texts)
           .write(QByteArray::fromStdString(request.outFile));
   if (!result.written) {
     std::fprintf(stderr, "lunasoma-chart: %s\n", result.error.toLocal8Bit().constData());

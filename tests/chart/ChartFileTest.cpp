@@ -105,13 +105,15 @@ TEST(ChartFile, EveryFormatIsFoundByItsEndingAndWrittenByItsOwnWriter) {
   const std::map<ChartFileFormat, QByteArray> signatures = {{ChartFileFormat::Bitmap, "BM"},
                                                             {ChartFileFormat::Png, "\x89PNG"},
                                                             {ChartFileFormat::Svg, "<?xml"},
-                                                            {ChartFileFormat::Pdf, "%PDF"}};
+                                                            {ChartFileFormat::Pdf, "%PDF"},
+                                                            {ChartFileFormat::Csv, "Date,"}};
   test::TempFolder folder;
   ChartFileSource source;
   source.draw = drawSomething;
   source.size = {200, 100};
   source.title = QStringLiteral("t");
   source.paper = QPageSize(QPageSize::A4);
+  source.table = [] { return std::string("Date,Physical,Emotional,Mental,Overall\n2026-12-01,1,2,3,2\n"); };
   std::set<QString> endings;
   for (const ChartFileType& type : chartFileTypes()) {
     SCOPED_TRACE(type.noun);

@@ -124,7 +124,7 @@ TEST(DayReadout, TextsFollowTheWordsTheyAreGiven) {
   const DayNumber birth = day(1990, 5, 17);
   const DayNumber today = day(2026, 12, 8);
   const DayPercentages values = dayPercentages(daysBetween(birth, today));
-  const std::string readout = dayReadoutText(today, daysBetween(birth, today), DateLocale{}, words);
+  const std::string readout = dayReadoutText(today, daysBetween(birth, today), DateLocale{}, false, words);
   EXPECT_EQ(readout, "Tuesday, December 8, 2026: G" + std::to_string(values.overall) + " % E" +
                          std::to_string(values.emotional) + " % M" + std::to_string(values.mental) + " % K" +
                          std::to_string(values.physical) + " %");

@@ -2,11 +2,13 @@
 // says which mode it went to. It runs on a private X server of its own, since every mode shows a
 // window or a box and an offscreen one cannot be seen from outside the process; the tests end the
 // program themselves, or answer its box with a key as a user would.
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
 
 #include <optional>
@@ -87,24 +89,33 @@ class StartDispatch : public ::testing::Test {
   }
 
   // The first window the program shows whose title matches the pattern, once it is on the screen;
-  // none when the program ends first.
+  // none when the program ends first. xdotool gives up with nothing when a window it is looking at
+  // vanishes under it (a box closing as the next window opens), so an empty answer while the
+  // program runs is asked again.
   std::optional<Window> windowMatching(const QString& pattern, QProcess& program) {
-    QProcess search;
-    search.setProcessEnvironment(environmentOn(m_tools));
-    QEventLoop loop;
-    QObject::connect(&search, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(Ceiling, &loop, &QEventLoop::quit);
-    search.start(m_xdotool, {"search", "--sync", "--onlyvisible", "--name", pattern});
-    if (program.state() != QProcess::NotRunning) loop.exec();
-    if (search.state() != QProcess::NotRunning) {
-      search.kill();
-      search.waitForFinished();
-      return std::nullopt;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (program.state() != QProcess::NotRunning && elapsed.elapsed() < Ceiling) {
+      QProcess search;
+      search.setProcessEnvironment(environmentOn(m_tools));
+      QEventLoop loop;
+      QObject::connect(&search, &QProcess::finished, &loop, &QEventLoop::quit);
+      QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
+      QTimer::singleShot(Ceiling - elapsed.elapsed(), &loop, &QEventLoop::quit);
+      search.start(m_xdotool, {"search", "--sync", "--onlyvisible", "--name", pattern});
+      if (program.state() != QProcess::NotRunning) loop.exec();
+      if (search.state() != QProcess::NotRunning) {
+        search.kill();
+        search.waitForFinished();
+        return std::nullopt;
+      }
+      const QByteArray id = search.readAllStandardOutput().split('\n').value(0).trimmed();
+      if (!id.isEmpty()) {
+        return Window{QString::fromLatin1(id), QString::fromUtf8(xdotool({"getwindowname", QString::fromLatin1(id)}))};
+      }
+      QTest::qWait(50);
     }
-    const QByteArray id = search.readAllStandardOutput().split('\n').value(0).trimmed();
-    if (id.isEmpty()) return std::nullopt;
-    return Window{QString::fromLatin1(id), QString::fromUtf8(xdotool({"getwindowname", QString::fromLatin1(id)}))};
+    return std::nullopt;
   }
 
   std::optional<Window> firstWindow(QProcess& program) { return windowMatching(".", program); }

@@ -1,10 +1,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 
+#include <algorithm>
 #include <functional>
 
 #include "app/ProductInfo.h"
@@ -54,6 +56,28 @@ TEST_F(AboutTest, TheRightsTextHasThreeLines) {
   EXPECT_EQ(lines[0], "Lunasoma - Version 1.0");
   EXPECT_TRUE(lines[1].contains("1997") && lines[1].contains("Corvanti")) << qPrintable(lines[1]);
   EXPECT_EQ(box->findChild<QLabel*>("lblPhoneDat")->text(), "+1 555 0100 0199");
+  box->close();
+}
+
+// Under a dark colour scheme the texts would take its light text colour on the window's white.
+TEST_F(AboutTest, TextsAreBlackOnTheWhiteWindowUnderADarkScheme) {
+  const QPalette before = QApplication::palette();
+  QPalette dark = before;
+  dark.setColor(QPalette::Window, QColor(40, 40, 40));
+  dark.setColor(QPalette::WindowText, QColor(220, 220, 220));
+  QApplication::setPalette(dark);
+  const QPointer<TfrmAbout> box = TfrmAbout::execute(Product, host.shell, false);
+  QApplication::setPalette(before);
+  ASSERT_TRUE(box);
+  for (const char* name : {"lblCopyRight", "lblWWW", "lblPhoneDat"}) {
+    SCOPED_TRACE(name);
+    const QImage text = box->findChild<QLabel*>(name)->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < text.height(); ++y) {
+      for (int x = 0; x < text.width(); ++x) darkest = std::min(darkest, qGray(text.pixel(x, y)));
+    }
+    EXPECT_LT(darkest, 60);
+  }
   box->close();
 }
 

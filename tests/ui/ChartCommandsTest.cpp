@@ -405,6 +405,7 @@ TEST_F(ChartCommandsTest, SaveWritesTheFormatTheNameOrTheFilterAsksFor) {
       {"a bitmap name under the PNG filter", "pic.bmp", 3, "pic.bmp", ChartFileFormat::Bitmap},
       {"SVG by its name under All Files", "chart.SVG", 2, "chart.SVG", ChartFileFormat::Svg},
       {"PDF by its filter, the name without a suffix", "chart", 5, "chart.pdf", ChartFileFormat::Pdf},
+      {"the table by its filter, the name without a suffix", "days", 6, "days.csv", ChartFileFormat::Csv},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -441,6 +442,12 @@ TEST_F(ChartCommandsTest, SaveWritesTheFormatTheNameOrTheFilterAsksFor) {
         EXPECT_EQ(pageCount(written), 1);
         EXPECT_DOUBLE_EQ(pageScale(written), 0.24) << "at the print resolution";
         break;
+      case ChartFileFormat::Csv: {
+        QFile file(written);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().toStdString(), shownDaysTable(settings, settings.MarkCritical));
+        break;
+      }
     }
   }
 }

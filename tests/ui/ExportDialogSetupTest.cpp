@@ -40,7 +40,7 @@ TEST(ExportDialogSetup, TitleFiltersAndTheRememberedFile) {
   EXPECT_EQ(setup.title, "Save Lunasoma Bitmap");
   // The settings keep the filter by its place, so the first two keep theirs.
   EXPECT_EQ(setup.nameFilters, (QStringList{"Bitmap Image (*.BMP)", "All Files (*)", "PNG image (*.png)",
-                                            "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
+                                            "SVG drawing (*.svg)", "PDF document (*.pdf)", "CSV table (*.csv)"}));
   EXPECT_EQ(setup.defaultSuffix, "BMP");
   EXPECT_EQ(exportDialogSetup(QStringLiteral("Lunasoma"), "", 4).defaultSuffix, "svg")
       << "the remembered filter's suffix for a name typed without one";

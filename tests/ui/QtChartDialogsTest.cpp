@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -11,7 +12,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QSet>
 #include <QTest>
+#include <QToolBar>
 
 #include <optional>
 #include <utility>
@@ -193,6 +196,47 @@ TEST(QtChartDialogs, ThePrintDialogProposesAFileNamedAfterTheDocument) {
     EXPECT_EQ(offered, expected);
     EXPECT_EQ(printer.outputFileName(), expected);
   }
+}
+// From the keyboard alone: Tab reaches every tool of the preview's tool bar that can be used, and
+// Ctrl+P prints (through the print dialog).
+TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const auto paint = [](QPrinter& target) { QPainter painter(&target); };
+
+  QStringList unreached;
+  bool askedToPrint = false;
+  test::ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+    QApplication::setActiveWindow(dialog);
+    if (QApplication::focusWidget() == nullptr) dialog->findChild<QLineEdit*>()->setFocus(Qt::TabFocusReason);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QSet<QWidget*> reached;
+    for (int i = 0; i < 60; ++i) {
+      reached << QApplication::focusWidget();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QToolBar* bar : dialog->findChildren<QToolBar*>()) {
+      for (QAction* action : bar->actions()) {
+        QWidget* tool = bar->widgetForAction(action);
+        if (tool && tool->isVisible() && tool->isEnabled() && !reached.contains(tool)) unreached << action->text();
+      }
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  dialogs.previewPrint(
+      printer, paint,
+      [&](QPrinter&, QWidget*) {
+        askedToPrint = true;
+        return false;
+      },
+      nullptr);
+
+  ASSERT_TRUE(preview.answered());
+  EXPECT_TRUE(unreached.isEmpty()) << unreached.join(", ").toStdString();
+  EXPECT_TRUE(askedToPrint) << "Ctrl+P printed";
 }
 
 }  // namespace

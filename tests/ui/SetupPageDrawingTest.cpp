@@ -25,7 +25,7 @@ QImage blankItem() {
 QImage widthItem(int width, bool focused) {
   QImage image = blankItem();
   QPainter painter(&image);
-  paintWidthItem(painter, item, width, focused, background);
+  paintWidthItem(painter, item, width, focused, background, black);
   return image;
 }
 
@@ -83,7 +83,7 @@ TEST(SetupItemPainter, NoLineIsWrittenWholeWhereTheItemIsNarrow) {
     {
       QPainter painter(&image);
       painter.setFont(font);
-      paintWidthItem(painter, QRect(0, 0, row.width, item.height()), 0, false, background);
+      paintWidthItem(painter, QRect(0, 0, row.width, item.height()), 0, false, background, black);
     }
     int inked = 0;
     int lastInkedColumn = -1;
@@ -106,7 +106,7 @@ TEST(SetupItemPainter, ColorItemIsAnOutlinedSwatchInsetTwoPixels) {
   QImage image = blankItem();
   {
     QPainter painter(&image);
-    paintColorItem(painter, item, red, background);
+    paintColorItem(painter, item, red, background, black);
   }
   struct Probe {
     const char* where;
@@ -154,6 +154,57 @@ TEST(SetupPageDrawItem, SelectedOrFocusedWidthItemsAreFramed) {
     }
     const std::vector<int> expected = row.framed ? std::vector<int>{0, 5, 6, 7, 12} : std::vector<int>{5, 6, 7};
     EXPECT_EQ(blackRows(image, 25), expected);
+  }
+}
+
+// On a high-contrast scheme (white text on a black base) the items are drawn in the list's text
+// colour, so bars, outlines and frames stay visible; the open colour list frames its current item.
+TEST(SetupPageDrawItem, ItemsAreDrawnInTheListsTextColourOnItsBase) {
+  BiorhythmSettings settings;
+  SetupPage page(settings);
+  const QColor white(255, 255, 255);
+  QPalette contrast = page.palette();
+  contrast.setColor(QPalette::Base, black);
+  contrast.setColor(QPalette::Text, white);
+  page.setPalette(contrast);
+  struct Row {
+    const char* name;
+    const char* list;
+    int index;
+    QStyle::State state;
+    QPoint probe;
+    QColor expected;
+  };
+  const Row rows[] = {
+      {"width bar", "cboSetPhyWidth", 3, QStyle::State_None, {25, 6}, white},
+      {"focus frame of a width item", "cboSetPhyWidth", 3, QStyle::State_HasFocus, {0, 0}, white},
+      {"No Line", "cboSetPhyWidth", 0, QStyle::State_None, {-1, -1}, white},
+      {"outline of the Black swatch", "cboSetBackColor", 0, QStyle::State_None, {2, 2}, white},
+      {"current item of the open colour list", "cboSetBackColor", 9, QStyle::State_Selected, {0, 0}, white},
+      {"closed colour box, focused", "cboSetBackColor", 9, QStyle::State_HasFocus, {0, 0}, black},
+      {"other items of the open colour list", "cboSetBackColor", 9, QStyle::State_None, {0, 0}, black},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    auto* list = page.findChild<QComboBox*>(QString::fromLatin1(row.list));
+    ASSERT_NE(list, nullptr);
+    QImage image = blankItem();
+    {
+      QPainter painter(&image);
+      QStyleOptionViewItem option;
+      option.rect = item;
+      option.state = row.state;
+      list->itemDelegate()->paint(&painter, option, list->model()->index(row.index, 0));
+    }
+    if (row.probe.x() >= 0) {
+      EXPECT_EQ(image.pixelColor(row.probe), row.expected);
+      continue;
+    }
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) inked += qGray(image.pixel(x, y)) > 128;
+    }
+    EXPECT_GT(inked, 10) << "the text is written in the light text colour";
   }
 }
 
