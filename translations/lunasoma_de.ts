@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Tabelle (*.csv)</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Tabelle</translation>
     </message>
 </context>
 <context>
@@ -297,103 +297,103 @@ Um %s später zu entfernen, starten Sie %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen verwalten</translation>
     </message>
     <message>
         <source>&amp;People:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personen:</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geburtsdatum ändern...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name für %1:</translation>
     </message>
     <message>
         <source>Remove %1 from the people?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aus den Personen entfernen?</translation>
     </message>
     <message>
         <source>Change Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtsdatum ändern</translation>
     </message>
     <message>
         <source>&amp;Birth date of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geburtsdatum von %1:</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kritische Tage markieren</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Heute markieren</translation>
     </message>
     <message>
         <source>&amp;People</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personen</translation>
     </message>
     <message>
         <source>&amp;Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergleichen mit</translation>
     </message>
     <message>
         <source>&amp;Add Person...</source>
-        <translation type="unfinished"></translation>
+        <translation>Person &amp;hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation type="unfinished"></translation>
+        <translation>Personen ver&amp;walten...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niemand</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Person braucht einen Namen.</translation>
     </message>
     <message>
         <source>A name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
         <source>There is already a person called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits eine Person namens %1.</translation>
     </message>
     <message>
         <source>%1 is no longer among the people.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht mehr unter den Personen.</translation>
     </message>
     <message>
         <source>Add Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Person hinzufügen</translation>
     </message>
     <message>
         <source>Name of the person born on %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Person, geboren am %1:</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source> (critical)</source>
-        <translation type="unfinished"></translation>
+        <translation> (kritisch)</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – Kalender</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>tabla CSV</translation>
     </message>
 </context>
 <context>
@@ -297,103 +297,103 @@ Para quitar %s más adelante, ejecute %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionar personas</translation>
     </message>
     <message>
         <source>&amp;People:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personas:</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renombrar...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fecha de &amp;nacimiento...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre para %1:</translation>
     </message>
     <message>
         <source>Remove %1 from the people?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 de las personas?</translation>
     </message>
     <message>
         <source>Change Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fecha de nacimiento</translation>
     </message>
     <message>
         <source>&amp;Birth date of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de &amp;nacimiento de %1:</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar días &amp;críticos</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar &amp;hoy</translation>
     </message>
     <message>
         <source>&amp;People</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personas</translation>
     </message>
     <message>
         <source>&amp;Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar con</translation>
     </message>
     <message>
         <source>&amp;Add Person...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir persona...</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gestionar personas...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nadie</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una persona necesita un nombre.</translation>
     </message>
     <message>
         <source>A name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede contener un salto de línea.</translation>
     </message>
     <message>
         <source>There is already a person called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una persona llamada %1.</translation>
     </message>
     <message>
         <source>%1 is no longer among the people.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no está entre las personas.</translation>
     </message>
     <message>
         <source>Add Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir persona</translation>
     </message>
     <message>
         <source>Name of the person born on %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la persona nacida el %1:</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source> (critical)</source>
-        <translation type="unfinished"></translation>
+        <translation> (crítico)</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – calendario</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>tableau CSV</translation>
     </message>
 </context>
 <context>
@@ -297,103 +297,103 @@ Pour supprimer %s plus tard, lancez %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les personnes</translation>
     </message>
     <message>
         <source>&amp;People:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personnes :</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la date de &amp;naissance...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom pour %1 :</translation>
     </message>
     <message>
         <source>Remove %1 from the people?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1 des personnes ?</translation>
     </message>
     <message>
         <source>Change Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la date de naissance</translation>
     </message>
     <message>
         <source>&amp;Birth date of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;naissance de %1 :</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer les jours &amp;critiques</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer au&amp;jourd&apos;hui</translation>
     </message>
     <message>
         <source>&amp;People</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personnes</translation>
     </message>
     <message>
         <source>&amp;Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer avec</translation>
     </message>
     <message>
         <source>&amp;Add Person...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une personne...</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gérer les personnes...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personne</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une personne doit avoir un nom.</translation>
     </message>
     <message>
         <source>A name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom ne peut pas contenir de saut de ligne.</translation>
     </message>
     <message>
         <source>There is already a person called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà une personne nommée %1.</translation>
     </message>
     <message>
         <source>%1 is no longer among the people.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne fait plus partie des personnes.</translation>
     </message>
     <message>
         <source>Add Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une personne</translation>
     </message>
     <message>
         <source>Name of the person born on %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la personne née le %1 :</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@ Vérifiez le chemin et réessayez.</translation>
     </message>
     <message>
         <source> (critical)</source>
-        <translation type="unfinished"></translation>
+        <translation> (critique)</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Vérifiez le chemin et réessayez.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – calendrier</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>tabella CSV</translation>
     </message>
 </context>
 <context>
@@ -297,103 +297,103 @@ Per rimuovere %s in seguito, eseguire %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestisci persone</translation>
     </message>
     <message>
         <source>&amp;People:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Persone:</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia data di &amp;nascita...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome per %1:</translation>
     </message>
     <message>
         <source>Remove %1 from the people?</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovere %1 dalle persone?</translation>
     </message>
     <message>
         <source>Change Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia data di nascita</translation>
     </message>
     <message>
         <source>&amp;Birth date of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di &amp;nascita di %1:</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna i giorni &amp;critici</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segna &amp;oggi</translation>
     </message>
     <message>
         <source>&amp;People</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ersone</translation>
     </message>
     <message>
         <source>&amp;Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confronta con</translation>
     </message>
     <message>
         <source>&amp;Add Person...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi persona...</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gestisci persone...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nessuno</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una persona deve avere un nome.</translation>
     </message>
     <message>
         <source>A name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nome non può contenere un a capo.</translation>
     </message>
     <message>
         <source>There is already a person called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esiste già una persona di nome %1.</translation>
     </message>
     <message>
         <source>%1 is no longer among the people.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è più tra le persone.</translation>
     </message>
     <message>
         <source>Add Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi persona</translation>
     </message>
     <message>
         <source>Name of the person born on %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome della persona nata il %1:</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@ Controllare il percorso e riprovare.</translation>
     </message>
     <message>
         <source> (critical)</source>
-        <translation type="unfinished"></translation>
+        <translation> (critico)</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Controllare il percorso e riprovare.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – calendario</translation>
     </message>
 </context>
 <context>

@@ -88,11 +88,11 @@
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela CSV (*.csv)</translation>
     </message>
     <message>
         <source>CSV table</source>
-        <translation type="unfinished"></translation>
+        <translation>tabela CSV</translation>
     </message>
 </context>
 <context>
@@ -297,103 +297,103 @@ Para remover o %s mais tarde, execute %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerenciar pessoas</translation>
     </message>
     <message>
         <source>&amp;People:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pessoas:</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renomear...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar data de &amp;nascimento...</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mover</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome para %1:</translation>
     </message>
     <message>
         <source>Remove %1 from the people?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover %1 das pessoas?</translation>
     </message>
     <message>
         <source>Change Birth Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar data de nascimento</translation>
     </message>
     <message>
         <source>&amp;Birth date of %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de &amp;nascimento de %1:</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exibir</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar dias &amp;críticos</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar &amp;hoje</translation>
     </message>
     <message>
         <source>&amp;People</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pessoas</translation>
     </message>
     <message>
         <source>&amp;Compare With</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar com</translation>
     </message>
     <message>
         <source>&amp;Add Person...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dicionar pessoa...</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerenciar pessoas...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ninguém</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma pessoa precisa de um nome.</translation>
     </message>
     <message>
         <source>A name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um nome não pode conter quebra de linha.</translation>
     </message>
     <message>
         <source>There is already a person called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe uma pessoa chamada %1.</translation>
     </message>
     <message>
         <source>%1 is no longer among the people.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está mais entre as pessoas.</translation>
     </message>
     <message>
         <source>Add Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar pessoa</translation>
     </message>
     <message>
         <source>Name of the person born on %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da pessoa nascida em %1:</translation>
     </message>
 </context>
 <context>
@@ -463,7 +463,7 @@ Verifique o caminho e tente novamente.</translation>
     </message>
     <message>
         <source> (critical)</source>
-        <translation type="unfinished"></translation>
+        <translation> (crítico)</translation>
     </message>
 </context>
 <context>
@@ -827,7 +827,7 @@ Verifique o caminho e tente novamente.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – calendário</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -41,15 +42,17 @@ class ManagePeopleDialog : public QDialog {
  public:
   ManagePeopleDialog(PeopleMenus& menus, QWidget* parent) : QDialog(parent), m_menus(menus) {
     setObjectName(QStringLiteral("ManagePeopleDialog"));
-    setWindowTitle(PeopleMenus::tr("Manage People"));
+    setWindowTitle(QCoreApplication::translate("PeopleMenus", "Manage People"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstPeople"));
-    auto* label = new QLabel(PeopleMenus::tr("&People:"), this);
+    auto* label = new QLabel(QCoreApplication::translate("PeopleMenus", "&People:"), this);
     label->setBuddy(m_list);
-    m_rename = addButton("btnRename", PeopleMenus::tr("&Rename..."), [this] { rename(); });
-    m_changeBirth = addButton("btnChangeBirth", PeopleMenus::tr("Change &Birth Date..."), [this] { changeBirth(); });
-    m_remove = addButton("btnRemove", PeopleMenus::tr("Re&move"), [this] { remove(); });
-    QPushButton* close = addButton("btnClose", PeopleMenus::tr("&Close"), [this] { accept(); });
+    m_rename = addButton("btnRename", QCoreApplication::translate("PeopleMenus", "&Rename..."), [this] { rename(); });
+    m_changeBirth = addButton("btnChangeBirth", QCoreApplication::translate("PeopleMenus", "Change &Birth Date..."),
+                              [this] { changeBirth(); });
+    m_remove = addButton("btnRemove", QCoreApplication::translate("PeopleMenus", "Re&move"), [this] { remove(); });
+    QPushButton* close =
+        addButton("btnClose", QCoreApplication::translate("PeopleMenus", "&Close"), [this] { accept(); });
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {m_rename, m_changeBirth, m_remove}) buttons->addWidget(button);
@@ -119,7 +122,8 @@ class ManagePeopleDialog : public QDialog {
     if (!person) return;
     const Person chosen = *person;
     const std::optional<QString> answer = m_menus.m_askName(
-        this, PeopleMenus::tr("Rename"), PeopleMenus::tr("New name for %1:").arg(nameOf(chosen)), nameOf(chosen));
+        this, QCoreApplication::translate("PeopleMenus", "Rename"),
+        QCoreApplication::translate("PeopleMenus", "New name for %1:").arg(nameOf(chosen)), nameOf(chosen));
     if (!answer) return;
     const QString newName = answer->trimmed();
     BiorhythmSettings& settings = m_menus.m_context.settings;
@@ -150,7 +154,7 @@ class ManagePeopleDialog : public QDialog {
     if (!person) return;
     const Person chosen = *person;
     const MessageButton answer = m_menus.m_context.services.messages.confirm(
-        this, PeopleMenus::tr("Remove %1 from the people?").arg(nameOf(chosen)),
+        this, QCoreApplication::translate("PeopleMenus", "Remove %1 from the people?").arg(nameOf(chosen)),
         MessageButton::Yes | MessageButton::No);
     if (answer != MessageButton::Yes) return;
     BiorhythmSettings& settings = m_menus.m_context.settings;
@@ -169,12 +173,13 @@ class ManagePeopleDialog : public QDialog {
   std::optional<DayNumber> askBirth(const Person& person) {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("ChangeBirthDialog"));
-    dialog.setWindowTitle(PeopleMenus::tr("Change Birth Date"));
+    dialog.setWindowTitle(QCoreApplication::translate("PeopleMenus", "Change Birth Date"));
     dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
     auto* field = new DateField(&dialog);
     field->setObjectName(QStringLiteral("cboPersonBirth"));
     field->setDateText(m_menus.m_window.dateText(person.birth));
-    auto* label = new QLabel(PeopleMenus::tr("&Birth date of %1:").arg(nameOf(person)), &dialog);
+    auto* label =
+        new QLabel(QCoreApplication::translate("PeopleMenus", "&Birth date of %1:").arg(nameOf(person)), &dialog);
     label->setBuddy(field);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     auto* layout = new QVBoxLayout(&dialog);
@@ -211,13 +216,13 @@ PeopleMenus::PeopleMenus(QMenuBar* bar, QAction* before, ProgramContext& context
     : QObject(bar), m_context(context), m_window(std::move(window)), m_askName(askWithInputDialog) {
   BiorhythmSettings& settings = m_context.settings;
 
-  m_mnuView = new QMenu(tr("&View"), bar);
+  m_mnuView = new QMenu(QCoreApplication::translate("PeopleMenus", "&View"), bar);
   m_mnuView->setObjectName(QStringLiteral("mnuView"));
   bar->insertMenu(before, m_mnuView);
-  m_mnuMarkCritical = m_mnuView->addAction(tr("Mark &Critical Days"));
+  m_mnuMarkCritical = m_mnuView->addAction(QCoreApplication::translate("PeopleMenus", "Mark &Critical Days"));
   m_mnuMarkCritical->setObjectName(QStringLiteral("mnuMarkCritical"));
   m_mnuMarkCritical->setCheckable(true);
-  m_mnuMarkToday = m_mnuView->addAction(tr("Mark T&oday"));
+  m_mnuMarkToday = m_mnuView->addAction(QCoreApplication::translate("PeopleMenus", "Mark T&oday"));
   m_mnuMarkToday->setObjectName(QStringLiteral("mnuMarkToday"));
   m_mnuMarkToday->setCheckable(true);
   connect(m_mnuView, &QMenu::aboutToShow, this, [this, &settings] {
@@ -235,15 +240,15 @@ PeopleMenus::PeopleMenus(QMenuBar* bar, QAction* before, ProgramContext& context
   m_mnuMarkCritical->setChecked(settings.MarkCritical);
   m_mnuMarkToday->setChecked(settings.MarkToday);
 
-  m_mnuPeople = new QMenu(tr("&People"), bar);
+  m_mnuPeople = new QMenu(QCoreApplication::translate("PeopleMenus", "&People"), bar);
   m_mnuPeople->setObjectName(QStringLiteral("mnuPeople"));
   bar->insertMenu(before, m_mnuPeople);
-  m_mnuCompare = new QMenu(tr("&Compare With"), m_mnuPeople);
+  m_mnuCompare = new QMenu(QCoreApplication::translate("PeopleMenus", "&Compare With"), m_mnuPeople);
   m_mnuCompare->setObjectName(QStringLiteral("mnuCompare"));
   // Owned here, not by the menu, which deletes its own items each time it is filled.
-  m_mnuAddPerson = new QAction(tr("&Add Person..."), this);
+  m_mnuAddPerson = new QAction(QCoreApplication::translate("PeopleMenus", "&Add Person..."), this);
   m_mnuAddPerson->setObjectName(QStringLiteral("mnuAddPerson"));
-  m_mnuManagePeople = new QAction(tr("&Manage People..."), this);
+  m_mnuManagePeople = new QAction(QCoreApplication::translate("PeopleMenus", "&Manage People..."), this);
   m_mnuManagePeople->setObjectName(QStringLiteral("mnuManagePeople"));
   connect(m_mnuAddPerson, &QAction::triggered, this, &PeopleMenus::addPerson);
   connect(m_mnuManagePeople, &QAction::triggered, this, &PeopleMenus::managePeople);
@@ -312,7 +317,7 @@ void PeopleMenus::fillCompareMenu() {
     });
   }
   if (!m_mnuCompare->isEmpty()) m_mnuCompare->addSeparator();
-  QAction* nobody = m_mnuCompare->addAction(tr("&Nobody"));
+  QAction* nobody = m_mnuCompare->addAction(QCoreApplication::translate("PeopleMenus", "&Nobody"));
   nobody->setObjectName(QStringLiteral("mnuCompareNobody"));
   nobody->setCheckable(true);
   nobody->setChecked(compared == nullptr);
@@ -343,16 +348,16 @@ bool PeopleMenus::reportChange(PersonChange change, const QString& name) {
     case PersonChange::Done:
       return true;
     case PersonChange::EmptyName:
-      text = tr("A person needs a name.");
+      text = QCoreApplication::translate("PeopleMenus", "A person needs a name.");
       break;
     case PersonChange::UnstorableName:
-      text = tr("A name cannot hold a line break.");
+      text = QCoreApplication::translate("PeopleMenus", "A name cannot hold a line break.");
       break;
     case PersonChange::NameTaken:
-      text = tr("There is already a person called %1.").arg(name);
+      text = QCoreApplication::translate("PeopleMenus", "There is already a person called %1.").arg(name);
       break;
     case PersonChange::Missing:
-      text = tr("%1 is no longer among the people.").arg(name);
+      text = QCoreApplication::translate("PeopleMenus", "%1 is no longer among the people.").arg(name);
       break;
   }
   m_context.services.messages.error(m_window.widget, text);
@@ -363,7 +368,9 @@ void PeopleMenus::addPerson() {
   const DayNumber birth = m_window.birth();
   if (birth <= 1) return;
   const std::optional<QString> answer = m_askName(
-      m_window.widget, tr("Add Person"), tr("Name of the person born on %1:").arg(m_window.dateText(birth)), QString());
+      m_window.widget, QCoreApplication::translate("PeopleMenus", "Add Person"),
+      QCoreApplication::translate("PeopleMenus", "Name of the person born on %1:").arg(m_window.dateText(birth)),
+      QString());
   if (!answer) return;
   const QString name = answer->trimmed();
   PersonChange outcome = PersonChange::Done;
