@@ -34,9 +34,11 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QTemporaryDir registryDir;
   qputenv("LUNASOMA_REGISTRY_DIR", registryDir.path().toLocal8Bit());
-  // The programs a test starts speak English whatever the machine's language, as the tests expect;
-  // English first in LANGUAGE wins over any locale and leaves the date formats to the locale.
-  qputenv("LANGUAGE", "en");
+  // The programs a test starts speak English whatever the machine's language, as the tests expect.
+  // The messages' locale decides that, and leaves the date formats alone; LANGUAGE is left unset,
+  // since Qt takes it for the date formats too when the locale is C.
+  qunsetenv("LANGUAGE");
+  if (qEnvironmentVariableIsEmpty("LC_ALL")) qputenv("LC_MESSAGES", "C");
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
   qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
