@@ -827,7 +827,7 @@ Prüfen Sie den Pfad und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 – Kalender</translation>
+        <translation>Kalender %1</translation>
     </message>
 </context>
 <context>

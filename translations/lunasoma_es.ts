@@ -297,7 +297,7 @@ Para quitar %s más adelante, ejecute %s</translation>
     <name>PeopleMenus</name>
     <message>
         <source>Manage People</source>
-        <translation>Gestionar personas</translation>
+        <translation>Administrar personas</translation>
     </message>
     <message>
         <source>&amp;People:</source>
@@ -305,7 +305,7 @@ Para quitar %s más adelante, ejecute %s</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation>&amp;Renombrar...</translation>
+        <translation>Ca&amp;mbiar nombre...</translation>
     </message>
     <message>
         <source>Change &amp;Birth Date...</source>
@@ -321,7 +321,7 @@ Para quitar %s más adelante, ejecute %s</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation>Renombrar</translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>New name for %1:</source>
@@ -365,7 +365,7 @@ Para quitar %s más adelante, ejecute %s</translation>
     </message>
     <message>
         <source>&amp;Manage People...</source>
-        <translation>&amp;Gestionar personas...</translation>
+        <translation>A&amp;dministrar personas...</translation>
     </message>
     <message>
         <source>&amp;Nobody</source>
@@ -827,7 +827,7 @@ Compruebe la ruta e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 – calendario</translation>
+        <translation>Calendario %1</translation>
     </message>
 </context>
 <context>

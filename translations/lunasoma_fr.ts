@@ -313,7 +313,7 @@ Pour supprimer %s plus tard, lancez %s</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>&amp;Supprimer</translation>
+        <translation>R&amp;etirer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -827,7 +827,7 @@ Vérifiez le chemin et réessayez.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 – calendrier</translation>
+        <translation>Calendrier %1</translation>
     </message>
 </context>
 <context>

@@ -345,7 +345,7 @@ Per rimuovere %s in seguito, eseguire %s</translation>
     </message>
     <message>
         <source>Mark &amp;Critical Days</source>
-        <translation>Segna i giorni &amp;critici</translation>
+        <translation>Segna giorni &amp;critici</translation>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
@@ -827,7 +827,7 @@ Controllare il percorso e riprovare.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 – calendario</translation>
+        <translation>Calendario %1</translation>
     </message>
 </context>
 <context>

@@ -827,7 +827,7 @@ Verifique o caminho e tente novamente.</translation>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 – calendário</translation>
+        <translation>Calendário %1</translation>
     </message>
 </context>
 <context>

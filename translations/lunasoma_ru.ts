@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Compared with {name}: Physical {physical}%, Emotional {emotional}%, Mental {mental}%</source>
-        <translation>В сравнении с {name}: физический {physical}%, эмоциональный {emotional}%, интеллектуальный {mental}%</translation>
+        <translation>Сравнение: {name} — физический {physical}%, эмоциональный {emotional}%, интеллектуальный {mental}%</translation>
     </message>
     <message>
         <source>Physical</source>
@@ -349,7 +349,7 @@ To remove %s later, run %s</source>
     </message>
     <message>
         <source>Mark T&amp;oday</source>
-        <translation>Отмечать &amp;сегодня</translation>
+        <translation>Отмечать &amp;сегодняшний день</translation>
     </message>
     <message>
         <source>&amp;People</source>
@@ -369,7 +369,7 @@ To remove %s later, run %s</source>
     </message>
     <message>
         <source>&amp;Nobody</source>
-        <translation>&amp;Никто</translation>
+        <translation>&amp;Ни с кем</translation>
     </message>
     <message>
         <source>A person needs a name.</source>
@@ -827,7 +827,7 @@ Check the path and try again.</source>
     </message>
     <message>
         <source>%1 calendar</source>
-        <translation>%1 — календарь</translation>
+        <translation>Календарь: %1</translation>
     </message>
 </context>
 <context>
