@@ -234,20 +234,14 @@ void TfrmBio::pntBioWheel(QWheelEvent* event) {
 
 void TfrmBio::pntBioToolTip(QHelpEvent* event) {
   const std::optional<int> column = dayColumnAt(m_chartColumns, event->pos().x(), event->pos().y());
-  const std::string text = column
-                               ? dayReadoutText(m_chartColumns.start + *column, m_chartColumns.startDays + *column,
-                                                m_context.startLocale, m_context.settings.MarkCritical, m_readoutTexts)
-                               : std::string();
-  if (text.empty()) {
+  const QString text = column ? dayColumnReadout(*column) : QString();
+  if (text.isEmpty()) {
     QToolTip::hideText();
     event->ignore();
     return;
   }
   // The tip goes when the pointer leaves the column, so that the next rest reads the next day.
-  const ColumnStrip strip = dayColumnStrip(m_chartColumns, *column);
-  const QRect area(strip.left, m_chartColumns.top, strip.right - strip.left,
-                   m_chartColumns.bottom - m_chartColumns.top);
-  QToolTip::showText(event->globalPos(), toQString(text), m_pntBio, area);
+  QToolTip::showText(event->globalPos(), text, m_pntBio, dayColumnRect(*column));
   // Some desktops (Wayland's) give the pointer the cursor of a window that has just been shown, so
   // the tip would turn the zone's paging shape into the plain arrow until the mouse moves again.
   // The tip carries the chart's own pointer instead.
@@ -266,7 +260,7 @@ QRect TfrmBio::dayColumnRect(int column) const {
 }
 
 QString TfrmBio::dayColumnReadout(int column) const {
-  // The same words as the tool tip, so a keyboard user hears what a mouse user reads.
+  // The tool tip's words too, so a keyboard user hears what a mouse user reads.
   return toQString(dayReadoutText(m_chartColumns.start + column, m_chartColumns.startDays + column,
                                   m_context.startLocale, m_context.settings.MarkCritical, m_readoutTexts));
 }
