@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/Biorhythm.h"
 #include "platform/Utf8Text.h"
 #include "ui/DateField.h"
 
@@ -22,7 +21,7 @@ namespace lunasoma {
 
 namespace {
 
-QString nameOf(const Person& person) { return QString::fromStdString(person.name); }
+QString nameOf(const Person& person) { return toQString(person.name); }
 
 bool sameName(const QString& a, const std::string& b) { return samePersonName(a.toStdString(), b); }
 
@@ -132,7 +131,7 @@ class ManagePeopleDialog : public QDialog {
           const PersonChange outcome =
               renamePerson(m_menus.m_context.services.userHive, chosen.name, newName.toStdString());
           // The comparison follows the person it names.
-          if (outcome == PersonChange::Done && sameName(QString::fromStdString(settings.CompareWith), chosen.name))
+          if (outcome == PersonChange::Done && samePersonName(settings.CompareWith, chosen.name))
             settings.CompareWith = newName.toStdString();
           return outcome;
         },
@@ -162,7 +161,7 @@ class ManagePeopleDialog : public QDialog {
         [&] {
           const PersonChange outcome = removePerson(m_menus.m_context.services.userHive, chosen.name);
           // A comparison with someone no longer kept ends.
-          if (outcome == PersonChange::Done && sameName(QString::fromStdString(settings.CompareWith), chosen.name))
+          if (outcome == PersonChange::Done && samePersonName(settings.CompareWith, chosen.name))
             settings.CompareWith.clear();
           return outcome;
         },
