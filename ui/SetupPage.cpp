@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <climits>
 #include <string>
-#include <utility>
 
 #include "ui/AccessibleText.h"
 #include "ui/MainWindowGeometry.h"

@@ -33,8 +33,8 @@ class SetupPage : public QWidget {
   void storeControls();
 
   // Puts the settings into the controls. The show flags are made to follow the widths; nothing
-  // else is stored back, whatever chartReady says, except that a range outside 1..8 weeks is
-  // brought to the nearest end the track bar can show.
+  // else is stored back, except that a range outside 1..8 weeks is brought to the nearest end the
+  // track bar can show.
   void loadFromSettings();
 
   // Grows the designed places of the groups and their controls by `scale` (1 leaves them), for a
