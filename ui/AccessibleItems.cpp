@@ -132,10 +132,6 @@ void AccessibleItems::announceCurrent() {
   QAccessible::updateAccessibility(&focused);
 }
 
-}  // namespace lunasoma
-
-namespace lunasoma {
-
 void AccessibleItems::announceOnFocusIn() { widget()->installEventFilter(this); }
 
 bool AccessibleItems::eventFilter(QObject* watched, QEvent* event) {
