@@ -57,10 +57,11 @@ void reachToolsFromKeyboard(QPrintPreviewDialog& preview) {
       if (tool && tool->focusPolicy() == Qt::NoFocus) tool->setFocusPolicy(Qt::TabFocus);
     }
   }
-  const std::pair<QLatin1StringView, QKeySequence::StandardKey> keys[] = {
-      {QLatin1StringView("Print"), QKeySequence::Print},
-      {QLatin1StringView("Zoom in"), QKeySequence::ZoomIn},
-      {QLatin1StringView("Zoom out"), QKeySequence::ZoomOut},
+  // The tools are known by Qt's own texts, in the language Qt speaks.
+  const std::pair<QString, QKeySequence::StandardKey> keys[] = {
+      {QCoreApplication::translate("QPrintPreviewDialog", "Print"), QKeySequence::Print},
+      {QCoreApplication::translate("QPrintPreviewDialog", "Zoom in"), QKeySequence::ZoomIn},
+      {QCoreApplication::translate("QPrintPreviewDialog", "Zoom out"), QKeySequence::ZoomOut},
   };
   for (QAction* action : preview.findChildren<QAction*>()) {
     for (const auto& [text, key] : keys) {

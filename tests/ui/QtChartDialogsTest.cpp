@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,6 +16,7 @@
 #include <QSet>
 #include <QTest>
 #include <QToolBar>
+#include <QTranslator>
 
 #include <optional>
 #include <utility>
@@ -198,7 +200,7 @@ TEST(QtChartDialogs, ThePrintDialogProposesAFileNamedAfterTheDocument) {
   }
 }
 // From the keyboard alone: Tab reaches every tool of the preview's tool bar that can be used, and
-// Ctrl+P prints (through the print dialog).
+// Ctrl+P prints.
 TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
   test::FakeMessageService messages;
   QtChartDialogs dialogs(messages);
@@ -237,6 +239,34 @@ TEST(QtChartDialogs, ThePrintPreviewsToolsAnswerTheKeyboard) {
   ASSERT_TRUE(preview.answered());
   EXPECT_TRUE(unreached.isEmpty()) << unreached.join(", ").toStdString();
   EXPECT_TRUE(askedToPrint) << "Ctrl+P printed";
+}
+
+// Under a translated Qt the preview's tools carry translated texts, and Ctrl+P still prints.
+TEST(QtChartDialogs, CtrlPPrintsFromAPreviewInAnotherLanguage) {
+  QTranslator german;
+  if (!german.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    GTEST_SKIP() << "Qt's German translation is not installed";
+  QCoreApplication::installTranslator(&german);
+  test::FakeMessageService messages;
+  QtChartDialogs dialogs(messages);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  bool askedToPrint = false;
+  test::ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+    QApplication::setActiveWindow(dialog);
+    QTest::keyClick(dialog, Qt::Key_P, Qt::ControlModifier);
+    if (dialog->isVisible()) dialog->reject();
+  });
+  dialogs.previewPrint(
+      printer, [](QPrinter& target) { QPainter painter(&target); },
+      [&](QPrinter&, QWidget*) {
+        askedToPrint = true;
+        return false;
+      },
+      nullptr);
+  QCoreApplication::removeTranslator(&german);
+  ASSERT_TRUE(preview.answered());
+  EXPECT_TRUE(askedToPrint);
 }
 
 }  // namespace
