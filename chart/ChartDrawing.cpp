@@ -21,6 +21,9 @@ constexpr int MaxWeeks = 8;
 constexpr int MaxDays = 7 * MaxWeeks + 1;
 static_assert(lastChartStart == lastDayNumber - MaxDays);
 
+// The days the chart's columns show: whole weeks, as many as the range asks for up to the most.
+int shownDays(const BiorhythmSettings& settings) { return 7 * (std::min<int>(settings.Range, MaxWeeks - 1) + 1); }
+
 // A date outside the calendar's span (a hand-edited store can hold any 8 bytes) cannot be decoded,
 // so the chart does not try; nor does it for a range that would run past the span's last day.
 bool chartableDate(DayNumber date) { return std::isfinite(date) && date >= firstDayNumber && date <= lastChartStart; }
@@ -152,8 +155,7 @@ class ChartPainter {
     m_mid = m_box.top + m_box.height / 2;
     m_amplitude = m_box.height / 2 - 10;
     m_daysToStart = daysBetween(m_settings.Birth, m_settings.Start);
-    const int weeks = std::min<int>(m_settings.Range, MaxWeeks - 1) + 1;
-    m_lastColumn = 7 * weeks - 1;
+    m_lastColumn = shownDays(m_settings) - 1;
     m_columnStep = static_cast<float>(static_cast<double>(m_box.width) / m_lastColumn);
   }
 
@@ -249,12 +251,22 @@ class ChartPainter {
     m_canvas.lineTo(m_right, m_mid);
   }
 
-  void drawLegendsAndCurves(const std::array<int, 4>& widths) {
-    // Line style joins each day to the next; High/Low draws a vertical stroke per column from the
-    // day's value to the next day's. A style past the last one is taken as the last.
+  // How every curve, one's own or the compared one, is drawn column by column: segment i runs from
+  // column i to stepX further right. Line style joins each day to the next; High/Low draws a
+  // vertical stroke per column from the day's value to the next day's. A style past the last one
+  // is taken as the last.
+  struct Segments {
+    int last;
+    int stepX;
+  };
+
+  Segments segments() const {
     const bool lineStyle = m_settings.Style == ChartStyle::Line;
-    const int lastSegment = lineStyle ? m_lastColumn - 1 : m_lastColumn;
-    const int stepX = lineStyle ? static_cast<int>(m_columnStep) : 0;
+    return {lineStyle ? m_lastColumn - 1 : m_lastColumn, lineStyle ? static_cast<int>(m_columnStep) : 0};
+  }
+
+  void drawLegendsAndCurves(const std::array<int, 4>& widths) {
+    const auto [lastSegment, stepX] = segments();
 
     // The plotted positions for the columns 0 .. lastSegment + 1, each sine taken once. The overall curve is
     // the integer mean of the three plotted positions, whether or not those curves are shown.
@@ -294,9 +306,7 @@ class ChartPainter {
   // The other person's Physical, Mental and Emotional curves, each as its own is shown, in its
   // colour but dotted and one pixel wide so that the two people's curves tell apart.
   void drawComparedCurves() {
-    const bool lineStyle = m_settings.Style == ChartStyle::Line;
-    const int lastSegment = lineStyle ? m_lastColumn - 1 : m_lastColumn;
-    const int stepX = lineStyle ? static_cast<int>(m_columnStep) : 0;
+    const auto [lastSegment, stepX] = segments();
     const int firstDay = daysBetween(*m_extras.compareBirth, m_settings.Start);
     for (const ShownCycle& shown : shownCycles()) {
       m_canvas.setPen(paletteColor(shown.color), 1, PenStyle::Dot);
@@ -379,8 +389,7 @@ bool chartDatesValid(const BiorhythmSettings& settings) {
 
 std::string shownDaysTable(const BiorhythmSettings& settings, bool withCritical) {
   if (!chartDatesValid(settings)) return {};
-  const int weeks = std::min<int>(settings.Range, MaxWeeks - 1) + 1;
-  return dayTableCsv(settings.Birth, settings.Start, 7 * weeks, withCritical);
+  return dayTableCsv(settings.Birth, settings.Start, shownDays(settings), withCritical);
 }
 
 ChartOutcome drawChart(Canvas& canvas, const BiorhythmSettings& settings, const ChartDevice& device,

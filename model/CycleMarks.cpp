@@ -10,10 +10,13 @@ namespace lunasoma {
 
 namespace {
 
+// Where a day falls within the period, 0 .. period - 1, for days on either side of day 0.
+long long placeInPeriod(int period, long long day) { return ((day % period) + period) % period; }
+
 // The sign of sin(2 pi d / p) from d's place within the period: zero at the start and (for even
 // periods) the middle, positive in the first half, negative in the second.
 int sineSign(int period, long long day) {
-  const long long place = ((day % period) + period) % period;
+  const long long place = placeInPeriod(period, day);
   if (place == 0 || 2 * place == period) return 0;
   return 2 * place < period ? 1 : -1;
 }
@@ -28,7 +31,7 @@ bool isCriticalDay(const Cycle& cycle, int daysSinceBirth) {
 
 int compatibilityPercent(const Cycle& cycle, int daysApart) {
   // Only the place within the period matters, and reducing first keeps the angle small and exact.
-  const long long place = ((static_cast<long long>(daysApart) % cycle.period) + cycle.period) % cycle.period;
+  const long long place = placeInPeriod(cycle.period, daysApart);
   const long double cosine = std::cos(std::numbers::pi_v<long double> * place / cycle.period);
   return static_cast<int>(std::lround(100.0L * cosine * cosine));
 }

@@ -18,18 +18,6 @@ namespace {
     QT_TRANSLATE_NOOP("ChartTexts", "Mental"),
     QT_TRANSLATE_NOOP("ChartTexts", "Emotional"),
     QT_TRANSLATE_NOOP("ChartTexts", "Overall"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Aquarius"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Pisces"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Aries"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Taurus"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Gemini"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Cancer"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Leo"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Virgo"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Libra"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Scorpio"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Sagittarius"),
-    QT_TRANSLATE_NOOP("BirthSigns", "Capricorn"),
     QT_TRANSLATE_NOOP("ReadoutTexts",
                       "{date} / Physical {physical} / Mental {mental} / Emotional {emotional} / Overall {overall}"),
     QT_TRANSLATE_NOOP("ReadoutTexts", "{percent}%"),
@@ -43,8 +31,15 @@ namespace {
     QT_TRANSLATE_NOOP("ReadoutTexts", " (critical)"),
 };
 
-constexpr const char* SignNames[] = {"Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",      "Cancer",
-                                     "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius", "Capricorn"};
+// The birth signs by their English names, which the drawing looks its translations up by.
+constexpr const char* SignNames[] = {
+    QT_TRANSLATE_NOOP("BirthSigns", "Aquarius"),    QT_TRANSLATE_NOOP("BirthSigns", "Pisces"),
+    QT_TRANSLATE_NOOP("BirthSigns", "Aries"),       QT_TRANSLATE_NOOP("BirthSigns", "Taurus"),
+    QT_TRANSLATE_NOOP("BirthSigns", "Gemini"),      QT_TRANSLATE_NOOP("BirthSigns", "Cancer"),
+    QT_TRANSLATE_NOOP("BirthSigns", "Leo"),         QT_TRANSLATE_NOOP("BirthSigns", "Virgo"),
+    QT_TRANSLATE_NOOP("BirthSigns", "Libra"),       QT_TRANSLATE_NOOP("BirthSigns", "Scorpio"),
+    QT_TRANSLATE_NOOP("BirthSigns", "Sagittarius"), QT_TRANSLATE_NOOP("BirthSigns", "Capricorn"),
+};
 
 // The text's translation in `context`; the English default itself when none is installed.
 void translate(const char* context, std::string& text) {
