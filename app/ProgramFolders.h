@@ -31,6 +31,9 @@ QString programFilesFolderOf(const QString& programFile);
 QString userFilesFolder(const ProgramContext& context, const QString& dataHome);
 QString userFilesFolder(const ProgramContext& context);
 
+// The name of the wallpaper bitmap the program writes into userFilesFolder.
+inline constexpr char WallpaperBitmapName[] = "Bio.bmp";
+
 // Where the program finds an entry of the installed-file table to copy: by its location code, the
 // program folder, the Windows folder or the system folder, followed by the file name.
 QString productFileSource(const ProgramContext& context, std::size_t entry);

@@ -9,10 +9,9 @@
 // through the link and one going straight to the file take the same lock; a link in the lock's
 // place is refused. The new file keeps the old one's mode, owner and group: a save by another
 // user (root) that cannot give the file back to its owner is refused. A hive or lock that root
-// makes in a folder of another user's is given to that user. A file that holds no hive at all is kept beside
-// it as
-// "<file>.corrupt-<date>-<time>" before the first change replaces it, or earlier when asked
-// (keepUnreadableFileAside).
+// makes in a folder of another user's is given to that user. A file that holds no hive at all is
+// kept beside it as "<file>.corrupt-<date>-<time>" before the first change replaces it, or earlier
+// when asked (keepUnreadableFileAside).
 //
 // Reads never fail: they see the hive as it was last written, re-reading the file whenever it
 // has changed on disk; a missing, unreadable or unparsable file reads as an empty hive, and

@@ -1,12 +1,11 @@
 #include "platform/QtHelpService.h"
 
-#include "platform/InstalledLanguage.h"
-
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include "platform/InstalledLanguage.h"
 
 namespace lunasoma {
 

@@ -29,8 +29,6 @@ QString copyTargetFolder(const QString& driveRoot) {
   return joinPath(driveRoot, installProductName());
 }
 
-QString copySourceFile(const ProgramContext& context, std::size_t entry) { return productFileSource(context, entry); }
-
 CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targetFolder) {
   if (targetFolder.isEmpty()) return CopyOutcome::DriveNotReady;
   if (sameFolder(targetFolder, context.programFolder)) return CopyOutcome::SameFolder;
@@ -43,7 +41,7 @@ CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targe
   if (!QFileInfo(targetFolder).isDir() && !QDir().mkdir(targetFolder)) return CopyOutcome::DriveNotReady;
   try {
     for (std::size_t entry = 0; entry < InstallFiles.fileNames.size(); ++entry) {
-      const QString source = copySourceFile(context, entry);
+      const QString source = productFileSource(context, entry);
       if (!QFileInfo::exists(source)) throw EMissingFile(source.toStdString());
       copyFileKeepingDate(source, joinPath(targetFolder, QFileInfo(source).fileName()));
     }

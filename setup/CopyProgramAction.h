@@ -21,10 +21,6 @@ enum class CopyOutcome {
 // drive without an absolute root, which names no place at all.
 QString copyTargetFolder(const QString& driveRoot);
 
-// The source of each table entry, by its location code: the program folder, the Windows folder or
-// the system folder, followed by the file name.
-QString copySourceFile(const ProgramContext& context, std::size_t entry);
-
 // Copies the seven files into targetFolder (made when missing), replacing files of the same names.
 // When any source is missing it makes and copies nothing.
 CopyOutcome copyProgramFiles(const ProgramContext& context, const QString& targetFolder);

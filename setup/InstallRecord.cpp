@@ -52,14 +52,16 @@ std::vector<InstalledFile> installedFilesIn(const QString& folder, const QString
   std::vector<InstalledFile> files;
   for (const QString& name : names) {
     const QFileInfo info(joinPath(folder, name));
-    if (info.isFile() && !info.isSymLink()) files.push_back({name, info.size()});
+    if (isPlainFile(info)) files.push_back({name, info.size()});
   }
   return files;
 }
 
+bool isPlainFile(const QFileInfo& info) { return info.isFile() && !info.isSymLink(); }
+
 bool stillAsInstalled(const QString& path, qint64 size) {
   const QFileInfo info(path);
-  return info.isFile() && !info.isSymLink() && info.size() == size;
+  return isPlainFile(info) && info.size() == size;
 }
 
 QByteArray fileDigest(const QString& path) {

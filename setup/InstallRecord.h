@@ -5,6 +5,7 @@
 // this, or by hand, has no record; the uninstall then trusts only the contents this build ships.
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -43,7 +44,10 @@ std::optional<InstallRecord> readInstallRecord(const Registry& machine);
 // not there are left out.
 std::vector<InstalledFile> installedFilesIn(const QString& folder, const QStringList& names);
 
-// True when path is a plain file (no link, no folder) of the recorded size.
+// True when the file is a plain file: no link, no folder. Only such a file is recorded or removed.
+bool isPlainFile(const QFileInfo& info);
+
+// True when path is a plain file of the recorded size.
 bool stillAsInstalled(const QString& path, qint64 size);
 
 // The name of the program's resource that holds the shipped files' digests.

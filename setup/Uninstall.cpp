@@ -17,6 +17,7 @@
 
 #include "app/InstallFileTable.h"
 #include "app/ProductInfo.h"
+#include "app/ProgramFolders.h"
 #include "platform/Registry.h"
 #include "setup/InstallLayout.h"
 #include "setup/InstallRecord.h"
@@ -100,13 +101,10 @@ void removeShortcuts(const UninstallEnvironment& environment) {
   }
 }
 
-// The wallpaper bitmap the program writes beside itself; removed with the program's files when it
-// is a bitmap at all, so that a file of that name the program did not write stays.
-constexpr char WallpaperBitmapName[] = "Bio.bmp";
-
+// The wallpaper bitmap the program writes beside itself is removed with the program's files when
+// it is a bitmap at all, so that a file of that name the program did not write stays.
 bool isBitmapFile(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.isFile() || info.isSymLink()) return false;
+  if (!isPlainFile(QFileInfo(path))) return false;
   QFile file(path);
   return file.open(QIODevice::ReadOnly) && file.read(2) == "BM";
 }
@@ -126,8 +124,7 @@ struct RemovalRule {
       return false;
     }
     const auto digest = shipped.find(name);
-    const QFileInfo info(path);
-    return digest != shipped.end() && info.isFile() && !info.isSymLink() && fileDigest(path) == digest->second;
+    return digest != shipped.end() && isPlainFile(QFileInfo(path)) && fileDigest(path) == digest->second;
   }
 };
 

@@ -203,7 +203,7 @@ void TfrmBio::saveChartAsBitmap() {
 
 void TfrmBio::setChartAsWallpaper(bool tiled) {
   HostServices& services = m_context.services;
-  const QString bitmap = userFilesFolder(m_context) + QStringLiteral("Bio.bmp");
+  const QString bitmap = userFilesFolder(m_context) + QLatin1String(WallpaperBitmapName);
   // Without the file there is nothing for the desktop to show; the write error says why.
   if (!writeChartBitmap(services, this, captureChart(), bitmap)) return;
   services.userHive.writeString("Control Panel\\Desktop", "TileWallpaper", tiled ? "1" : "0");
